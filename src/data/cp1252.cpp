@@ -1,0 +1,79 @@
+#include "data/cp1252.h"
+
+#include <QStringDecoder>
+#include <array>
+
+namespace {
+
+// Bytes 0x80..0x9F; the rest of the code page equals Latin-1.
+constexpr std::array<char16_t, 32> haut = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+}  // namespace
+
+QString depuis_cp1252(const char* octets, qsizetype taille)
+{
+    QString texte(taille, Qt::Uninitialized);
+    QChar* sortie = texte.data();
+    for (qsizetype i = 0; i < taille; ++i) {
+        const auto o = static_cast<unsigned char>(octets[i]);
+        sortie[i] = (o >= 0x80 && o < 0xA0) ? QChar(haut[o - 0x80]) : QChar(o);
+    }
+    return texte;
+}
+
+QString depuis_cp1252(const QByteArray& octets)
+{
+    return depuis_cp1252(octets.constData(), octets.size());
+}
+
+int octet_cp1252(QChar c)
+{
+    const char16_t u = c.unicode();
+    if (u < 0x80 || (u >= 0xA0 && u <= 0xFF))
+        return u;
+    for (int i = 0; i < 32; ++i)
+        if (haut[i] == u)
+            return 0x80 + i;
+    return -1;
+}
+
+QByteArray vers_cp1252(const QString& texte)
+{
+    QByteArray octets(texte.size(), Qt::Uninitialized);
+    char* sortie = octets.data();
+    const QChar* entrée = texte.constData();
+    for (qsizetype i = 0; i < texte.size(); ++i) {
+        const char16_t u = entrée[i].unicode();
+        if (u < 0x80) {
+            sortie[i] = static_cast<char>(u);
+            continue;
+        }
+        const int o = octet_cp1252(entrée[i]);
+        sortie[i] = o < 0 ? '?' : static_cast<char>(o);
+    }
+    return octets;
+}
+
+bool représentable_cp1252(const QString& texte)
+{
+    for (QChar c : texte)
+        if (octet_cp1252(c) < 0)
+            return false;
+    return true;
+}
+
+QString texte_importé(const QByteArray& octets)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString texte = utf8.decode(octets);
+    if (!utf8.hasError()) {
+        if (texte.startsWith(QChar(0xFEFF)))
+            texte.remove(0, 1);
+        return texte;
+    }
+    return depuis_cp1252(octets);
+}

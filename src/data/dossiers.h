@@ -1,0 +1,24 @@
+#pragma once
+// The program folder P and what lives in it. P is the executable's folder, or
+// TROVANE_HOME when set; files shipped with the program are always read from
+// the executable's folder.
+#include <QString>
+
+QString dossier_programme();
+QString dossier_installation();
+// Tests and portable set-ups point P elsewhere; empty means the default again.
+void fixe_dossier_programme(const QString& dossier);
+
+// A path inside P: chemin_programme("repère/trovane.sel").
+QString chemin_programme(const QString& relatif);
+
+inline constexpr const char* nom_fichier_défaut = "trovane.sel";
+inline constexpr const char* sous_dossiers[] = {"archives", "repère", "images", "photos", "etats",
+                                                "Aide/français", "Aide/anglais", "Aide/images"};
+
+QString fichier_données_défaut();  // P/trovane.sel
+QString fichier_repère();          // P/repère/trovane.sel
+QString copie_départ();            // P/archives/trovane.sel
+
+// Two paths name the same file (canonical paths when they exist).
+bool mêmes_chemins(const QString& a, const QString& b);

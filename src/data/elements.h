@@ -1,0 +1,76 @@
+#pragma once
+// The item forms of the association's sequential files (data file, balances
+// file): one item per line, CR LF, Windows-1252. Texts between double quotes,
+// dates and Booleans between number signs, numbers bare, an empty variant as
+// an empty line.
+#include "data/valeurs.h"
+
+#include <QByteArray>
+#include <QString>
+
+// Takes the double quotes out of a text before it is written: «, », «, ...
+QString remplace_guillemets(const QString& texte);
+
+class écrivain_éléments {
+public:
+    explicit écrivain_éléments(qsizetype réserve = 0) { octets_.reserve(réserve); }
+
+    void entier(int v);
+    void simple(float v);
+    void double_(double v);
+    void montant(monnaie v);
+    // Every text goes through remplace_guillemets: a double quote can never
+    // split an item.
+    void texte(const QString& v);
+    void date(double v);
+    void booléen(bool v);
+    void variante_(const variante& v);
+
+    const QByteArray& octets() const { return octets_; }
+
+private:
+    void ligne(const QString& t);
+    void ligne_latin1(const QByteArray& t);
+    QByteArray octets_;
+};
+
+// A read failure: what went wrong, in French, with the line it happened on.
+struct erreur_lecture {
+    QString description;
+};
+
+class lecteur_éléments {
+public:
+    explicit lecteur_éléments(QByteArray octets) : octets_(std::move(octets)) {}
+
+    // The end of the file: nothing but blank lines (or an end-of-file mark) left.
+    bool fin() const;
+    int ligne() const { return ligne_; }
+
+    // Each reader takes the next item or throws erreur_lecture.
+    int16 entier();
+    float simple();
+    double double_();
+    monnaie montant();
+    QString texte();
+    template <int N>
+    void texte(texte_fixe<N>& cible) { cible = texte(); }
+    double date();
+    bool booléen();
+    variante variante_();
+    void saute(int nombre = 1);
+
+private:
+    struct élément {
+        QString texte;
+        bool entre_guillemets = false;
+        int ligne = 0;
+    };
+    élément suivant();
+    double nombre(const élément& e, const char* attendu);
+    [[noreturn]] void échec(const élément& e, const QString& attendu) const;
+
+    QByteArray octets_;
+    qsizetype pos_ = 0;
+    int ligne_ = 1;
+};

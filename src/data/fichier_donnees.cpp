@@ -1,0 +1,361 @@
+#include "data/fichier_donnees.h"
+
+#include "data/dialogues.h"
+#include "data/dossiers.h"
+#include "data/fichiers.h"
+#include "data/soldes.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <stdexcept>
+
+namespace {
+
+// The layout of the data file is written once, here, and walked by a writer
+// or a reader. A writer receives const values; a reader fills them.
+struct écriture {
+    écrivain_éléments é{2'000'000};
+    void entier(int16 v) { é.entier(v); }
+    void simple(float v) { é.simple(v); }
+    void double_(double v) { é.double_(v); }
+    void montant(monnaie v) { é.montant(v); }
+    void texte(const QString& v) { é.texte(v); }
+    void date(double v) { é.date(v); }
+    void booléen(bool v) { é.booléen(v); }
+    void variante_(const variante& v) { é.variante_(v); }
+    void constante(int v) { é.entier(v); }
+    // Counts and indexes in memory are within their bounds; anything else
+    // would write a file that cannot be read back.
+    void borne(int16 v, int max, const char* quoi)
+    {
+        if (v < 0 || v > max)
+            throw std::out_of_range(quoi);
+        é.entier(v);
+    }
+    bool fin() const { return false; }
+};
+
+struct lecture {
+    lecteur_éléments l;
+    void entier(int16& v) { v = l.entier(); }
+    void simple(float& v) { v = l.simple(); }
+    void double_(double& v) { v = l.double_(); }
+    void montant(monnaie& v) { v = l.montant(); }
+    void texte(QString& v) { v = l.texte(); }
+    template <int N>
+    void texte(texte_fixe<N>& v) { v = l.texte(); }
+    void date(double& v) { v = l.date(); }
+    void booléen(bool& v) { v = l.booléen(); }
+    void variante_(variante& v) { v = l.variante_(); }
+    void constante(int) { l.saute(); }
+    void borne(int16& v, int max, const char* quoi)
+    {
+        const int ligne = l.ligne();
+        v = l.entier();
+        if (v < 0 || v > max)
+            throw erreur_lecture{QStringLiteral("Ligne %1 : %2 hors limites (%3 au lieu de 0 à %4)")
+                                     .arg(ligne)
+                                     .arg(QString::fromUtf8(quoi))
+                                     .arg(v)
+                                     .arg(max)};
+    }
+    bool fin() const { return l.fin(); }
+};
+
+template <typename F, typename D>
+void parcours(F& f, D& d, int étapes_finales)
+{
+    // 1 header
+    f.entier(d.utilise_monnaie_locale);
+    f.date(d.date_archivage);
+    f.texte(d.type_fichier);
+    f.constante(1);
+    f.double_(d.réservé_double);
+    f.booléen(d.réservé_booléen);
+
+    // 2 members
+    f.borne(d.nombre_adhérents, max_adhérents, "nombre d'adhérents");
+    for (int i = 1; i <= d.nombre_adhérents; ++i) {
+        f.borne(d.table_adhérents[i].ordre, max_adhérents, "numéro d'adhérent");
+        auto& a = d.table_adhérents[d.table_adhérents[i].ordre];
+        f.date(a.dte_enr);
+        f.texte(a.identifiant);
+        f.texte(a.tel1);
+        f.texte(a.tel2);
+        f.entier(a.civilité);
+        f.texte(a.rue);
+        f.texte(a.cp);
+        f.texte(a.ville);
+        f.texte(a.réservé);
+        f.entier(a.additif);
+        f.texte(a.nom_adresse);
+        f.texte(a.e_mail);
+        f.texte(a.photo);
+        f.date(a.date_adhésion);
+        f.date(a.date_cotisation);
+        f.entier(a.sexe);
+        f.entier(a.critère0);
+        f.entier(a.qualité);
+        f.entier(a.critère1);
+        f.entier(a.critère2);
+        f.texte(a.commentaire);
+        f.montant(a.der_solde);
+        f.entier(a.débits);
+        f.entier(a.crédits);
+        f.montant(a.volume);
+        f.date(a.d_naiss);
+        f.entier(a.catégorie);
+    }
+
+    // 3 classification
+    f.borne(d.nombre_codes_classification, max_codes_classification, "nombre de codes de classification");
+    for (int i = 1; i <= d.nombre_codes_classification; ++i) {
+        f.borne(d.codes_classification[i], max_noms_rubriques, "code de rubrique");
+        f.texte(d.noms_rubriques[d.codes_classification[i]]);
+    }
+
+    // 4 layout and texts
+    f.simple(d.x_numéro);
+    f.simple(d.x_symbole);
+    f.simple(d.x_texte);
+    f.simple(d.x_identifiant);
+    f.simple(d.réservé_simple);
+    f.texte(d.mode_grille);
+    f.entier(d.type_catalogue);
+    f.texte(d.symbole_enfant);
+    f.texte(d.symbole_adulte);
+    f.texte(d.abréviation_monnaie);
+    f.texte(d.entête);
+    f.texte(d.fichier_logo);
+
+    // 5 catalogue styles and options
+    for (int k = 0; k <= 1; ++k) {
+        f.texte(d.police_offres[k]);
+        f.texte(d.police_demandes[k]);
+        f.simple(d.taille_offres[k]);
+        f.simple(d.taille_demandes[k]);
+        f.booléen(d.italique_offres[k]);
+        f.booléen(d.gras_offres[k]);
+        f.booléen(d.italique_demandes[k]);
+        f.booléen(d.gras_demandes[k]);
+        f.texte(d.police_sous_rubriques[k]);
+        f.simple(d.taille_sous_rubriques[k]);
+        f.booléen(d.italique_sous_rubriques[k]);
+        f.booléen(d.gras_sous_rubriques[k]);
+        f.texte(d.police_rubriques[k]);
+        f.simple(d.taille_rubriques[k]);
+        f.booléen(d.italique_rubriques[k]);
+        f.booléen(d.gras_rubriques[k]);
+        f.simple(d.taille_sommaire[k]);
+        f.texte(d.police_sommaire[k]);
+        f.booléen(d.gras_sommaire[k]);
+        f.booléen(d.italique_sommaire[k]);
+        f.entier(d.cat_qui[k]);
+        f.entier(d.cat_rubriques_images[k]);
+        f.entier(d.cat_sommaire[k]);
+        f.entier(d.cat_liste_adhérents[k]);
+        f.entier(d.cat_code[k]);
+        f.entier(d.cat_sous_rubriques[k]);
+        f.entier(d.cat_format[k]);
+        f.entier(d.cat_numéro[k]);
+        f.texte(d.cat_date[k]);
+    }
+
+    // 6 section images (one more than the number of sections)
+    f.borne(d.nombre_rubriques, max_rubriques, "nombre de rubriques");
+    for (int i = 0; i <= d.nombre_rubriques; ++i)
+        f.texte(d.images_rubriques[i]);
+
+    // 7 genres
+    f.texte(d.dossier_images);
+    for (int g = 0; g <= 4; ++g) {
+        f.texte(d.noms_genres[g]);
+        f.texte(d.symboles_genres[g]);
+    }
+
+    // 8 categories
+    for (int c = 0; c <= 2; ++c) {
+        f.variante_(d.catégories_public[c]);
+        f.variante_(d.symboles_catégories[c]);
+    }
+
+    // 9 criteria
+    for (int v = 0; v <= 9; ++v) {
+        f.texte(d.valeurs_critère0[v]);
+        f.texte(d.valeurs_critère1[v]);
+        f.texte(d.valeurs_critère2[v]);
+        f.texte(d.valeurs_qualité[v]);
+    }
+    f.texte(d.titre_critère0);
+    f.texte(d.titre_critère1);
+    f.texte(d.titre_critère2);
+
+    // 10 starting balance
+    f.montant(d.solde_départ);
+
+    // 11 association accounts
+    for (auto& c : d.comptes_asso) {
+        f.texte(c.nom);
+        f.entier(c.réservé2);
+        f.montant(c.solde);
+        f.entier(c.réservé1);
+        f.entier(c.débits);
+        f.entier(c.crédits);
+        f.montant(c.volume);
+    }
+
+    // 12 account lines
+    f.borne(d.nombre_lignes_compte, max_lignes_compte, "nombre de lignes de compte");
+    for (int i = 1; i <= d.nombre_lignes_compte; ++i) {
+        auto& l = d.table_lignes_compte[i];
+        f.texte(l.adu);
+        f.entier(l.partenaire);
+        f.entier(l.ligne_cat);
+        f.date(l.dte_enr);
+        f.date(l.dte_opé);
+        f.texte(l.description);
+        f.entier(l.réservé2);
+        f.entier(l.genre);
+        f.texte(l.enf);
+        f.entier(l.réservé1);
+        f.montant(l.montant);
+        f.montant(l.solde);
+        f.entier(l.code_rub);
+        f.entier(l.compte);
+        f.texte(l.sens);
+    }
+
+    // 13 accounting settings
+    f.montant(d.taux_prélèvement);
+    f.entier(d.compte_prélèvement);
+    f.montant(d.solde_mini_prélèvement);
+    f.montant(d.montant_mini_prélèvement);
+    f.montant(d.montant_maxi_prélèvement);
+    f.entier(d.sans_prélèvement);
+    f.booléen(d.numérotation_suivante);
+    f.texte(d.nom_monnaie);
+
+    // 14 propositions
+    f.borne(d.nombre_propositions, max_propositions, "nombre de propositions");
+    for (int i = 1; i <= d.nombre_propositions; ++i) {
+        f.borne(d.table_propositions[i].ordre, max_propositions, "numéro de proposition");
+        auto& p = d.table_propositions[d.table_propositions[i].ordre];
+        f.date(p.date);
+        f.entier(p.type);
+        f.entier(p.genre);
+        f.texte(p.désignation);
+        f.texte(p.identifiant);
+        f.entier(p.additif);
+        f.entier(p.code_rubrique);
+        f.texte(p.kid);
+        f.texte(p.adulte);
+        f.entier(p.num_adh);
+    }
+
+    // 15 trailer: each step only while the file has more
+    if (étapes_finales < 1 || f.fin())
+        return;
+    f.entier(d.cat_classement[0]);
+    f.entier(d.cat_classement[1]);
+    if (étapes_finales < 2 || f.fin())
+        return;
+    f.entier(d.cat_niveau_rubrique[0]);
+    f.entier(d.cat_niveau_rubrique[1]);
+    if (étapes_finales < 3 || f.fin())
+        return;
+    f.entier(d.cat_nouveaux_adhérents[0]);
+    f.entier(d.cat_nouveaux_adhérents[1]);
+    if (étapes_finales < 4 || f.fin())
+        return;
+    f.entier(d.cat_écrire_offre[0]);
+    f.entier(d.cat_écrire_offre[1]);
+    f.entier(d.cat_num_adh[0]);
+    f.entier(d.cat_num_adh[1]);
+    f.variante_(d.cat_sans_sauts[0]);
+    f.variante_(d.cat_sans_sauts[1]);
+    if (étapes_finales < 5 || f.fin())
+        return;
+    f.entier(d.compte_asso_débité);
+}
+
+}  // namespace
+
+QByteArray écrit_données(const données_sel& d)
+{
+    écriture f;
+    parcours(f, d, 5);
+    return f.é.octets();
+}
+
+void lit_données(const QByteArray& octets, données_sel& d, int étapes_finales)
+{
+    lecture f{lecteur_éléments(octets)};
+    parcours(f, d, étapes_finales);
+}
+
+bool enregistrer_fichier(const QString& chemin, bool forcer)
+{
+    if (sans_enregistrement)
+        return false;
+    if (!forcer && données.type_fichier == QLatin1String("archive"))
+        return false;
+    if (chemin.isEmpty())
+        return false;
+    QByteArray octets;
+    try {
+        octets = écrit_données(données);
+    } catch (const std::out_of_range& e) {
+        MsgBox(QStringLiteral("Les données en mémoire sont incohérentes (%1) : le fichier n'a pas été enregistré.")
+                   .arg(QString::fromUtf8(e.what())),
+               style_boîte::critique);
+        return false;
+    }
+    QString erreur;
+    while (!écrit_fichier_sûr(chemin, octets, erreur)) {
+        if (MsgBox(erreur, style_boîte::réessayer_annuler | style_boîte::critique) != rép_réessayer)
+            return false;
+    }
+    if (poste_compta)
+        enregistrer_soldes(nom_fichier_soldes(chemin));
+    return true;
+}
+
+bool ouvrir_fichier(const QString& chemin)
+{
+    if (chemin.isEmpty())
+        return false;
+    QString erreur;
+    const auto octets = lit_fichier(chemin, erreur);
+    if (!octets) {
+        MsgBox(erreur + suite_erreur_lecture, style_boîte::critique);
+        return false;
+    }
+    données_sel nouvelles = données;
+    try {
+        lit_données(*octets, nouvelles);
+    } catch (const erreur_lecture& e) {
+        MsgBox(e.description + suite_erreur_lecture, style_boîte::critique);
+        return false;
+    }
+    données = std::move(nouvelles);
+
+    if (données.type_fichier == QLatin1String("archive"))
+        MsgBox(message_archive_ouverte, style_boîte::information);
+    if (avis_fichier_chargé)
+        avis_fichier_chargé();
+    if (!sans_enregistrement && !mêmes_chemins(chemin, fichier_repère())) {
+        QDir().mkpath(QFileInfo(fichier_repère()).absolutePath());
+        if (!copie_fichier_sûre(chemin, fichier_repère(), erreur))
+            MsgBox(erreur + QStringLiteral(" : le point de reprise n'a pas pu être mis à jour."),
+                   style_boîte::exclamation);
+    }
+    return true;
+}
+
+bool contrôle_archive()
+{
+    if (données.type_fichier != QLatin1String("archive"))
+        return false;
+    MsgBox(QStringLiteral("Vous ne pouvez pas modifier un fichier d'archive"), style_boîte::information);
+    return true;
+}

@@ -1,0 +1,34 @@
+#pragma once
+// The data file: the whole data model in fifteen groups of items, always
+// rewritten whole. Saves go through a temporary file; loads read into a copy
+// of the model and swap it in only when every item read.
+#include "data/elements.h"
+#include "data/modele.h"
+
+#include <QByteArray>
+#include <QString>
+
+// Items of a whole data file for d.
+QByteArray écrit_données(const données_sel& d);
+// Reads a data file into d, which holds the former values: records the file
+// does not name keep them. étapes_finales: how many of the five closing steps
+// to read (each only while the file has more). Throws erreur_lecture.
+void lit_données(const QByteArray& octets, données_sel& d, int étapes_finales = 5);
+
+// Writes the data model to chemin (and the balances file on the accounting
+// station). Skipped, reporting false, while nothing may be saved or, without
+// forcer, while an archive copy is open. A failure offers Retry and Cancel;
+// the former file stays whole.
+bool enregistrer_fichier(const QString& chemin, bool forcer);
+// Replaces the data model with the file at chemin; on failure the model is
+// untouched and the user is told. Does not change fichier_courant.
+bool ouvrir_fichier(const QString& chemin);
+// True, after telling the user, when the open file is an archive copy.
+bool contrôle_archive();
+
+inline const QString suite_erreur_lecture = QStringLiteral(
+    " dans la lecture du fichier de données. Vous pouvez utiliser le menu fichier pour ouvrir le dernier "
+    "fichier valide. Les données rentrées depuis la dernière ouverture seront perdues.");
+inline const QString message_archive_ouverte = QStringLiteral(
+    "Le fichier que vous ouvrez est un fichier d'archive pour consultation. Aucune modification ne pourra être "
+    "enregistrée.");

@@ -1,0 +1,17 @@
+#pragma once
+// Writing files so that a failure never leaves a half-written one: every file
+// goes to a temporary file beside its target and is renamed over it.
+#include <QByteArray>
+#include <QString>
+#include <optional>
+
+// French description of why a file could not be read or written.
+QString description_erreur_fichier(const QString& chemin, bool écriture);
+
+bool écrit_fichier_sûr(const QString& chemin, const QByteArray& octets, QString& erreur);
+std::optional<QByteArray> lit_fichier(const QString& chemin, QString& erreur);
+// Copies source over cible through a temporary file; never a file onto itself
+// (that counts as done).
+bool copie_fichier_sûre(const QString& source, const QString& cible, QString& erreur);
+// A file of the folder whose name matches nom without regard to case.
+QString trouve_sans_casse(const QString& dossier, const QString& nom);
