@@ -21,6 +21,7 @@ public:
     std::optional<QString> saisie(const QString&, const QString&, const QString&) override { return std::nullopt; }
     QString fichier_à_ouvrir(const QString&, const QString&, const QString&) override { return {}; }
     QString fichier_à_enregistrer(const QString&, const QString&, const QString&) override { return {}; }
+    bool réglage_imprimante(QPrinter&) override { return false; }
 };
 
 dialogues_sans_écran sans_écran;

@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <optional>
 
+class QPrinter;
+
 namespace style_boîte {
 inline constexpr int ok = 0, ok_annuler = 1, abandon_réessayer_ignorer = 2, oui_non_annuler = 3, oui_non = 4,
                      réessayer_annuler = 5;
@@ -27,6 +29,9 @@ public:
     // ("Fichiers Trovane (*.sel);;Tous les fichiers (*)"); départ a folder or file.
     virtual QString fichier_à_ouvrir(const QString& titre, const QString& départ, const QString& filtre) = 0;
     virtual QString fichier_à_enregistrer(const QString& titre, const QString& départ, const QString& filtre) = 0;
+    // Printer set-up (printer, paper, orientation) on imprimante; false when
+    // cancelled, the printer then unchanged.
+    virtual bool réglage_imprimante(QPrinter& imprimante) = 0;
 };
 
 // The service in use. Until one is installed, a headless one answers every

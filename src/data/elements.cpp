@@ -2,7 +2,10 @@
 
 #include "data/cp1252.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
+#include <cstring>
 
 QString remplace_guillemets(const QString& texte)
 {
@@ -20,37 +23,134 @@ QString remplace_guillemets(const QString& texte)
 }
 
 // ---------------------------------------------------------------- writer
+// Bytes go straight into the buffer: a full association is some 300 000
+// items, and the save must not keep the user waiting.
 
-void écrivain_éléments::ligne_latin1(const QByteArray& t)
+namespace {
+
+constexpr char chiffres_décimaux[] = "0123456789";
+
+}  // namespace
+
+void écrivain_éléments::chiffres(long long v)
 {
-    octets_ += t;
-    octets_ += "\r\n";
+    char tampon[24];
+    auto [fin, ec] = std::to_chars(tampon, tampon + sizeof tampon, v);
+    octets_.append(tampon, fin - tampon);
 }
 
 void écrivain_éléments::ligne(const QString& t)
 {
     octets_ += vers_cp1252(t);
-    octets_ += "\r\n";
+    fin_de_ligne();
 }
 
-void écrivain_éléments::entier(int v) { ligne_latin1(QByteArray::number(v)); }
+void écrivain_éléments::entier(int v)
+{
+    chiffres(v);
+    fin_de_ligne();
+}
+
 void écrivain_éléments::simple(float v) { ligne(texte_simple(v)); }
 void écrivain_éléments::double_(double v) { ligne(texte_double(v)); }
-void écrivain_éléments::montant(monnaie v) { ligne(texte_fichier(v)); }
-void écrivain_éléments::date(double v) { ligne(texte_date_fichier(v)); }
-void écrivain_éléments::booléen(bool v) { ligne_latin1(v ? "#TRUE#" : "#FALSE#"); }
+
+void écrivain_éléments::montant(monnaie v)
+{
+    const bool négatif = v.brut < 0;
+    const std::uint64_t u = négatif ? 0 - static_cast<std::uint64_t>(v.brut) : static_cast<std::uint64_t>(v.brut);
+    const std::uint64_t entier = u / 10000;
+    unsigned fraction = static_cast<unsigned>(u % 10000);
+    if (négatif)
+        octets_ += '-';
+    if (entier > 0 || fraction == 0)
+        chiffres(static_cast<long long>(entier));
+    if (fraction) {
+        char f[5] = {'.', chiffres_décimaux[fraction / 1000], chiffres_décimaux[fraction / 100 % 10],
+                     chiffres_décimaux[fraction / 10 % 10], chiffres_décimaux[fraction % 10]};
+        int taille = 5;
+        while (f[taille - 1] == '0')
+            --taille;
+        octets_.append(f, taille);
+    }
+    fin_de_ligne();
+}
+
+void écrivain_éléments::date(double v)
+{
+    // Same text as texte_date_fichier, without the detours.
+    const QDate jour = jour_de(v);
+    const QTime heure = heure_de(v);
+    char t[24];
+    int n = 0;
+    auto deux = [&](int x) {
+        t[n++] = chiffres_décimaux[x / 10 % 10];
+        t[n++] = chiffres_décimaux[x % 10];
+    };
+    t[n++] = '#';
+    const bool sans_jour = jour == QDate(1899, 12, 30);
+    if (!sans_jour) {
+        const int a = jour.year();
+        if (a < 0 || a > 9999) {
+            ligne(texte_date_fichier(v));
+            return;
+        }
+        deux(a / 100);
+        deux(a % 100);
+        t[n++] = '-';
+        deux(jour.month());
+        t[n++] = '-';
+        deux(jour.day());
+    }
+    const int s = heure.msecsSinceStartOfDay() / 1000;
+    if (sans_jour || s) {
+        if (!sans_jour)
+            t[n++] = ' ';
+        deux(s / 3600);
+        t[n++] = ':';
+        deux(s / 60 % 60);
+        t[n++] = ':';
+        deux(s % 60);
+    }
+    t[n++] = '#';
+    octets_.append(t, n);
+    fin_de_ligne();
+}
+
+void écrivain_éléments::booléen(bool v)
+{
+    octets_.append(v ? "#TRUE#" : "#FALSE#");
+    fin_de_ligne();
+}
 
 void écrivain_éléments::texte(const QString& v)
 {
-    octets_ += '"';
-    octets_ += vers_cp1252(remplace_guillemets(v));
-    octets_ += "\"\r\n";
+    // Encoded and rid of its double quotes («, », ...) in one pass.
+    const qsizetype départ = octets_.size();
+    octets_.resize(départ + v.size() + 4);
+    char* sortie = octets_.data() + départ;
+    *sortie++ = '"';
+    bool ouvrant = true;
+    for (QChar c : v) {
+        const char16_t u = c.unicode();
+        if (u == '"') {
+            *sortie++ = static_cast<char>(ouvrant ? 0xAB : 0xBB);
+            ouvrant = !ouvrant;
+        } else if (u < 0x80) {
+            *sortie++ = static_cast<char>(u);
+        } else {
+            const int o = octet_cp1252(c);
+            *sortie++ = o < 0 ? '?' : static_cast<char>(o);
+        }
+    }
+    *sortie++ = '"';
+    *sortie++ = '\r';
+    *sortie++ = '\n';
 }
 
 void écrivain_éléments::variante_(const variante& v)
 {
     switch (v.s) {
-    case variante::sorte::vide: ligne_latin1({}); break;
+    case variante::sorte::vide: fin_de_ligne(); break;
     case variante::sorte::texte: texte(v.t); break;
     case variante::sorte::nombre: double_(v.n); break;
     case variante::sorte::booléen: booléen(v.n != 0); break;
@@ -59,6 +159,14 @@ void écrivain_éléments::variante_(const variante& v)
 }
 
 // ---------------------------------------------------------------- reader
+
+QString lecteur_éléments::élément::texte() const { return depuis_cp1252(début, taille); }
+
+bool lecteur_éléments::élément::vaut(const char* mot) const
+{
+    const auto n = static_cast<qsizetype>(std::strlen(mot));
+    return !entre_guillemets && taille == n && std::memcmp(début, mot, n) == 0;
+}
 
 bool lecteur_éléments::fin() const
 {
@@ -92,15 +200,13 @@ lecteur_éléments::élément lecteur_éléments::suivant()
     if (i < taille && d[i] == '"') {
         // A quoted text runs to its closing quote, across line ends if need be.
         const qsizetype début = i + 1;
-        qsizetype j = début;
-        while (j < taille && d[j] != '"') {
-            if (d[j] == '\n')
-                ++ligne_;
-            ++j;
-        }
-        if (j >= taille)
+        const char* fermant = static_cast<const char*>(std::memchr(d + début, '"', taille - début));
+        if (!fermant)
             throw erreur_lecture{QStringLiteral("Texte sans guillemet fermant à la ligne %1").arg(e.ligne)};
-        e.texte = depuis_cp1252(d + début, j - début);
+        qsizetype j = fermant - d;
+        ligne_ += static_cast<int>(std::count(d + début, fermant, '\n'));
+        e.début = d + début;
+        e.taille = j - début;
         e.entre_guillemets = true;
         ++j;
         while (j < taille && d[j] != '\r' && d[j] != '\n')
@@ -113,7 +219,8 @@ lecteur_éléments::élément lecteur_éléments::suivant()
         qsizetype k = j;
         while (k > i && (d[k - 1] == ' ' || d[k - 1] == '\t'))
             --k;
-        e.texte = depuis_cp1252(d + i, k - i);
+        e.début = d + i;
+        e.taille = k - i;
         pos_ = fin_de_ligne(j);
     }
     ++ligne_;
@@ -122,24 +229,128 @@ lecteur_éléments::élément lecteur_éléments::suivant()
 
 void lecteur_éléments::échec(const élément& e, const QString& attendu) const
 {
-    QString vu = e.texte.left(40);
+    const QString vu = e.texte().left(40);
     throw erreur_lecture{QStringLiteral("Ligne %1 : %2 attendu, « %3 » trouvé")
                              .arg(e.ligne)
                              .arg(attendu, e.entre_guillemets ? QLatin1Char('"') + vu + QLatin1Char('"') : vu)};
 }
 
+namespace {
+
+// A number in item form straight from the bytes: sign, digits, one point,
+// digits, an exponent written E or D.
+bool nombre_brut(const char* p, qsizetype n, double& résultat)
+{
+    if (n <= 0 || n > 64)
+        return false;
+    char tampon[65];
+    qsizetype k = 0, i = 0;
+    bool négatif = false;
+    if (p[i] == '-' || p[i] == '+')
+        négatif = p[i++] == '-';
+    int chiffres = 0;
+    std::int64_t entier = 0;
+    bool simple = true;
+    for (; i < n && p[i] >= '0' && p[i] <= '9'; ++i, ++chiffres) {
+        tampon[k++] = p[i];
+        if (chiffres < 15)
+            entier = entier * 10 + (p[i] - '0');
+        else
+            simple = false;
+    }
+    if (i == n && simple && chiffres) {
+        résultat = négatif ? -static_cast<double>(entier) : static_cast<double>(entier);
+        return true;
+    }
+    if (i < n && p[i] == '.') {
+        tampon[k++] = p[i++];
+        for (; i < n && p[i] >= '0' && p[i] <= '9'; ++i, ++chiffres)
+            tampon[k++] = p[i];
+    }
+    if (!chiffres)
+        return false;
+    if (i < n && (p[i] == 'E' || p[i] == 'e' || p[i] == 'D' || p[i] == 'd')) {
+        tampon[k++] = 'e';
+        ++i;
+        if (i < n && (p[i] == '-' || p[i] == '+')) {
+            if (p[i] == '-')
+                tampon[k++] = '-';
+            ++i;
+        }
+        int exposant = 0;
+        for (; i < n && p[i] >= '0' && p[i] <= '9'; ++i, ++exposant)
+            tampon[k++] = p[i];
+        if (!exposant)
+            return false;
+    }
+    if (i != n)
+        return false;
+    double v = 0;
+    const auto [fin, ec] = std::from_chars(tampon, tampon + k, v);
+    if (ec != std::errc() || fin != tampon + k || !std::isfinite(v))
+        return false;
+    résultat = négatif ? -v : v;
+    return true;
+}
+
+bool lit_chiffres(const char* p, qsizetype n, qsizetype& i, int& valeur)
+{
+    valeur = 0;
+    const qsizetype début = i;
+    while (i < n && i - début < 9 && p[i] >= '0' && p[i] <= '9')
+        valeur = valeur * 10 + (p[i++] - '0');
+    return i > début;
+}
+
+}  // namespace
+
 double lecteur_éléments::nombre(const élément& e, const char* attendu)
 {
     double v = 0;
-    if (e.entre_guillemets || !lit_nombre_fichier(e.texte, v)) {
-        // A Boolean stands for -1 or 0 where a number is expected.
-        if (e.texte == QLatin1String("#TRUE#"))
-            return -1;
-        if (e.texte == QLatin1String("#FALSE#"))
-            return 0;
-        échec(e, QString::fromUtf8(attendu));
+    if (!e.entre_guillemets && nombre_brut(e.début, e.taille, v))
+        return v;
+    // A Boolean stands for -1 or 0 where a number is expected.
+    if (e.vaut("#TRUE#"))
+        return -1;
+    if (e.vaut("#FALSE#"))
+        return 0;
+    échec(e, QString::fromUtf8(attendu));
+}
+
+bool lecteur_éléments::date_de(const élément& e, double& résultat) const
+{
+    if (e.entre_guillemets || e.taille < 2 || e.début[0] != '#' || e.début[e.taille - 1] != '#')
+        return false;
+    const char* p = e.début + 1;
+    const qsizetype n = e.taille - 2;
+    qsizetype i = 0;
+    int a = 0, m = 0, j = 0, h = 0, mi = 0, se = 0;
+    QDate jour(1899, 12, 30);
+    const void* tiret = std::memchr(p, '-', n);
+    const void* deux_points = std::memchr(p, ':', n);
+    if (tiret && (!deux_points || tiret < deux_points)) {
+        if (!lit_chiffres(p, n, i, a) || i >= n || p[i++] != '-' || !lit_chiffres(p, n, i, m) || i >= n ||
+            p[i++] != '-' || !lit_chiffres(p, n, i, j))
+            return false;
+        jour = QDate(a, m, j);
+        if (!jour.isValid())
+            return false;
+        while (i < n && p[i] == ' ')
+            ++i;
     }
-    return v;
+    if (i < n) {
+        if (!lit_chiffres(p, n, i, h) || i >= n || p[i++] != ':' || !lit_chiffres(p, n, i, mi))
+            return false;
+        if (i < n && p[i] == ':') {
+            ++i;
+            if (!lit_chiffres(p, n, i, se))
+                return false;
+        }
+        if (i != n || h > 23 || mi > 59 || se > 59)
+            return false;
+    }
+    résultat = date_depuis(jour, QTime(h, mi, se));
+    return true;
 }
 
 int16 lecteur_éléments::entier()
@@ -171,46 +382,40 @@ double lecteur_éléments::double_()
 monnaie lecteur_éléments::montant()
 {
     const élément e = suivant();
+    // Exactly, from the decimal text; an exponent form is still a number.
     monnaie m;
-    if (e.entre_guillemets || e.texte.contains(QLatin1Char(',')) || !lit_montant(e.texte, m)) {
-        // An exponent form is still a number.
-        double v = 0;
-        if (e.entre_guillemets || !lit_nombre_fichier(e.texte, v) || std::fabs(v) > 9e14)
-            échec(e, QStringLiteral("montant"));
-        m = monnaie::depuis_réel(v);
-    }
-    return m;
+    if (!e.entre_guillemets && !std::memchr(e.début, ',', e.taille) && lit_montant(e.texte(), m))
+        return m;
+    double v = 0;
+    if (e.entre_guillemets || !nombre_brut(e.début, e.taille, v) || std::fabs(v) > 9e14)
+        échec(e, QStringLiteral("montant"));
+    return monnaie::depuis_réel(v);
 }
 
 QString lecteur_éléments::texte()
 {
     // An unquoted item is taken as it stands, as Basic's Input does.
-    return suivant().texte;
+    return suivant().texte();
 }
 
 double lecteur_éléments::date()
 {
     const élément e = suivant();
     double v = 0;
-    if (!e.entre_guillemets && e.texte.size() >= 2 && e.texte.startsWith(QLatin1Char('#')) &&
-        e.texte.endsWith(QLatin1Char('#'))) {
-        if (lit_date_fichier(e.texte.mid(1, e.texte.size() - 2), v))
-            return v;
-    } else if (!e.entre_guillemets && lit_nombre_fichier(e.texte, v)) {
-        return v;  // a date written as its serial number
-    }
+    if (date_de(e, v) || (!e.entre_guillemets && nombre_brut(e.début, e.taille, v)))
+        return v;  // also a date written as its serial number
     échec(e, QStringLiteral("date"));
 }
 
 bool lecteur_éléments::booléen()
 {
     const élément e = suivant();
-    if (e.texte == QLatin1String("#TRUE#"))
+    if (e.vaut("#TRUE#"))
         return true;
-    if (e.texte == QLatin1String("#FALSE#"))
+    if (e.vaut("#FALSE#"))
         return false;
     double v = 0;
-    if (!e.entre_guillemets && lit_nombre_fichier(e.texte, v))
+    if (!e.entre_guillemets && nombre_brut(e.début, e.taille, v))
         return v != 0;
     échec(e, QStringLiteral("#TRUE# ou #FALSE#"));
 }
@@ -219,18 +424,17 @@ variante lecteur_éléments::variante_()
 {
     const élément e = suivant();
     if (e.entre_guillemets)
-        return variante::de_texte(e.texte);
-    if (e.texte.isEmpty())
+        return variante::de_texte(e.texte());
+    if (e.taille == 0)
         return {};
-    if (e.texte == QLatin1String("#TRUE#") || e.texte == QLatin1String("#FALSE#"))
-        return variante::de_booléen(e.texte == QLatin1String("#TRUE#"));
+    if (e.vaut("#TRUE#") || e.vaut("#FALSE#"))
+        return variante::de_booléen(e.vaut("#TRUE#"));
     double v = 0;
-    if (e.texte.size() >= 2 && e.texte.startsWith(QLatin1Char('#')) && e.texte.endsWith(QLatin1Char('#')) &&
-        lit_date_fichier(e.texte.mid(1, e.texte.size() - 2), v))
+    if (date_de(e, v))
         return variante::de_date(v);
-    if (lit_nombre_fichier(e.texte, v))
+    if (nombre_brut(e.début, e.taille, v))
         return variante::de_nombre(v);
-    return variante::de_texte(e.texte);
+    return variante::de_texte(e.texte());
 }
 
 void lecteur_éléments::saute(int nombre)

@@ -30,7 +30,8 @@ public:
 
 private:
     void ligne(const QString& t);
-    void ligne_latin1(const QByteArray& t);
+    void chiffres(long long v);
+    void fin_de_ligne() { octets_.append("\r\n", 2); }
     QByteArray octets_;
 };
 
@@ -61,13 +62,18 @@ public:
     void saute(int nombre = 1);
 
 private:
+    // One item as it stands in the file (quotes taken off).
     struct élément {
-        QString texte;
+        const char* début = nullptr;
+        qsizetype taille = 0;
         bool entre_guillemets = false;
         int ligne = 0;
+        QString texte() const;
+        bool vaut(const char* mot) const;
     };
     élément suivant();
     double nombre(const élément& e, const char* attendu);
+    bool date_de(const élément& e, double& résultat) const;
     [[noreturn]] void échec(const élément& e, const QString& attendu) const;
 
     QByteArray octets_;

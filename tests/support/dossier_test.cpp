@@ -54,6 +54,16 @@ QString dialogues_scriptés::fichier_à_enregistrer(const QString& titre, const 
     return fichier_à_ouvrir(titre, départ, filtre);
 }
 
+bool dialogues_scriptés::réglage_imprimante(QPrinter&)
+{
+    ++réglages_demandés;
+    if (réglages_imprimante.empty())
+        return false;
+    const bool r = réglages_imprimante.front();
+    réglages_imprimante.pop_front();
+    return r;
+}
+
 QStringList dialogues_scriptés::textes() const
 {
     QStringList t;
@@ -111,3 +121,15 @@ void essai_dossier::écrit(const QString& relatif, const QByteArray& octets) con
 }
 
 QString fichier_essai(const QString& nom) { return QDir(QStringLiteral(TROVANE_TEST_FIXTURES)).filePath(nom); }
+
+void PrintTo(const adhérent& a, std::ostream* os)
+{
+    *os << "adhérent(ordre " << a.ordre << ", « " << a.identifiant.trimmed().toStdString() << " », "
+        << texte_date(a.dte_enr).toStdString() << ", " << a.ville.trimmed().toStdString() << ")";
+}
+
+void PrintTo(const proposition& p, std::ostream* os)
+{
+    *os << "proposition(ordre " << p.ordre << ", « " << p.désignation.toStdString() << " », membre " << p.num_adh
+        << ", code " << p.code_rubrique << ")";
+}

@@ -23,11 +23,14 @@ public:
     std::deque<std::optional<QString>> saisies;
     std::deque<QString> fichiers;    // answers to the next file dialogs; then cancelled
     QStringList invites;             // prompts of the input boxes and titles of the file dialogs
+    std::deque<bool> réglages_imprimante;  // answers to the next printer set-ups; then cancelled
+    int réglages_demandés = 0;
 
     int message(const QString& texte, int style, const QString& titre) override;
     std::optional<QString> saisie(const QString& invite, const QString& titre, const QString& défaut) override;
     QString fichier_à_ouvrir(const QString& titre, const QString& départ, const QString& filtre) override;
     QString fichier_à_enregistrer(const QString& titre, const QString& départ, const QString& filtre) override;
+    bool réglage_imprimante(QPrinter& imprimante) override;
 
     QStringList textes() const;
 };
@@ -46,6 +49,10 @@ protected:
     QTemporaryDir dossier;
     dialogues_scriptés boîtes;
 };
+
+// Readable failures for records.
+void PrintTo(const adhérent& a, std::ostream* os);
+void PrintTo(const proposition& p, std::ostream* os);
 
 // Folder of the fixture files of the tests.
 QString fichier_essai(const QString& nom);

@@ -1,0 +1,300 @@
+#include "data/dossiers.h"
+#include "data/fichier_donnees.h"
+#include "data/soldes.h"
+#include "support/dossier_test.h"
+#include "support/jeu_essai.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <csignal>
+#include <sys/resource.h>
+
+namespace {
+
+// Lowers the largest file size this process may write, as a full disk would
+// (and whatever the user's rights); the former limit comes back at the end.
+class limite_taille_fichiers {
+public:
+    explicit limite_taille_fichiers(rlim_t octets)
+    {
+        getrlimit(RLIMIT_FSIZE, &avant_);
+        ancien_signal_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit r = avant_;
+        r.rlim_cur = octets;
+        setrlimit(RLIMIT_FSIZE, &r);
+    }
+    ~limite_taille_fichiers()
+    {
+        setrlimit(RLIMIT_FSIZE, &avant_);
+        std::signal(SIGXFSZ, ancien_signal_);
+    }
+
+private:
+    rlimit avant_{};
+    void (*ancien_signal_)(int) = nullptr;
+};
+
+class fichier_données : public essai_dossier {
+protected:
+    // A full made-up association saved as P/trovane.sel.
+    QByteArray association_enregistrée()
+    {
+        initialise_paramètres();
+        remplit_association_essai(données);
+        EXPECT_TRUE(enregistrer_fichier(chemin("trovane.sel"), false));
+        return lit("trovane.sel");
+    }
+    QList<QByteArray> lignes(const QByteArray& octets) const
+    {
+        QList<QByteArray> l = octets.split('\n');
+        for (auto& x : l)
+            x.chop(x.endsWith('\r') ? 1 : 0);
+        if (!l.isEmpty() && l.last().isEmpty())
+            l.removeLast();
+        return l;
+    }
+    QByteArray joint(const QList<QByteArray>& l) const { return l.join("\r\n") + "\r\n"; }
+};
+
+}  // namespace
+
+TEST_F(fichier_données, nouveau_fichier_porte_chaque_valeur_par_défaut_à_sa_place)
+{
+    initialise_paramètres();
+    ASSERT_TRUE(enregistrer_fichier(chemin("trovane.sel"), false));
+    QFile attendu(fichier_essai("defauts.sel"));
+    ASSERT_TRUE(attendu.open(QIODevice::ReadOnly));
+    EXPECT_EQ(lit("trovane.sel"), attendu.readAll());
+    EXPECT_TRUE(boîtes.messages.empty());
+}
+
+TEST_F(fichier_données, relu_puis_réécrit_à_l_identique)
+{
+    const QByteArray original = association_enregistrée();
+    const données_sel écrites = données;
+    données = données_sel{};
+    ASSERT_TRUE(ouvrir_fichier(chemin("trovane.sel")));
+    EXPECT_TRUE(enregistrer_fichier(chemin("copie.sel"), false));
+    EXPECT_EQ(lit("copie.sel"), original);
+    // Double quotes come back as « and » and nothing else moves.
+    EXPECT_EQ(données.nombre_adhérents, écrites.nombre_adhérents);
+    for (int i = 1; i <= données.nombre_adhérents; ++i)
+        EXPECT_EQ(données.table_adhérents[i], écrites.table_adhérents[i]) << i;
+    EXPECT_EQ(données.table_lignes_compte[5], écrites.table_lignes_compte[5]);
+    EXPECT_EQ(données.table_propositions[7], écrites.table_propositions[7]);
+}
+
+TEST_F(fichier_données, guillemets_et_textes_fixes)
+{
+    initialise_paramètres();
+    données.nombre_adhérents = 1;
+    données.table_adhérents[1].ordre = 7;
+    données.table_adhérents[7].identifiant = "Annick";
+    données.table_adhérents[7].commentaire = "dit \"oui\" puis \"non";
+    données.nom_monnaie = "les \"grains\"";
+    données.mode_grille = "base\"";  // a text the reader would have split: replaced too
+    ASSERT_TRUE(enregistrer_fichier(chemin("g.sel"), false));
+    const QByteArray o = lit("g.sel");
+    EXPECT_TRUE(o.contains("\r\n\"Annick              \"\r\n"));
+    EXPECT_TRUE(o.contains("\"dit \xab" "oui\xbb puis \xab" "non\"\r\n"));
+    EXPECT_TRUE(o.contains("\"les \xab" "grains\xbb\"\r\n"));
+    EXPECT_TRUE(o.contains("\"base\xab\"\r\n"));
+    // Memory keeps its double quotes.
+    EXPECT_EQ(données.table_adhérents[7].commentaire, "dit \"oui\" puis \"non");
+    données = données_sel{};
+    ASSERT_TRUE(ouvrir_fichier(chemin("g.sel")));
+    EXPECT_EQ(données.table_adhérents[7].commentaire, QString::fromUtf8("dit «oui» puis «non"));
+    EXPECT_EQ(données.table_adhérents[1].ordre, 7);
+    EXPECT_EQ(données.table_adhérents[7].identifiant.str(), "Annick              ");
+}
+
+TEST_F(fichier_données, fin_après_le_groupe_14_ou_une_étape_finale)
+{
+    association_enregistrée();
+    const QList<QByteArray> toutes = lignes(lit("trovane.sel"));
+    // Closing steps: 2 + 2 + 2 + 6 + 1 items.
+    const int fin_14 = static_cast<int>(toutes.size()) - 13;
+    const int coupures[] = {fin_14, fin_14 + 2, fin_14 + 4, fin_14 + 6, fin_14 + 12};
+    for (int étapes = 0; étapes < 5; ++étapes) {
+        écrit("coupé.sel", joint(toutes.mid(0, coupures[étapes])));
+        données = données_sel{};
+        données.cat_classement = {7, 7};
+        données.cat_niveau_rubrique = {7, 7};
+        données.cat_nouveaux_adhérents = {7, 7};
+        données.cat_num_adh = {7, 7};
+        données.compte_asso_débité = 7;
+        ASSERT_TRUE(ouvrir_fichier(chemin("coupé.sel"))) << étapes;
+        EXPECT_EQ(données.cat_classement[1], étapes >= 1 ? 0 : 7);
+        EXPECT_EQ(données.cat_niveau_rubrique[1], étapes >= 2 ? 1 : 7);
+        EXPECT_EQ(données.cat_nouveaux_adhérents[0], étapes >= 3 ? 1 : 7);
+        EXPECT_EQ(données.cat_num_adh[0], étapes >= 4 ? 1 : 7);
+        EXPECT_EQ(données.compte_asso_débité, 7);
+        EXPECT_EQ(données.nombre_adhérents, 40);
+    }
+    EXPECT_TRUE(boîtes.messages.empty());
+}
+
+TEST_F(fichier_données, chaque_borne_dépassée_d_un_échoue_sans_rien_changer)
+{
+    initialise_paramètres();
+    données.nombre_adhérents = 1;
+    données.table_adhérents[1].ordre = 5000;
+    données.nombre_codes_classification = 1;
+    données.codes_classification[1] = 500;
+    données.nombre_rubriques = 50;
+    données.nombre_propositions = 1;
+    données.table_propositions[1].ordre = 3000;
+    ASSERT_TRUE(enregistrer_fichier(chemin("bornes.sel"), false));
+    const QList<QByteArray> l = lignes(lit("bornes.sel"));
+    const données_sel avant = données;
+
+    // Line of each bound (1-based), found by walking the layout: header 6,
+    // member count, then the member's number and 27 fields.
+    const int membre = 8;
+    const int codes = membre + 28;
+    const int code = codes + 1;
+    const int rubriques = code + 1 + 12 + 58 + 1;
+    const int lignes_compte = rubriques + 51 + 11 + 6 + 43 + 1 + 35 + 1;
+    const int propositions = lignes_compte + 1 + 8;
+    const int place = propositions + 1;
+    ASSERT_EQ(l[membre - 1], "5000");
+    ASSERT_EQ(l[code - 1], "500");
+    ASSERT_EQ(l[rubriques - 1], "50");
+    ASSERT_EQ(l[lignes_compte - 1], "0");
+    ASSERT_EQ(l[place - 1], "3000");
+
+    const std::pair<int, QByteArray> cas[] = {{membre - 1, "5001"}, {membre - 1, "-1"}, {membre, "5001"},
+                                              {codes, "5001"},      {code, "501"},      {rubriques, "51"},
+                                              {lignes_compte, "10001"}, {propositions, "3001"}, {place, "3001"}};
+    for (const auto& [ligne, valeur] : cas) {
+        QList<QByteArray> faux = l;
+        faux[ligne - 1] = valeur;
+        écrit("faux.sel", joint(faux));
+        boîtes.messages.clear();
+        bool avisé = false;
+        avis_fichier_chargé = [&] { avisé = true; };
+        EXPECT_FALSE(ouvrir_fichier(chemin("faux.sel"))) << ligne;
+        EXPECT_TRUE(données == avant) << ligne;
+        ASSERT_EQ(boîtes.messages.size(), 1u) << ligne;
+        EXPECT_TRUE(boîtes.messages[0].texte.endsWith(suite_erreur_lecture));
+        EXPECT_TRUE(boîtes.messages[0].texte.contains(QStringLiteral("Ligne %1").arg(ligne)))
+            << boîtes.messages[0].texte.toStdString();
+        EXPECT_EQ(boîtes.messages[0].style, style_boîte::critique);
+        EXPECT_FALSE(avisé);
+    }
+    EXPECT_FALSE(QFileInfo::exists(fichier_repère()));
+}
+
+TEST_F(fichier_données, échec_de_lecture_laisse_tout_en_place)
+{
+    association_enregistrée();
+    const données_sel avant = données;
+    EXPECT_FALSE(ouvrir_fichier(chemin("absent.sel")));
+    ASSERT_EQ(boîtes.messages.size(), 1u);
+    EXPECT_TRUE(boîtes.messages[0].texte.startsWith("Fichier introuvable"));
+
+    QList<QByteArray> l = lignes(lit("trovane.sel"));
+    écrit("court.sel", joint(l.mid(0, 300)));  // ends inside the members
+    EXPECT_FALSE(ouvrir_fichier(chemin("court.sel")));
+    écrit("abîmé.sel", lit("trovane.sel").replace("#FALSE#", "peut-être"));
+    EXPECT_FALSE(ouvrir_fichier(chemin("abîmé.sel")));
+    EXPECT_TRUE(données == avant);
+    EXPECT_EQ(boîtes.messages.size(), 3u);
+}
+
+TEST_F(fichier_données, les_fiches_non_citées_gardent_leur_contenu)
+{
+    association_enregistrée();
+    données.nombre_adhérents = 3;
+    ASSERT_TRUE(enregistrer_fichier(chemin("trois.sel"), false));
+    données = données_sel{};
+    données.table_adhérents[30].identifiant = "hors liste";
+    ASSERT_TRUE(ouvrir_fichier(chemin("trois.sel")));
+    EXPECT_EQ(données.nombre_adhérents, 3);
+    EXPECT_EQ(données.table_adhérents[30].identifiant.trimmed(), "hors liste");
+    int vus = 0;
+    pour_chaque_adhérent(données, [&](int n, adhérent&) { EXPECT_EQ(n, ++vus); });
+    EXPECT_EQ(vus, 3);
+}
+
+TEST_F(fichier_données, archive_ni_écrasée_ni_oubliée)
+{
+    initialise_paramètres();
+    données.type_fichier = "archive";
+    ASSERT_TRUE(enregistrer_fichier(chemin("archive.sel"), true));
+    const QByteArray archive = lit("archive.sel");
+    EXPECT_TRUE(archive.contains("\"archive\""));
+    données.nom_monnaie = "autre";
+    EXPECT_FALSE(enregistrer_fichier(chemin("archive.sel"), false));
+    EXPECT_EQ(lit("archive.sel"), archive);
+    EXPECT_TRUE(boîtes.messages.empty());
+    EXPECT_TRUE(enregistrer_fichier(chemin("archive.sel"), true));
+    EXPECT_NE(lit("archive.sel"), archive);
+
+    EXPECT_TRUE(contrôle_archive());
+    ASSERT_EQ(boîtes.textes(), QStringList{"Vous ne pouvez pas modifier un fichier d'archive"});
+    EXPECT_EQ(boîtes.messages[0].style, style_boîte::information);
+}
+
+TEST_F(fichier_données, avertissement_à_l_ouverture_d_une_archive_seulement)
+{
+    initialise_paramètres();
+    données.type_fichier = "archive";
+    ASSERT_TRUE(enregistrer_fichier(chemin("archive.sel"), true));
+    données.type_fichier = "normal";
+    ASSERT_TRUE(enregistrer_fichier(chemin("normal.sel"), false));
+    ASSERT_TRUE(ouvrir_fichier(chemin("archive.sel")));
+    EXPECT_EQ(boîtes.textes(), QStringList{message_archive_ouverte});
+    EXPECT_FALSE(contrôle_archive() == false);
+    boîtes.messages.clear();
+    ASSERT_TRUE(ouvrir_fichier(chemin("normal.sel")));
+    EXPECT_TRUE(boîtes.messages.empty());
+    EXPECT_FALSE(contrôle_archive());
+}
+
+TEST_F(fichier_données, point_de_reprise)
+{
+    const QByteArray original = association_enregistrée();
+    int avis = 0;
+    avis_fichier_chargé = [&] { ++avis; };
+    ASSERT_TRUE(ouvrir_fichier(chemin("trovane.sel")));
+    EXPECT_EQ(avis, 1);
+    EXPECT_EQ(lit("repère/trovane.sel"), original);
+    // Loading the restore point itself copies nothing (and never onto itself).
+    const QDateTime avant = QFileInfo(fichier_repère()).lastModified();
+    ASSERT_TRUE(ouvrir_fichier(chemin("repère/../repère/trovane.sel")));
+    EXPECT_EQ(QFileInfo(fichier_repère()).lastModified(), avant);
+    EXPECT_EQ(lit("repère/trovane.sel"), original);
+    // Nothing may be saved: no copy either.
+    QFile::remove(fichier_repère());
+    sans_enregistrement = true;
+    ASSERT_TRUE(ouvrir_fichier(chemin("trovane.sel")));
+    EXPECT_FALSE(QFileInfo::exists(fichier_repère()));
+}
+
+TEST_F(fichier_données, sans_enregistrement_rien_n_est_écrit)
+{
+    initialise_paramètres();
+    sans_enregistrement = true;
+    poste_compta = true;
+    EXPECT_FALSE(enregistrer_fichier(chemin("trovane.sel"), true));
+    EXPECT_FALSE(QFileInfo::exists(chemin("trovane.sel")));
+    EXPECT_FALSE(QFileInfo::exists(chemin("trovane.sld")));
+}
+
+TEST_F(fichier_données, écriture_échouée_laisse_l_ancien_fichier_entier)
+{
+    const QByteArray original = association_enregistrée();
+    poste_compta = true;
+    données.nom_monnaie = "changé";
+    boîtes.réponses = {rép_réessayer, rép_annuler};
+    {
+        // The disk fills up half-way: no file may grow beyond a few bytes.
+        limite_taille_fichiers limite(1000);
+        EXPECT_FALSE(enregistrer_fichier(chemin("trovane.sel"), false));
+    }
+    EXPECT_EQ(boîtes.messages.size(), 2u);  // asked again after Retry
+    EXPECT_EQ(boîtes.messages[0].style, style_boîte::réessayer_annuler | style_boîte::critique);
+    EXPECT_EQ(lit("trovane.sel"), original);
+    EXPECT_FALSE(QFileInfo::exists(chemin("trovane.sld")));
+}
