@@ -315,6 +315,7 @@ bool enregistrer_fichier(const QString& chemin, bool forcer)
         if (MsgBox(erreur, style_boîte::réessayer_annuler | style_boîte::critique) != rép_réessayer)
             return false;
     }
+    tables_changées_non_enregistrées = false;
     if (poste_compta)
         enregistrer_soldes(nom_fichier_soldes(chemin));
     return true;

@@ -17,6 +17,7 @@ bool sans_enregistrement = false;
 float hauteur_ligne_vide = 0;
 float hauteur_images = 0;
 int16 nombre_lignes_vides = 0;
+bool tables_changées_non_enregistrées = false;
 
 std::function<void()> avis_fichier_chargé;
 std::function<void()> avis_fusion_terminée;

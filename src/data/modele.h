@@ -187,6 +187,9 @@ extern bool sans_enregistrement;  // the program folder refused writing: nothing
 extern float hauteur_ligne_vide;  // twips
 extern float hauteur_images;      // twips
 extern int16 nombre_lignes_vides;
+// The tables were changed from the grid (conversion, import) and not saved
+// since; a successful save of the data file clears it.
+extern bool tables_changées_non_enregistrées;
 
 // Told after every successful load of a data file (the main window resets
 // its caption, mode buttons and grid) and after a merge (caption and mode

@@ -3,6 +3,7 @@
 // and a scripted dialog service that records every box it is asked to show.
 #include "data/dialogues.h"
 #include "data/modele.h"
+#include "support/impression_qt.h"
 
 #include <QByteArray>
 #include <QString>

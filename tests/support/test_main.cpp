@@ -1,6 +1,7 @@
 #include "support/dossier_test.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -13,6 +14,9 @@ int main(int argc, char** argv)
     // The settings store and the program folder of a test run are throw-away.
     // Each test process has a store of its own: tests run side by side.
     QStandardPaths::setTestModeEnabled(true);
+    QTemporaryDir exécution;
+    QFile::setPermissions(exécution.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    qputenv("XDG_RUNTIME_DIR", exécution.path().toLocal8Bit());
     QApplication app(argc, argv);
     QTemporaryDir réglages;
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, réglages.path());

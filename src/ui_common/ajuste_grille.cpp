@@ -1,0 +1,70 @@
+#include "ui_common/ajuste_grille.h"
+
+#include "data/valeurs.h"
+#include "ui_common/grille_vue.h"
+#include "ui_common/sablier.h"
+
+#include <QFont>
+#include <algorithm>
+
+namespace {
+
+QFont sans_crénage(QFont f)
+{
+    f.setKerning(false);
+    return f;
+}
+
+// Characters below this code get a table entry; the others are measured each time.
+constexpr char16_t fin_table = 0x3000;
+
+}  // namespace
+
+mesureur_texte::mesureur_texte(const police_grille& p)
+    : métrique_(sans_crénage(police_qt(p))), twips_par_pixel_(twips_par_pixel()), avances_(fin_table, -1.0)
+{
+}
+
+double mesureur_texte::largeur(const QString& texte)
+{
+    double px = 0;
+    for (const QChar c : texte) {
+        if (c.isSurrogate())  // characters outside the basic plane: measure the text whole
+            return métrique_.horizontalAdvance(texte) * twips_par_pixel_;
+        if (c.unicode() >= fin_table) {
+            px += métrique_.horizontalAdvance(c);
+            continue;
+        }
+        double& a = avances_[c.unicode()];
+        if (a < 0)
+            a = métrique_.horizontalAdvance(c);
+        px += a;
+    }
+    return px * twips_par_pixel_;
+}
+
+void ajuste_grille(grille& g)
+{
+    redraw_suspendu pause(g);
+    sablier s;
+    police_grille p = g.police();
+    p.gras = true;
+    p.italique = true;
+    mesureur_texte mesure(p);
+    const double w = mesure.largeur(QStringLiteral("W"));
+    const QChar blanc = QLatin1Char(' ');
+    for (int c = 0; c < g.Cols(); ++c) {
+        double plus_large = 0;
+        for (int r = 0; r < g.Rows(); ++r) {
+            const QString& t = g.TextMatrix(r, c);
+            qsizetype d = 0, f = t.size();
+            while (d < f && t[d] == blanc)
+                ++d;
+            while (f > d && t[f - 1] == blanc)
+                --f;
+            if (f > d)
+                plus_large = std::max(plus_large, mesure.largeur(d == 0 && f == t.size() ? t : t.mid(d, f - d)));
+        }
+        g.setColWidth(c, CLng(plus_large + w));
+    }
+}

@@ -1,0 +1,26 @@
+#pragma once
+// Fitting a grid's columns to their texts, and the text measuring it uses.
+#include "ui_common/grille.h"
+
+#include <QFontMetricsF>
+#include <QString>
+#include <vector>
+
+// Width of texts in twips on the screen, in one font: the sum of the
+// characters' advances without kerning, as the classic TextWidth measures.
+// Advances are kept once measured, so that measuring a whole grid is cheap.
+class mesureur_texte {
+public:
+    explicit mesureur_texte(const police_grille& p);
+    double largeur(const QString& texte);
+
+private:
+    QFontMetricsF métrique_;
+    double twips_par_pixel_;
+    std::vector<double> avances_;  // pixels by character code, negative until measured
+};
+
+// Sets every column's width (fixed and hidden ones included) to the width of
+// its widest cell text, leading and trailing blanks left out, plus the width
+// of one "W", all measured in the grid's font name and size in bold italic.
+void ajuste_grille(grille& g);

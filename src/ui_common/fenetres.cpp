@@ -1,0 +1,192 @@
+#include "ui_common/fenetres.h"
+
+#include <QEventLoop>
+#include <QHash>
+#include <QPointer>
+#include <algorithm>
+
+namespace {
+
+struct état_fenêtres {
+    QHash<QString, fabrique_fenêtre> fabriques;
+    QHash<QString, fenêtre_programme*> par_nom;
+    std::vector<fenêtre_programme*> ordre_chargement;
+    fenêtre_programme* active = nullptr;
+};
+
+état_fenêtres& état()
+{
+    static état_fenêtres e;
+    return e;
+}
+
+// Ends the wait of a modal window once it is hidden (closing hides too).
+class fin_attente : public QObject {
+public:
+    explicit fin_attente(QEventLoop& boucle) : boucle_(boucle) {}
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        if (e->type() == QEvent::Hide)
+            boucle_.quit();
+        return false;
+    }
+
+private:
+    QEventLoop& boucle_;
+};
+
+}  // namespace
+
+fenêtre_programme::fenêtre_programme() { état().ordre_chargement.push_back(this); }
+
+fenêtre_programme::~fenêtre_programme()
+{
+    auto& e = état();
+    std::erase(e.ordre_chargement, this);
+    if (e.active == this)
+        e.active = nullptr;
+    for (auto it = e.par_nom.begin(); it != e.par_nom.end();)
+        it = it.value() == this ? e.par_nom.erase(it) : std::next(it);
+}
+
+void fenêtre_programme::Form_QueryUnload(bool&) {}
+void fenêtre_programme::Form_Activate() {}
+void fenêtre_programme::Form_Deactivate() {}
+
+bool fenêtre_programme::joue_fermeture()
+{
+    if (fermée_)
+        return true;
+    bool cancel = false;
+    Form_QueryUnload(cancel);
+    if (cancel)
+        return false;
+    fermée_ = true;
+    if (état().active == this)
+        état().active = nullptr;
+    return true;
+}
+
+void fenêtre_programme::joue_activation()
+{
+    auto& e = état();
+    if (fermée_ || e.active == this)
+        return;
+    fenêtre_programme* précédente = e.active;
+    e.active = this;
+    if (précédente && !précédente->fermée_)
+        précédente->Form_Deactivate();
+    Form_Activate();
+}
+
+void fenêtre_modale::done(int résultat)
+{
+    setResult(résultat);
+    if (!close())
+        return;
+    Q_EMIT finished(résultat);
+    if (résultat == Accepted)
+        Q_EMIT accepted();
+    else if (résultat == Rejected)
+        Q_EMIT rejected();
+}
+
+bool fenêtre_enregistrée(const QString& nom) { return état().fabriques.contains(nom); }
+
+void enregistre_fenêtre(const QString& nom, fabrique_fenêtre fabrique)
+{
+    état().fabriques.insert(nom, std::move(fabrique));
+}
+
+fenêtre_programme* fenêtre_chargée(const QString& nom)
+{
+    fenêtre_programme* f = état().par_nom.value(nom, nullptr);
+    return f && !f->fermée() ? f : nullptr;
+}
+
+fenêtre_programme* charge_fenêtre(const QString& nom)
+{
+    if (fenêtre_programme* f = fenêtre_chargée(nom))
+        return f;
+    const auto fabrique = état().fabriques.value(nom);
+    if (!fabrique)
+        return nullptr;
+    fenêtre_programme* f = fabrique();
+    if (!f)
+        return nullptr;
+    f->feuille().setAttribute(Qt::WA_DeleteOnClose);
+    f->feuille().setObjectName(nom);
+    état().par_nom.insert(nom, f);
+    return f;
+}
+
+fenêtre_programme* montre_fenêtre(const QString& nom)
+{
+    fenêtre_programme* f = charge_fenêtre(nom);
+    if (!f)
+        return nullptr;
+    QWidget& w = f->feuille();
+    w.show();
+    w.raise();
+    w.activateWindow();
+    return f;
+}
+
+void montre_modale(fenêtre_programme& f)
+{
+    QWidget& w = f.feuille();
+    if (auto* boîte = qobject_cast<QDialog*>(&w)) {
+        boîte->exec();
+        return;
+    }
+    if (w.isVisible())
+        w.hide();
+    w.setWindowModality(Qt::ApplicationModal);
+    QPointer<QWidget> garde(&w);
+    QEventLoop boucle;
+    fin_attente fin(boucle);
+    w.installEventFilter(&fin);
+    QObject::connect(&w, &QObject::destroyed, &boucle, &QEventLoop::quit);
+    w.show();
+    w.raise();
+    w.activateWindow();
+    boucle.exec();
+    if (garde) {
+        garde->removeEventFilter(&fin);
+        garde->setWindowModality(Qt::NonModal);
+    }
+}
+
+bool décharge_fenêtre(const QString& nom)
+{
+    fenêtre_programme* f = fenêtre_chargée(nom);
+    return !f || f->feuille().close();
+}
+
+std::vector<fenêtre_programme*> fenêtres_chargées()
+{
+    std::vector<fenêtre_programme*> r;
+    for (fenêtre_programme* f : état().ordre_chargement)
+        if (!f->fermée())
+            r.push_back(f);
+    return r;
+}
+
+bool ferme_fenêtres(const fenêtre_programme* sauf)
+{
+    // A closing handler may close or open other windows: look the list up
+    // again after each one.
+    std::vector<const fenêtre_programme*> essayées;
+    for (;;) {
+        const auto& ordre = état().ordre_chargement;
+        auto suivante = std::find_if(ordre.rbegin(), ordre.rend(), [&](const fenêtre_programme* f) {
+            return f != sauf && !f->fermée() && std::find(essayées.begin(), essayées.end(), f) == essayées.end();
+        });
+        if (suivante == ordre.rend())
+            return true;
+        fenêtre_programme* f = *suivante;
+        essayées.push_back(f);
+        if (!f->feuille().close())
+            return false;
+    }
+}

@@ -1,0 +1,106 @@
+#pragma once
+// The program's windows. Each is one instance, created on first use through
+// the factory its subsystem registers at start-up, and destroyed when it
+// closes; its closing handler Form_QueryUnload runs whatever closes it and
+// may refuse. Form_Activate and Form_Deactivate follow the focus between the
+// program's own windows only: a message box, a file dialog or another
+// program taking the focus and giving it back fires nothing. At exit the
+// windows close from the last loaded to the first.
+#include <QCloseEvent>
+#include <QDialog>
+#include <QEvent>
+#include <QMainWindow>
+#include <QString>
+#include <QWidget>
+#include <functional>
+#include <vector>
+
+class fenêtre_programme {
+public:
+    virtual ~fenêtre_programme();
+    fenêtre_programme(const fenêtre_programme&) = delete;
+    fenêtre_programme& operator=(const fenêtre_programme&) = delete;
+
+    // The window is closing, by any means; cancel = true keeps it open.
+    virtual void Form_QueryUnload(bool& cancel);
+    // The window became the active one, coming from another window of the
+    // program, or shown for the first time.
+    virtual void Form_Activate();
+    // Another window of the program became active.
+    virtual void Form_Deactivate();
+
+    virtual QWidget& feuille() = 0;
+    // The window accepted its closing: it is gone for the registry and gets
+    // no more events, though Qt deletes it a little later.
+    bool fermée() const { return fermée_; }
+
+protected:
+    fenêtre_programme();
+    // For fenêtre_de: runs Form_QueryUnload; true when the window may close.
+    bool joue_fermeture();
+    void joue_activation();
+    void montrée() { fermée_ = false; }
+
+private:
+    bool fermée_ = false;
+};
+
+// Base of the program's windows: fenêtre_de<QWidget>, <QMainWindow>, <QDialog>.
+template <class Base>
+class fenêtre_de : public Base, public fenêtre_programme {
+public:
+    explicit fenêtre_de(QWidget* parent = nullptr) : Base(parent) {}
+    QWidget& feuille() override { return *this; }
+
+protected:
+    void closeEvent(QCloseEvent* e) override { e->setAccepted(joue_fermeture()); }
+    bool event(QEvent* e) override
+    {
+        if (e->type() == QEvent::WindowActivate)
+            joue_activation();
+        else if (e->type() == QEvent::Show)
+            montrée();
+        return Base::event(e);
+    }
+};
+
+using fenêtre = fenêtre_de<QWidget>;
+using fenêtre_principale = fenêtre_de<QMainWindow>;
+
+// A dialog box of the program: accept, reject and Escape close it through
+// Form_QueryUnload, as its close box does.
+class fenêtre_modale : public fenêtre_de<QDialog> {
+public:
+    using fenêtre_de::fenêtre_de;
+    void done(int résultat) override;
+};
+
+// ---------------------------------------------------------------- registry
+using fabrique_fenêtre = std::function<fenêtre_programme*()>;
+
+// Each subsystem registers its windows at start-up, under the window's name.
+void enregistre_fenêtre(const QString& nom, fabrique_fenêtre fabrique);
+// Some subsystem registered a window of that name.
+bool fenêtre_enregistrée(const QString& nom);
+// The window of that name, created (not shown) when it is not loaded;
+// nullptr for a name nobody registered.
+fenêtre_programme* charge_fenêtre(const QString& nom);
+template <class T>
+T* charge_fenêtre(const QString& nom)
+{
+    return dynamic_cast<T*>(charge_fenêtre(nom));
+}
+// The window when it is loaded, else nullptr; creates nothing.
+fenêtre_programme* fenêtre_chargée(const QString& nom);
+// Loads the window if needed, shows it modeless, brings it to the front.
+fenêtre_programme* montre_fenêtre(const QString& nom);
+// Shows the window modal and returns once it is closed or hidden.
+void montre_modale(fenêtre_programme& f);
+// Closes the window when it is loaded; false when its handler refused.
+bool décharge_fenêtre(const QString& nom);
+
+// The program's windows still open, in the order they were loaded.
+std::vector<fenêtre_programme*> fenêtres_chargées();
+// Exit: closes every program window but sauf, from the last loaded to the
+// first; stops at a window that refuses and returns false.
+bool ferme_fenêtres(const fenêtre_programme* sauf = nullptr);

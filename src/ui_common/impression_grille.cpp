@@ -1,0 +1,262 @@
+#include "ui_common/impression_grille.h"
+
+#include "data/dialogues.h"
+#include "data/modele.h"
+#include "ui_common/dialogue_commun.h"
+#include "ui_common/grille.h"
+#include "ui_common/impression_texte.h"
+#include "ui_common/outils.h"
+#include "ui_common/sablier.h"
+
+#include <algorithm>
+
+namespace {
+
+// Layout of a printed grid, in twips.
+constexpr double haut_de_page = 1000;     // the title never starts above; continuation pages start here
+constexpr double x_texte = 800;           // title and column 0
+constexpr double x_traits = 750;          // left end of the rules, first vertical rule
+constexpr double débord_droit = 100;      // the rules pass the last column by this much
+constexpr double écart_avant_trait = 50;
+constexpr double écart_après_trait = 25;
+constexpr double écart_après_soulignement = 150;  // below the header underline and the closing rule
+constexpr double retrait_droite = 80;     // right-aligned texts stop this far inside their cell
+constexpr int largeur_colonne_cachée = 30;  // a column this narrow or less is not printed
+constexpr double taille_minimale = 6;     // points
+constexpr double marge_basse = 1200;
+constexpr double réserve_traits = 75;     // bottom reserve when every row is ruled
+const QString sonde = QStringLiteral("W");
+
+const QString message_trop_large = QStringLiteral(
+    "La grille est trop large pour être imprimée. Configurez votre imprimante en paysage et/ou réduisez des colonnes");
+
+// The grid is hidden and not redrawn while it prints, under the hourglass;
+// all three come back whatever the way out.
+class grille_en_impression {
+public:
+    explicit grille_en_impression(grille& g) : g_(g)
+    {
+        g_.setRedraw(false);
+        g_.setVisible(false);
+    }
+    ~grille_en_impression()
+    {
+        g_.setRedraw(true);
+        g_.setVisible(true);
+    }
+    grille_en_impression(const grille_en_impression&) = delete;
+    grille_en_impression& operator=(const grille_en_impression&) = delete;
+
+private:
+    grille& g_;
+};
+
+class impression_grille {
+public:
+    impression_grille(surface_page& s, grille& g, double largeur, bool horizontales, bool verticales, bool tronquer)
+        : s_(s), g_(g), largeur_(largeur), horizontales_(horizontales), verticales_(verticales), tronquer_(tronquer)
+    {
+    }
+
+    void imprime(const QString& titre)
+    {
+        grille_en_impression en_cours(g_);
+        const bool grille_grasse = g_.FontBold();
+        const bool grille_italique = g_.FontItalic();
+        sablier pointeur;
+
+        double total = 0;
+        for (int c = 0; c < g_.Cols(); ++c)
+            total += g_.ColWidth(c);
+        s_.setFontName(g_.FontName());
+        s_.setFontBold(grille_grasse);
+        s_.setFontItalic(grille_italique);
+
+        // Nothing to scale: the reader still gets the notice and the title.
+        if (total <= 0) {
+            s_.setFontSize(g_.FontSize());
+            MsgBox(message_trop_large, style_boîte::information);
+            imprime_titre(titre);
+            s_.setFontBold(false);
+            s_.setFontItalic(false);
+            return;
+        }
+
+        ratio_ = plus_petit(1.0, largeur_ / total);
+        const double taille_grille = g_.FontSize();
+        s_.setFontSize(plus_petit(taille_grille, taille_grille * ratio_));
+        // A printer that kept the full size prints the full widths too.
+        if (s_.FontSize() == taille_grille)
+            ratio_ = 1;
+        g_.setCol(0);
+        if (s_.FontSize() < taille_minimale) {
+            MsgBox(message_trop_large, style_boîte::information);
+            s_.KillDoc();
+            arrêt_demandé = true;
+            return;
+        }
+
+        imprime_titre(titre);
+        y_ = s_.CurrentY() + écart_avant_trait;
+        haut_ = y_;
+        if (horizontales_)
+            trait_en_tête();
+
+        const double limite = s_.Height() - marge_basse - (horizontales_ ? réserve_traits : 0);
+        for (int r = 0; r < g_.Rows(); ++r) {
+            if (!grille_italique)
+                s_.setFontItalic(r == 0);
+            if (!grille_grasse)
+                s_.setFontBold(r == 0);
+            imprime_ligne(r);
+            if (r == 0)
+                soulignement();
+            if (horizontales_ && r > 0) {
+                y_ += écart_avant_trait;
+                trait(y_);
+                y_ += écart_après_trait;
+            }
+            bas_ = y_;
+            if (y_ + s_.TextHeight(sonde) > limite)
+                saut_de_page();
+            s_.setFontItalic(false);
+            s_.setFontBold(false);
+        }
+
+        if (!horizontales_) {
+            y_ += écart_avant_trait;
+            trait(y_);
+            y_ += écart_après_soulignement;
+            bas_ = y_;
+            s_.setCurrentY(y_);
+        }
+        if (verticales_)
+            traits_verticaux();
+    }
+
+private:
+    double largeur(int c) const { return g_.ColWidth(c) * ratio_; }
+    bool à_droite(int c) const { return c > 0 && g_.ColAlignment(c) == alignement_grille::droite_centre; }
+
+    void imprime_titre(const QString& titre)
+    {
+        if (s_.CurrentY() < haut_de_page)
+            s_.setCurrentY(haut_de_page);
+        s_.setCurrentX(x_texte);
+        s_.setFontBold(true);
+        s_.Print(titre);
+        s_.Print();
+    }
+
+    void imprime_ligne(int r)
+    {
+        double gauche = x_texte;
+        double hauteur = 0;
+        const int dernière = g_.Cols() - 1;
+        for (int c = 0; c <= dernière; ++c) {
+            if (c > 0)
+                gauche += largeur(c - 1);
+            // A shortened text keeps the place computed for its full text.
+            const double x = à_droite(c) ? gauche + largeur(c) - s_.TextWidth(g_.TextMatrix(r, c)) - retrait_droite
+                                         : gauche;
+            s_.setCurrentX(x);
+            s_.setCurrentY(y_);
+            if (g_.ColWidth(c) > largeur_colonne_cachée) {
+                QString texte = g_.TextMatrix(r, c);
+                if (tronquer_ && c != dernière)
+                    while (!texte.isEmpty() && s_.TextWidth(texte) > largeur(c) - s_.TextWidth(sonde))
+                        texte.chop(1);
+                hauteur = std::max(hauteur, imprime_paragraphe(s_, texte, x, y_, largeur(c)));
+            }
+        }
+        y_ += hauteur;
+    }
+
+    // The header again at the top of a continuation page: never shortened,
+    // right-aligned texts end at their cell's edge.
+    void imprime_en_tête()
+    {
+        double gauche = x_texte;
+        double hauteur = 0;
+        for (int k = 0; k < g_.Cols(); ++k) {
+            if (k > 0)
+                gauche += largeur(k - 1);
+            const double x = à_droite(k) ? gauche + largeur(k) - s_.TextWidth(g_.TextMatrix(0, k)) : gauche;
+            if (g_.ColWidth(k) > largeur_colonne_cachée) {
+                s_.setCurrentX(x);
+                s_.setCurrentY(y_);
+                s_.setFontItalic(true);
+                s_.setFontBold(true);
+                hauteur = std::max(hauteur, imprime_paragraphe(s_, g_.TextMatrix(0, k), x, y_, largeur(k)));
+            }
+        }
+        y_ += hauteur;
+        soulignement();
+        s_.setFontItalic(false);
+        s_.setFontBold(false);
+    }
+
+    void saut_de_page()
+    {
+        if (verticales_)
+            traits_verticaux();
+        y_ = haut_de_page;
+        s_.NewPage();
+        haut_ = bas_ = y_;
+        if (horizontales_)
+            trait_en_tête();
+        imprime_en_tête();
+        // The block of a page ends below its header at least, so that a page
+        // holding the header alone still gets its vertical rules.
+        bas_ = y_;
+    }
+
+    void trait_en_tête()
+    {
+        y_ += écart_avant_trait;
+        haut_ = y_;
+        trait(y_);
+        y_ += écart_après_trait;
+    }
+
+    void soulignement()
+    {
+        y_ += écart_avant_trait;
+        trait(y_);
+        y_ += écart_après_soulignement;
+    }
+
+    void trait(double y) { s_.Line(x_traits, y, largeur_ + x_traits + débord_droit, y); }
+
+    // Cols + 1 rules; a column too narrow to print still has its own.
+    void traits_verticaux()
+    {
+        double x = x_traits;
+        s_.Line(x, haut_, x, bas_);
+        for (int k = 0; k < g_.Cols(); ++k) {
+            x += largeur(k) + (k == g_.Cols() - 1 ? débord_droit : 0);
+            s_.Line(x, haut_, x, bas_);
+        }
+    }
+
+    surface_page& s_;
+    grille& g_;
+    const double largeur_;
+    const bool horizontales_, verticales_, tronquer_;
+    double ratio_ = 1;
+    double y_ = 0;
+    double haut_ = 0, bas_ = 0;  // the ruled block of the current page
+};
+
+}  // namespace
+
+void imprime_grille(surface_page& imprimante, grille& grille, double largeur, const QString& titre,
+                    bool horizontales, bool verticales, bool tronquer)
+{
+    impression_grille(imprimante, grille, largeur, horizontales, verticales, tronquer).imprime(titre);
+}
+
+void configure_imprimante()
+{
+    dialogue1().ShowPrinter();
+}

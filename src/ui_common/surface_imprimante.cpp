@@ -1,0 +1,126 @@
+#include "ui_common/surface_imprimante.h"
+
+#include "data/dialogues.h"
+#include "data/fichiers.h"
+
+#include <QCoreApplication>
+#include <QPainter>
+#include <QPrinter>
+
+namespace {
+
+QPrinter* l_imprimante = nullptr;
+
+// The printer goes with the application object, before the platform it
+// depends on is torn down.
+void libère_imprimante()
+{
+    delete l_imprimante;
+    l_imprimante = nullptr;
+}
+
+}  // namespace
+
+QPrinter& imprimante()
+{
+    if (!l_imprimante) {
+        l_imprimante = new QPrinter(QPrinter::HighResolution);
+        l_imprimante->setFullPage(true);
+        qAddPostRoutine(libère_imprimante);
+    }
+    return *l_imprimante;
+}
+
+surface_imprimante::surface_imprimante(QPrinter& imprimante) : imprimante_(imprimante)
+{
+    imprimante_.setFullPage(true);
+}
+
+surface_imprimante::~surface_imprimante()
+{
+    if (!pages_.empty())
+        termine_document();
+}
+
+QPageLayout::Orientation surface_imprimante::Orientation() const
+{
+    return imprimante_.pageLayout().orientation();
+}
+
+void surface_imprimante::setOrientation(QPageLayout::Orientation orientation)
+{
+    imprimante_.setPageOrientation(orientation);
+}
+
+const QFontMetricsF& surface_imprimante::mesure(const police_page& police) const
+{
+    if (!mesure_ || police_mesurée_ != police) {
+        mesure_.emplace(police_qt(police), &imprimante_);
+        police_mesurée_ = police;
+    }
+    return *mesure_;
+}
+
+double surface_imprimante::largeur_ligne(const QString& ligne, const police_page& police) const
+{
+    return mesure(police).horizontalAdvance(ligne) * twips_par_pouce / imprimante_.resolution();
+}
+
+double surface_imprimante::interligne(const police_page& police) const
+{
+    return mesure(police).lineSpacing() * twips_par_pouce / imprimante_.resolution();
+}
+
+QSizeF surface_imprimante::taille_page() const
+{
+    return imprimante_.pageLayout().fullRect(QPageLayout::Millimeter).size() * (twips_par_pouce / 25.4);
+}
+
+void surface_imprimante::pose(élément_page élément)
+{
+    if (pages_.empty())
+        pages_.emplace_back();
+    pages_.back().push_back(std::move(élément));
+}
+
+void surface_imprimante::page_suivante()
+{
+    if (pages_.empty())
+        pages_.emplace_back();
+    pages_.emplace_back();
+}
+
+bool surface_imprimante::termine_document()
+{
+    erreur_.clear();
+    if (pages_.empty())
+        return true;
+    const std::vector<page_dessinée> pages = std::move(pages_);
+    pages_.clear();
+
+    QPainter peintre;
+    if (!peintre.begin(&imprimante_)) {
+        if (imprimante_.outputFormat() == QPrinter::PdfFormat && !imprimante_.outputFileName().isEmpty())
+            erreur_ = description_erreur_fichier(imprimante_.outputFileName(), true);
+        else if (imprimante_.printerName().isEmpty())
+            erreur_ = QStringLiteral("Aucune imprimante n'est installée.");
+        else
+            erreur_ = QStringLiteral("L'imprimante %1 n'a pas accepté le document.").arg(imprimante_.printerName());
+        MsgBox(erreur_, style_boîte::critique);
+        return false;
+    }
+    const double unités_par_twip = imprimante_.resolution() / twips_par_pouce;
+    for (std::size_t n = 0; n < pages.size(); ++n) {
+        if (n > 0)
+            imprimante_.newPage();
+        for (const élément_page& é : pages[n])
+            dessine_élément(peintre, é, unités_par_twip);
+    }
+    peintre.end();
+    return true;
+}
+
+void surface_imprimante::annule_document()
+{
+    pages_.clear();
+}

@@ -1,0 +1,49 @@
+#pragma once
+// The printer: one QPrinter for the whole program, and the page surface over
+// it. The surface measures with the printer's own font metrics and keeps the
+// pages of the document until EndDoc, which sends them to the printer (or the
+// PDF file it is set to) in one go; so KillDoc cancels a document whole, even
+// on printers that cannot abort a job.
+#include "ui_common/surface.h"
+
+#include <QFontMetricsF>
+#include <optional>
+
+class QPrinter;
+
+// The program's printer, created on first use: high resolution, full page
+// (coordinates start at the corner of the sheet). The printer set-up changes
+// it for the rest of the run.
+QPrinter& imprimante();
+
+class surface_imprimante : public surface_page {
+public:
+    // The printer is not owned; it is switched to full-page coordinates.
+    explicit surface_imprimante(QPrinter& imprimante);
+    // A document still open is sent, as the printer object does at exit.
+    ~surface_imprimante() override;
+
+    QPageLayout::Orientation Orientation() const override;
+    void setOrientation(QPageLayout::Orientation orientation) override;
+    QString erreur() const override { return erreur_; }
+
+protected:
+    double largeur_ligne(const QString& ligne, const police_page& police) const override;
+    double interligne(const police_page& police) const override;
+    QSizeF taille_page() const override;
+    void pose(élément_page élément) override;
+    void page_suivante() override;
+    // When the printer cannot take the document, the user is told (critical
+    // box) and the document is dropped.
+    bool termine_document() override;
+    void annule_document() override;
+
+private:
+    const QFontMetricsF& mesure(const police_page& police) const;
+
+    QPrinter& imprimante_;
+    std::vector<page_dessinée> pages_;
+    QString erreur_;
+    mutable police_page police_mesurée_;
+    mutable std::optional<QFontMetricsF> mesure_;
+};

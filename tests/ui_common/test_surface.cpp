@@ -1,0 +1,328 @@
+#include "support/dossier_test.h"
+#include "ui_common/surface_apercu.h"
+#include "ui_common/surface_enregistree.h"
+#include "ui_common/surface_imprimante.h"
+
+#include <QFile>
+#include <QImageReader>
+#include <QPrinter>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+// Text of a PDF file, pages separated by form feeds; nullopt without pdftotext.
+std::optional<QString> texte_pdf(const QString& chemin)
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        return std::nullopt;
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), chemin, QStringLiteral("-")});
+    p.waitForFinished(-1);
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+void vers_pdf(QPrinter& imprimante, const QString& chemin)
+{
+    imprimante.setOutputFormat(QPrinter::PdfFormat);
+    imprimante.setOutputFileName(chemin);
+    imprimante.setPageSize(QPageSize(QPageSize::A4));
+    imprimante.setPageOrientation(QPageLayout::Portrait);
+}
+
+// Darkest pixel of a row segment of a picture (0 black, 255 white).
+int plus_sombre(const QImage& image, QRect zone)
+{
+    int minimum = 255;
+    zone = zone.intersected(image.rect());
+    for (int y = zone.top(); y <= zone.bottom(); ++y)
+        for (int x = zone.left(); x <= zone.right(); ++x)
+            minimum = std::min(minimum, qGray(image.pixel(x, y)));
+    return minimum;
+}
+
+}  // namespace
+
+// ------------------------------------------------------------ the printer object's semantics
+
+TEST(surface_page, imprimer_déplace_la_position)
+{
+    surface_enregistrée s;
+    s.setFontSize(10);  // 120 twips a character, 240 a line
+    s.setCurrentX(500);
+    s.setCurrentY(1000);
+    s.Print("abc");
+    EXPECT_EQ(s.CurrentX(), 0);
+    EXPECT_EQ(s.CurrentY(), 1240);
+    s.setCurrentX(300);
+    s.Print("de", false);
+    EXPECT_EQ(s.CurrentX(), 300 + 240);
+    EXPECT_EQ(s.CurrentY(), 1240);
+    s.Print("f", false);
+    EXPECT_EQ(s.CurrentX(), 540 + 120);
+    s.Print();  // an empty line
+    EXPECT_EQ(s.CurrentX(), 0);
+    EXPECT_EQ(s.CurrentY(), 1480);
+
+    const auto textes = s.textes(0);
+    ASSERT_EQ(textes.size(), 4u);
+    EXPECT_EQ(textes[0].x, 500);
+    EXPECT_EQ(textes[0].y, 1000);
+    EXPECT_EQ(textes[2].x, 540);
+    EXPECT_EQ(textes[2].texte, "f");
+    EXPECT_EQ(textes[3].texte, "");
+}
+
+TEST(surface_page, un_texte_de_plusieurs_lignes)
+{
+    surface_enregistrée s;
+    s.setFontSize(5);  // 60 a character, 120 a line
+    EXPECT_EQ(s.TextWidth("ab\r\nabcd\r\nc"), 240);
+    EXPECT_EQ(s.TextHeight("ab\r\nabcd\r\nc"), 360);
+    EXPECT_EQ(s.TextHeight(""), 120);
+    // A lone LF is an ordinary character.
+    EXPECT_EQ(s.TextHeight("a\nb"), 120);
+
+    s.setCurrentX(100);
+    s.Print("ab\r\ncd", false);
+    const auto textes = s.textes(0);
+    ASSERT_EQ(textes.size(), 2u);
+    EXPECT_EQ(textes[1].x, 0);
+    EXPECT_EQ(textes[1].y, 120);
+    EXPECT_EQ(s.CurrentX(), 120);
+    EXPECT_EQ(s.CurrentY(), 120);
+}
+
+TEST(surface_page, un_trait_laisse_la_position_à_son_bout)
+{
+    surface_enregistrée s;
+    s.Line(750, 1000, 5000, 1200);
+    EXPECT_EQ(s.CurrentX(), 5000);
+    EXPECT_EQ(s.CurrentY(), 1200);
+    ASSERT_EQ(s.traits(0).size(), 1u);
+    EXPECT_EQ(s.traits(0)[0].x1, 750);
+}
+
+TEST(surface_page, images)
+{
+    surface_enregistrée s;
+    s.setCurrentX(7);
+    s.PaintPicture(QImage(), 0, 0, 100, 100);
+    EXPECT_TRUE(s.pages().empty());
+    QImage rouge(4, 2, QImage::Format_RGB32);
+    rouge.fill(Qt::red);
+    s.PaintPicture(rouge, 100, 200, 300, 400);
+    ASSERT_EQ(s.images(0).size(), 1u);
+    EXPECT_EQ(s.images(0)[0].cadre, QRectF(100, 200, 300, 400));
+    EXPECT_EQ(s.CurrentX(), 7);  // a picture does not move the position
+}
+
+TEST(surface_page, pages_et_documents)
+{
+    surface_enregistrée s;
+    s.setFontSize(8);
+    s.Print("un");
+    s.NewPage();
+    EXPECT_EQ(s.CurrentY(), 0);
+    EXPECT_EQ(s.FontSize(), 8);  // the font stays
+    s.Print("deux");
+    ASSERT_EQ(s.pages().size(), 2u);
+    EXPECT_EQ(s.textes(1)[0].texte, "deux");
+    EXPECT_TRUE(s.EndDoc());
+    EXPECT_TRUE(s.pages().empty());
+    ASSERT_EQ(s.documents().size(), 1u);
+    EXPECT_EQ(s.documents()[0].size(), 2u);
+
+    s.Print("perdu");
+    s.KillDoc();
+    EXPECT_TRUE(s.pages().empty());
+    EXPECT_EQ(s.documents_annulés(), 1);
+    EXPECT_EQ(s.documents().size(), 1u);
+    // Ending a document that holds nothing sends nothing.
+    EXPECT_TRUE(s.EndDoc());
+    EXPECT_EQ(s.documents().size(), 1u);
+    // A new page asked on an empty document keeps the blank first page.
+    s.NewPage();
+    s.EndDoc();
+    ASSERT_EQ(s.documents().size(), 2u);
+    EXPECT_EQ(s.documents()[1].size(), 2u);
+}
+
+// ------------------------------------------------------------ printer
+
+TEST(surface_imprimante, mesure_avec_les_polices_de_l_imprimante)
+{
+    QTemporaryDir dossier;
+    QPrinter imprimante(QPrinter::HighResolution);
+    vers_pdf(imprimante, dossier.filePath("rien.pdf"));
+    surface_imprimante s(imprimante);
+    EXPECT_NEAR(s.Width(), largeur_a4, 2);
+    EXPECT_NEAR(s.Height(), hauteur_a4, 2);
+    s.setFontName("Arial");
+    s.setFontSize(10);
+    // Arial (Liberation Sans) at 10 points: 1.15 em between lines.
+    EXPECT_NEAR(s.TextHeight(), 230, 8);
+    const double w = s.TextWidth("W");
+    EXPECT_GT(w, 150);
+    EXPECT_LT(w, 210);
+    EXPECT_NEAR(s.TextWidth("WWWW"), 4 * w, 2);
+    s.setFontSize(20);
+    EXPECT_NEAR(s.TextWidth("W"), 2 * w, 4);
+    s.setFontBold(true);
+    EXPECT_GT(s.TextWidth("mmmm"), 0);
+    s.setOrientation(QPageLayout::Landscape);
+    EXPECT_NEAR(s.Width(), hauteur_a4, 2);
+    // Nothing drawn, nothing written.
+    EXPECT_TRUE(s.EndDoc());
+    EXPECT_FALSE(QFile::exists(dossier.filePath("rien.pdf")));
+}
+
+TEST(surface_imprimante, un_document_pdf_de_deux_pages)
+{
+    QTemporaryDir dossier;
+    const QString chemin = dossier.filePath("essai.pdf");
+    QPrinter imprimante(QPrinter::HighResolution);
+    vers_pdf(imprimante, chemin);
+    {
+        surface_imprimante s(imprimante);
+        s.setFontSize(12);
+        s.setCurrentX(1440);
+        s.setCurrentY(1440);
+        s.Print("Bonjour première page");
+        s.Line(1440, 2000, 8000, 2000);
+        s.NewPage();
+        s.setCurrentY(1440);
+        s.Print("Seconde page");
+        EXPECT_FALSE(QFile::exists(chemin));  // delivered whole at the end
+        EXPECT_TRUE(s.EndDoc());
+    }
+    ASSERT_TRUE(QFile::exists(chemin));
+    const auto texte = texte_pdf(chemin);
+    if (!texte)
+        GTEST_SKIP() << "pdftotext (poppler-utils) is not installed: PDF content not checked";
+    const QStringList pages = texte->split(QChar('\f'), Qt::SkipEmptyParts);
+    ASSERT_EQ(pages.size(), 2);
+    EXPECT_TRUE(pages[0].contains("Bonjour première page"));
+    EXPECT_TRUE(pages[1].contains("Seconde page"));
+}
+
+TEST(surface_imprimante, un_document_annulé_n_est_pas_écrit)
+{
+    QTemporaryDir dossier;
+    const QString chemin = dossier.filePath("annulé.pdf");
+    QPrinter imprimante(QPrinter::HighResolution);
+    vers_pdf(imprimante, chemin);
+    surface_imprimante s(imprimante);
+    s.Print("à jeter");
+    s.NewPage();
+    s.KillDoc();
+    EXPECT_TRUE(s.EndDoc());
+    EXPECT_FALSE(QFile::exists(chemin));
+}
+
+class surface_imprimante_échec : public essai_dossier {};
+
+TEST_F(surface_imprimante_échec, un_fichier_impossible_est_signalé)
+{
+    QPrinter imprimante(QPrinter::HighResolution);
+    vers_pdf(imprimante, chemin("absent/dossier/sortie.pdf"));
+    surface_imprimante s(imprimante);
+    s.Print("texte");
+    EXPECT_FALSE(s.EndDoc());
+    ASSERT_EQ(boîtes.messages.size(), 1u);
+    EXPECT_EQ(boîtes.messages[0].style, style_boîte::critique);
+    EXPECT_TRUE(boîtes.messages[0].texte.startsWith("Dossier introuvable")) << boîtes.messages[0].texte.toStdString();
+    EXPECT_EQ(s.erreur(), boîtes.messages[0].texte);
+    // The document is dropped: ending again sends nothing and says nothing.
+    EXPECT_TRUE(s.EndDoc());
+    EXPECT_EQ(boîtes.messages.size(), 1u);
+}
+
+// ------------------------------------------------------------ preview
+
+TEST(surface_aperçu, dessine_à_la_résolution_de_l_écran)
+{
+    surface_aperçu s(QSizeF(largeur_a4, hauteur_a4), 96);
+    EXPECT_EQ(s.image().width(), 794);  // 210 mm at 96 dpi
+    EXPECT_EQ(s.image().height(), 1123);
+    EXPECT_EQ(plus_sombre(s.image(), s.image().rect()), 255);
+
+    // A line at y = 1440 twips is on pixel row 96.
+    s.Line(1440, 1440, 4320, 1440);
+    EXPECT_LT(plus_sombre(s.image(), QRect(100, 95, 180, 2)), 100);
+    EXPECT_EQ(plus_sombre(s.image(), QRect(100, 90, 180, 4)), 255);
+
+    // Text goes below the position, from its top.
+    s.setFontSize(12);
+    s.setCurrentX(1440);
+    s.setCurrentY(2880);
+    s.Print("MMMM");
+    EXPECT_LT(plus_sombre(s.image(), QRect(96, 192, 60, 16)), 100);
+    EXPECT_EQ(plus_sombre(s.image(), QRect(96, 180, 60, 10)), 255);
+
+    QImage bleu(2, 2, QImage::Format_RGB32);
+    bleu.fill(Qt::blue);
+    s.PaintPicture(bleu, 1440, 5760, 1440, 720);  // one inch by half an inch
+    EXPECT_EQ(s.image().pixelColor(96 + 48, 384 + 24), QColor(Qt::blue));
+    EXPECT_EQ(s.image().pixelColor(96 + 100, 384 + 24), QColor(Qt::white));
+}
+
+TEST(surface_aperçu, mesure_comme_l_imprimante)
+{
+    QPrinter imprimante(QPrinter::HighResolution);
+    surface_imprimante papier(imprimante);
+    surface_aperçu écran;
+    for (surface_page* s : {static_cast<surface_page*>(&papier), static_cast<surface_page*>(&écran)}) {
+        s->setFontName("Arial");
+        s->setFontSize(10);
+    }
+    const QString texte = "Cours de cuisine végétarienne, le mardi soir";
+    EXPECT_NEAR(écran.TextWidth(texte), papier.TextWidth(texte), papier.TextWidth(texte) * 0.05);
+    EXPECT_NEAR(écran.TextHeight(), papier.TextHeight(), 20);
+}
+
+TEST(surface_aperçu, pages_orientation_et_annulation)
+{
+    surface_aperçu s(QSizeF(largeur_a4, hauteur_a4), 48);
+    s.setOrientation(QPageLayout::Landscape);
+    EXPECT_GT(s.image().width(), s.image().height());
+    s.Line(0, 0, 1440, 1440);
+    s.NewPage();
+    EXPECT_EQ(s.pages().size(), 2u);
+    EXPECT_EQ(plus_sombre(s.image(), s.image().rect()), 255);
+    EXPECT_LT(plus_sombre(s.pages()[0], s.pages()[0].rect()), 255);
+    s.KillDoc();
+    ASSERT_EQ(s.pages().size(), 1u);
+    EXPECT_EQ(plus_sombre(s.image(), s.image().rect()), 255);
+}
+
+// ------------------------------------------------------------ picture files
+
+TEST(images, formats_lus_et_fichiers_illisibles)
+{
+    const QList<QByteArray> formats = QImageReader::supportedImageFormats();
+    for (const char* f : {"gif", "jpeg", "bmp", "png"})
+        EXPECT_TRUE(formats.contains(f)) << f;
+
+    QTemporaryDir dossier;
+    QImage vert(3, 5, QImage::Format_RGB32);
+    vert.fill(Qt::green);
+    ASSERT_TRUE(vert.save(dossier.filePath("vert.bmp")));
+    ASSERT_TRUE(vert.save(dossier.filePath("vert.jpg")));
+    EXPECT_EQ(lit_image(dossier.filePath("vert.bmp")).size(), QSize(3, 5));
+    EXPECT_EQ(lit_image(dossier.filePath("vert.jpg")).size(), QSize(3, 5));
+    // A picture with a misleading extension is still read by its content.
+    ASSERT_TRUE(vert.save(dossier.filePath("vert.gif"), "PNG"));
+    EXPECT_EQ(lit_image(dossier.filePath("vert.gif")).size(), QSize(3, 5));
+
+    // A Windows metafile (placeable header) cannot be read here: missing.
+    QFile wmf(dossier.filePath("logo.wmf"));
+    ASSERT_TRUE(wmf.open(QIODevice::WriteOnly));
+    wmf.write(QByteArray::fromHex("d7cdc69a0000000000001027e80301000000"));
+    wmf.close();
+    EXPECT_TRUE(lit_image(dossier.filePath("logo.wmf")).isNull());
+    EXPECT_TRUE(lit_image(dossier.filePath("absent.png")).isNull());
+    EXPECT_TRUE(lit_image(QString()).isNull());
+}
