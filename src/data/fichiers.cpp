@@ -1,6 +1,7 @@
 #include "data/fichiers.h"
 
 #include "data/dossiers.h"
+#include "data/modele.h"
 
 #include <QDir>
 #include <QFile>
@@ -71,5 +72,33 @@ QString trouve_sans_casse(const QString& dossier, const QString& nom)
     for (const QString& f : fichiers)
         if (f.compare(nom, Qt::CaseInsensitive) == 0)
             return d.filePath(f);
+    return {};
+}
+
+QString trouve_fichier_stocké(const QString& stocké)
+{
+    const QString nom = stocké.trimmed();
+    if (nom.isEmpty())
+        return {};
+    if (QFileInfo(nom).isFile())
+        return nom;
+    const QString barres = QString(nom).replace(QLatin1Char('\\'), QLatin1Char('/'));
+    if (QFileInfo(barres).isFile())
+        return barres;
+    if (QFileInfo(barres).isRelative() && QFileInfo(chemin_programme(barres)).isFile())
+        return chemin_programme(barres);
+    const QString fichier = barres.section(QLatin1Char('/'), -1);
+    if (fichier.isEmpty())
+        return {};
+    const QString dossiers[] = {chemin_programme(QStringLiteral("images")), chemin_programme(QStringLiteral("photos")),
+                                QString(données.dossier_images).replace(QLatin1Char('\\'), QLatin1Char('/')),
+                                dossier_programme()};
+    for (const QString& dossier : dossiers) {
+        if (dossier.isEmpty())
+            continue;
+        const QString trouvé = trouve_sans_casse(dossier, fichier);
+        if (!trouvé.isEmpty())
+            return trouvé;
+    }
     return {};
 }

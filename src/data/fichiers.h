@@ -15,3 +15,9 @@ std::optional<QByteArray> lit_fichier(const QString& chemin, QString& erreur);
 bool copie_fichier_sûre(const QString& source, const QString& cible, QString& erreur);
 // A file of the folder whose name matches nom without regard to case.
 QString trouve_sans_casse(const QString& dossier, const QString& nom);
+
+// A picture or photo path as the data file stores it (often written on
+// another machine, with \ as separator): the file as stored, else with / for
+// \, else inside P, else its name looked up without regard to case in
+// P/images, P/photos, dossier_images and P. Empty when none exists.
+QString trouve_fichier_stocké(const QString& stocké);

@@ -1,6 +1,7 @@
 #include "ui_common/dialogue_commun.h"
 
 #include "data/dialogues.h"
+#include "data/modele.h"
 #include "ui_common/surface_imprimante.h"
 
 #include <QDir>
@@ -70,4 +71,13 @@ dialogue_commun& dialogue1()
 {
     static dialogue_commun d;
     return d;
+}
+
+QString choisit_image()
+{
+    dialogue_commun& d = dialogue1();
+    d.InitDir = données.dossier_images;
+    d.Filter = QStringLiteral("images(.GIF)|*.gif|images(.jpg)|*.jpg|images(.BMP)|*.bmp|images(.WMF)|*.wmf");
+    d.DefaultExt.clear();
+    return d.ShowOpen() ? d.FileName : QString();
 }

@@ -29,3 +29,7 @@ QString avec_extension(const QString& nom, const QString& extension);
 
 // The main window's dialogue1.
 dialogue_commun& dialogue1();
+
+// Picture chooser: dialogue1 opened on dossier_images with the picture
+// filters; the full path chosen, or empty when cancelled.
+QString choisit_image();

@@ -1,5 +1,7 @@
 #include "ui_common/impression_texte.h"
 
+#include "data/fichiers.h"
+
 #include <QFileInfo>
 
 namespace {
@@ -73,8 +75,7 @@ void aperçu_texte(surface_page& cadre_carte, const QString& texte, double x, do
 bool imprime_image(surface_page& surface, const QImage& image, const QString& chemin, double x, double y,
                    double hauteur, double largeur)
 {
-    const QString nom = chemin.trimmed();
-    if (nom.isEmpty() || !QFileInfo(nom).isFile() || image.isNull())
+    if (trouve_fichier_stocké(chemin).isEmpty() || image.isNull())
         return false;
     surface.PaintPicture(image, x, y, largeur, hauteur);
     return true;

@@ -1,5 +1,7 @@
 #include "ui_common/surface.h"
 
+#include "data/fichiers.h"
+
 #include <QFont>
 #include <QFontMetricsF>
 #include <QImageReader>
@@ -116,9 +118,10 @@ void dessine_élément(QPainter& peintre, const élément_page& élément, doubl
 
 QImage lit_image(const QString& chemin)
 {
-    if (chemin.isEmpty())
+    const QString fichier = trouve_fichier_stocké(chemin);
+    if (fichier.isEmpty())
         return {};
-    QImageReader lecteur(chemin);
+    QImageReader lecteur(fichier);
     lecteur.setDecideFormatFromContent(true);
     lecteur.setAutoTransform(true);
     return lecteur.read();
