@@ -1,17 +1,18 @@
-#include "data/modele.h"
+#include "main_window/f_vesk.h"
+#include "ui_common/dialogues_qt.h"
+#include "ui_common/shell.h"
 
 #include <QApplication>
-#include <QMainWindow>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Trovane"));
     QApplication::setOrganizationName(QStringLiteral("Trovane"));
-    initialise_paramètres();
-    QMainWindow fenêtre;
-    fenêtre.setWindowTitle(QStringLiteral("Trovane"));
-    fenêtre.resize(800, 600);
-    fenêtre.show();
+    installe_dialogues_qt();
+    installe_shell_bureau();
+    // A data file named on the command line opens in the extraction window.
+    const QStringList arguments = QCoreApplication::arguments();
+    démarre_trovane(arguments.size() > 1 ? arguments.mid(1).join(QLatin1Char(' ')) : QString());
     return app.exec();
 }

@@ -1,0 +1,374 @@
+#include "data/dossiers.h"
+#include "data/fichier_donnees.h"
+#include "data/reglages.h"
+#include "main_window/f_vesk.h"
+#include "support/dossier_test.h"
+#include "support/jeu_essai.h"
+#include "ui_common/grille_vue.h"
+#include "ui_common/outils.h"
+#include "ui_common/principale.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCollator>
+#include <QDir>
+#include <QDirIterator>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMenu>
+#include <QPointer>
+#include <QPushButton>
+#include <QTemporaryFile>
+
+namespace {
+
+class fenêtre_principale_essai : public essai_dossier {
+protected:
+    void TearDown() override
+    {
+        if (f)
+            f->close();
+        QApplication::processEvents();
+        essai_dossier::TearDown();
+    }
+    F_vesk& démarre(const QString& ligne = {})
+    {
+        f = &démarre_trovane(ligne);
+        return *f;
+    }
+    // A data file with every table filled, as P/trovane.sel.
+    QByteArray association_par_défaut(const QString& mode = QStringLiteral("base"))
+    {
+        initialise_paramètres();
+        remplit_association_essai(données);
+        données.mode_grille = mode;
+        enregistrer_fichier(chemin("trovane.sel"), false);
+        const QByteArray octets = lit("trovane.sel");
+        données = données_sel{};
+        return octets;
+    }
+    QStringList fichiers() const
+    {
+        QStringList l;
+        QDirIterator it(dossier.path(), QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+        while (it.hasNext())
+            l << QDir(dossier.path()).relativeFilePath(it.next());
+        l.sort();
+        return l;
+    }
+    QPointer<F_vesk> f;
+};
+
+}  // namespace
+
+TEST_F(fenêtre_principale_essai, premier_démarrage_dans_un_dossier_vide)
+{
+    boîtes.réponses = {rép_non};  // no help now
+    démarre();
+    for (const char* d : {"archives", "repère", "images", "photos", "etats", "Aide/français", "Aide/anglais",
+                          "Aide/images"})
+        EXPECT_TRUE(QFileInfo(chemin(QString::fromUtf8(d))).isDir()) << d;
+    EXPECT_EQ(fichier_courant, fichier_données_défaut());
+    EXPECT_FALSE(QFileInfo::exists(chemin("trovane.sel")));
+    ASSERT_EQ(boîtes.messages.size(), 1u);
+    EXPECT_EQ(boîtes.messages[0].texte, "Voulez-vous consulter l'aide [Commencer avec Trovane] maintenant ?");
+    EXPECT_EQ(f->windowTitle(), "Trovane");
+    // No stray test file is left in the folder.
+    for (const QString& nom : QDir(dossier.path()).entryList(QDir::Files))
+        EXPECT_FALSE(nom.startsWith("trovane_essai")) << nom.toStdString();
+
+    f->close();
+    QApplication::processEvents();
+    EXPECT_EQ(réglages::lit("sel", "aff_grille"), "True");
+    EXPECT_EQ(réglages::lit("sel", "graph"), "False");
+    EXPECT_EQ(réglages::lit("sel", "img"), "False");
+    EXPECT_EQ(réglages::lit("répertoires", "langue"), "français");
+
+    // The next start asks nothing.
+    boîtes.messages.clear();
+    démarre();
+    EXPECT_TRUE(boîtes.messages.empty());
+}
+
+TEST_F(fenêtre_principale_essai, démarrage_avec_le_fichier_par_défaut)
+{
+    const QByteArray octets = association_par_défaut(QStringLiteral("adhérents"));
+    écrit("archives/trovane.sel", "ancienne copie");
+    QDir().mkpath(chemin("Aide"));
+    démarre();
+    EXPECT_EQ(lit("archives/trovane.sel"), octets);
+    EXPECT_EQ(lit("repère/trovane.sel"), octets);
+    EXPECT_EQ(données.nombre_adhérents, 40);
+    EXPECT_EQ(f->windowTitle(), "Trovane " + fichier_données_défaut());
+    // The loaded mode gives the buttons their captions; no table is shown yet.
+    EXPECT_EQ(f->bt_imprimer->text(), "Listes, Publipostage...");
+    for (int i : {0, 1, 2, 4, 5})
+        EXPECT_FALSE(f->op(i)->isChecked());
+    EXPECT_EQ(gg().Rows(), 1);
+    EXPECT_TRUE(boîtes.messages.empty());
+}
+
+TEST_F(fenêtre_principale_essai, fichier_par_défaut_illisible)
+{
+    écrit("trovane.sel", "1\r\n#00:00:00#\r\n\"normal\"\r\nabîmé\r\n");
+    QDir().mkpath(chemin("Aide"));
+    démarre();
+    ASSERT_EQ(boîtes.messages.size(), 1u);
+    EXPECT_TRUE(boîtes.messages[0].texte.endsWith(suite_erreur_lecture));
+    // Nothing is saved over the unreadable file until the user chooses one.
+    EXPECT_TRUE(fichier_courant.isEmpty());
+    EXPECT_TRUE(f->windowTitle().contains("n'a pas pu être lu"));
+    enregistrer_fichier(fichier_courant, false);
+    EXPECT_EQ(lit("trovane.sel"), QByteArray("1\r\n#00:00:00#\r\n\"normal\"\r\nabîmé\r\n"));
+}
+
+TEST_F(fenêtre_principale_essai, dossier_en_lecture_seule)
+{
+    // Even root cannot create a file there.
+    const QString protégé = QStringLiteral("/sys/kernel");
+    if (!QTemporaryFile(protégé + "/essai_XXXXXX").open()) {
+        fixe_dossier_programme(protégé);
+        démarre();
+        EXPECT_TRUE(sans_enregistrement);
+        ASSERT_EQ(boîtes.messages.size(), 1u);
+        EXPECT_TRUE(boîtes.messages[0].texte.contains("rien de ce que vous ferez ne sera enregistré"));
+        EXPECT_TRUE(f->windowTitle().contains("rien ne sera enregistré"));
+        f->close();
+        QApplication::processEvents();
+        EXPECT_FALSE(QFileInfo::exists(réglages::chemin()));
+    } else {
+        GTEST_SKIP() << "no folder refuses writing here";
+    }
+}
+
+TEST_F(fenêtre_principale_essai, boutons_de_chaque_mode)
+{
+    association_par_défaut();
+    QDir().mkpath(chemin("Aide"));
+    démarre();
+    f->menu("pas_affiche_grille")->trigger();  // show the grid
+    ASSERT_FALSE(affiche_grille);
+
+    f->op(0)->click();
+    EXPECT_EQ(données.mode_grille, "base");
+    EXPECT_EQ(f->Bt_appel_feuilles->text(), "Ajouter/ Modifier Supprimer");
+    EXPECT_EQ(f->bt_imprimer->text(), "Relevés individuels");
+    EXPECT_EQ(f->bt_imprim_2->text(), "Catalogue et additif");
+    EXPECT_EQ(gg().Rows(), 61);
+    EXPECT_EQ(gg().forme(), forme_grille::décodée);
+
+    f->op(1)->click();
+    EXPECT_EQ(données.mode_grille, "adhérents");
+    EXPECT_EQ(f->bt_imprimer->text(), "Listes, Publipostage...");
+    EXPECT_EQ(f->bt_imprim_2->text(), "Relevés individuels");
+    EXPECT_EQ(gg().Cols(), 26);
+    QCollator français(QLocale(QLocale::French, QLocale::France));
+    français.setCaseSensitivity(Qt::CaseInsensitive);
+    for (int r = 2; r < gg().Rows(); ++r)
+        EXPECT_LE(français.compare(gg().TextMatrix(r - 1, 2), gg().TextMatrix(r, 2)), 0) << r;
+
+    f->op(2)->click();
+    EXPECT_EQ(f->Bt_appel_feuilles->text(), "Ajouter/ Modifier  Supprimer");
+    EXPECT_TRUE(f->bt_imprimer->isHidden());
+    EXPECT_TRUE(f->bt_imprim_2->isHidden());
+
+    f->op(4)->click();
+    EXPECT_EQ(données.mode_grille, "comptes");
+    EXPECT_EQ(f->Bt_appel_feuilles->text(), "Opérations");
+    EXPECT_EQ(f->bt_imprimer->text(), "Etats des comptes");
+    EXPECT_FALSE(f->bt_imprimer->isHidden());
+    EXPECT_EQ(gg().Rows(), 19);  // the 18 newest lines
+
+    f->op(5)->click();
+    EXPECT_EQ(données.mode_grille, "stats");
+    EXPECT_TRUE(f->Bt_appel_feuilles->isHidden());
+    EXPECT_TRUE(f->bt_imprimer->isHidden());
+    EXPECT_TRUE(f->bt_imprim_2->isHidden());
+    EXPECT_EQ(gg().Rows(), 19);  // left as it was
+
+    // Grid hidden: a mode click changes the mode, not the grid.
+    f->menu("pas_affiche_grille")->trigger();
+    f->op(2)->click();
+    EXPECT_EQ(données.mode_grille, "rubriques");
+    EXPECT_EQ(gg().Rows(), 19);
+    EXPECT_FALSE(gg().Visible());
+}
+
+TEST_F(fenêtre_principale_essai, table_des_actions)
+{
+    using b = bouton_action;
+    EXPECT_EQ(action_pour("base", b::appel_feuilles).fenêtre, "f_base");
+    EXPECT_EQ(action_pour("base", b::imprimer).fenêtre, "f_relevés_comptes");
+    EXPECT_TRUE(action_pour("base", b::imprim_2).passe_en_catalogue);
+    EXPECT_EQ(action_pour("adhérents", b::appel_feuilles).fenêtre, "f_adhérents");
+    EXPECT_EQ(action_pour("adhérents", b::imprimer).fenêtre, "f_impression");
+    EXPECT_EQ(action_pour("adhérents", b::imprim_2).fenêtre, "f_relevés_comptes");
+    EXPECT_TRUE(action_pour("rubriques", b::appel_feuilles).contrôle_archive);
+    EXPECT_TRUE(action_pour("rubriques", b::imprimer).fenêtre.isEmpty());
+    EXPECT_EQ(action_pour("comptes", b::appel_feuilles).fenêtre, "f_compta");
+    EXPECT_TRUE(action_pour("comptes", b::appel_feuilles).contrôle_archive);
+    EXPECT_EQ(action_pour("comptes", b::imprimer).fenêtre, "f_états_comptes");
+    const action_bouton c = action_pour("catalogue", b::appel_feuilles);
+    EXPECT_TRUE(c.ferme_catalogue);
+    EXPECT_EQ(c.fenêtre, "f_base");
+    EXPECT_TRUE(action_pour("catalogue", b::imprim_2).maximise);
+    for (auto bouton : {b::appel_feuilles, b::imprimer, b::imprim_2}) {
+        EXPECT_TRUE(action_pour("", bouton).fenêtre.isEmpty());
+        EXPECT_TRUE(action_pour("stats", bouton).fenêtre.isEmpty());
+    }
+}
+
+TEST_F(fenêtre_principale_essai, archive_refuse_les_opérations)
+{
+    initialise_paramètres();
+    données.type_fichier = "archive";
+    données.mode_grille = "comptes";
+    enregistrer_fichier(chemin("trovane.sel"), true);
+    données = données_sel{};
+    QDir().mkpath(chemin("Aide"));
+    bool ouverte = false;
+    enregistre_fenêtre(noms_fenêtres::compta, [&]() -> fenêtre_programme* {
+        ouverte = true;
+        return nullptr;
+    });
+    démarre();
+    boîtes.messages.clear();
+    f->Bt_appel_feuilles_Click();
+    EXPECT_EQ(boîtes.textes(), QStringList{"Vous ne pouvez pas modifier un fichier d'archive"});
+    EXPECT_FALSE(ouverte);
+}
+
+TEST_F(fenêtre_principale_essai, clic_sur_la_grille_choisit_l_adhérent)
+{
+    association_par_défaut();
+    QDir().mkpath(chemin("Aide"));
+    démarre();
+    f->menu("pas_affiche_grille")->trigger();
+    f->op(1)->click();
+    gg().setRow(3);
+    f->gg_MouseDown(1);
+    EXPECT_EQ(adhérent_courant, gg().TextMatrix(3, 1).toInt());
+    gg().setRow(0);
+    f->gg_MouseDown(1);
+    EXPECT_EQ(adhérent_courant, 0);
+    f->op(0)->click();
+    gg().setRow(5);
+    f->gg_MouseDown(1);
+    EXPECT_EQ(adhérent_courant, gg().TextMatrix(5, 9).toInt());
+}
+
+TEST_F(fenêtre_principale_essai, menu_fichier)
+{
+    const QByteArray original = association_par_défaut();
+    QDir().mkpath(chemin("Aide"));
+    démarre();
+
+    // Cancelled dialogs change nothing.
+    const données_sel avant = données;
+    f->ouvrir_la_base_Click();
+    f->enregistrer_sous_Click();
+    f->récup_Click();
+    EXPECT_TRUE(données == avant);
+    EXPECT_EQ(fichier_courant, fichier_données_défaut());
+    EXPECT_EQ(f->windowTitle(), "Trovane " + fichier_données_défaut());
+
+    // Save as: later saves go to the new path.
+    boîtes.fichiers = {chemin("copie")};
+    f->enregistrer_sous_Click();
+    EXPECT_EQ(fichier_courant, chemin("copie.sel"));
+    EXPECT_EQ(f->windowTitle(), "Trovane " + chemin("copie.sel"));
+    EXPECT_EQ(boîtes.messages.back().texte,
+              "Attention, si vous continuez à travailler  maintenant, les modifications s'enregistreront dans le "
+              "fichier " +
+                  chemin("copie.sel"));
+    données.nom_monnaie = "coquillages";
+    f->enregistrer_click();
+    EXPECT_EQ(lit("trovane.sel"), original);
+    EXPECT_TRUE(lit("copie.sel").contains("coquillages"));
+
+    // Another file than the default one: no restore point, no going back.
+    boîtes.messages.clear();
+    f->enr_rep_Click();
+    EXPECT_EQ(boîtes.textes(), QStringList{" Cette fonction n'est accessible qu'avec l'enregistrement par défaut"});
+    f->fichier_Click();
+    EXPECT_FALSE(f->menu("restaure")->isEnabled());
+
+    // A failed open leaves the current file and the caption alone.
+    écrit("abîmé.sel", "n'importe quoi");
+    boîtes.fichiers = {chemin("abîmé.sel")};
+    f->ouvrir_la_base_Click();
+    EXPECT_EQ(fichier_courant, chemin("copie.sel"));
+    EXPECT_EQ(f->windowTitle(), "Trovane " + chemin("copie.sel"));
+
+    // Open the default file again.
+    boîtes.fichiers = {chemin("trovane.sel")};
+    f->ouvrir_la_base_Click();
+    EXPECT_EQ(fichier_courant, chemin("trovane.sel"));
+    f->fichier_Click();
+    EXPECT_TRUE(f->menu("restaure")->isEnabled());
+}
+
+TEST_F(fenêtre_principale_essai, récupération_relit_les_soldes_au_poste_comptable)
+{
+    association_par_défaut();
+    QDir().mkpath(chemin("Aide"));
+    réglages::écrit_booléen("Utilisateur", "poste_compta", true);
+    démarre();
+    ASSERT_TRUE(poste_compta);
+    const QByteArray actuel = lit("trovane.sel");
+    écrit("archives/2025.sel", actuel);
+    const int n = données.table_adhérents[1].ordre;
+    écrit("archives/2025.sld", QStringLiteral("1\r\n%1\r\n-77\r\n1\r\n1\r\n9\r\n").arg(n).toLatin1());
+    boîtes.fichiers = {chemin("archives/2025.sel")};
+    f->récup_Click();
+    EXPECT_EQ(données.table_adhérents[n].der_solde, monnaie::unités(-77));
+    EXPECT_EQ(fichier_courant, fichier_données_défaut());
+    EXPECT_EQ(f->windowTitle(), "Trovane " + fichier_données_défaut() + "restauré");
+}
+
+TEST_F(fenêtre_principale_essai, options_d_affichage_et_langue)
+{
+    association_par_défaut();
+    QDir().mkpath(chemin("Aide"));
+    démarre();
+    EXPECT_TRUE(f->menu("pas_affiche_grille")->isChecked());
+    f->op(1)->click();
+    EXPECT_FALSE(gg().Visible());
+    f->menu("pas_affiche_grille")->trigger();
+    EXPECT_TRUE(gg().Visible());
+    EXPECT_EQ(gg().Cols(), 26);
+    EXPECT_EQ(réglages::lit("sel", "aff_grille"), "False");
+    f->menu("pas_affiche_grille")->trigger();
+    EXPECT_FALSE(gg().Visible());
+    EXPECT_EQ(gg().Cols(), 26);  // content left alone
+
+    f->menu("aide_ag")->trigger();
+    f->menu("aide_fr")->trigger();
+    EXPECT_TRUE(f->menu("aide_fr")->isChecked());
+    EXPECT_FALSE(f->menu("aide_ag")->isChecked());
+    EXPECT_EQ(langue_aide, "français");
+}
+
+TEST_F(fenêtre_principale_essai, ligne_de_commande)
+{
+    EXPECT_EQ(chemin_ligne_de_commande("\"/home/sel/reçu.sel\""), "/home/sel/reçu.sel");
+    EXPECT_EQ(chemin_ligne_de_commande("/home/sel/reçu.sel"), "/home/sel/reçu.sel");
+    EXPECT_EQ(chemin_ligne_de_commande(""), "");
+}
+
+TEST_F(fenêtre_principale_essai, captures_de_chaque_mode)
+{
+    association_par_défaut();
+    QDir().mkpath(chemin("Aide"));
+    démarre();
+    f->menu("pas_affiche_grille")->trigger();
+    const QString sortie = QDir(QCoreApplication::applicationDirPath()).filePath("captures");
+    QDir().mkpath(sortie);
+    for (int i : {0, 1, 2, 4}) {
+        f->op(i)->click();
+        QApplication::processEvents();
+        const QImage image = f->grab().toImage();
+        EXPECT_GT(image.width(), 600);
+        image.save(QDir(sortie).filePath(QStringLiteral("f_vesk_%1.png").arg(i)));
+    }
+}
