@@ -1,4 +1,6 @@
+#include "accounts/fenetres_comptes.h"
 #include "main_window/f_vesk.h"
+#include "members/fenetres_adherents.h"
 #include "ui_common/dialogues_qt.h"
 #include "ui_common/shell.h"
 
@@ -11,6 +13,8 @@ int main(int argc, char* argv[])
     QApplication::setOrganizationName(QStringLiteral("Trovane"));
     installe_dialogues_qt();
     installe_shell_bureau();
+    enregistre_fenêtres_adhérents();
+    enregistre_fenêtres_comptes();
     // A data file named on the command line opens in the extraction window.
     const QStringList arguments = QCoreApplication::arguments();
     démarre_trovane(arguments.size() > 1 ? arguments.mid(1).join(QLatin1Char(' ')) : QString());

@@ -1,5 +1,6 @@
 #include "accounts/enregistrement.h"
 
+#include "data/cp1252.h"
 #include "data/dialogues.h"
 
 #include <limits>
@@ -20,6 +21,11 @@ std::optional<int16> lit_entier_saisi(const QString& texte)
     return static_cast<int16>(n);
 }
 
+struct échange_préparé {
+    std::vector<mouvement_à_poster> lignes;
+    monnaie prélèvement;
+};
+
 std::optional<monnaie> lit_montant_échange(const QString& texte)
 {
     const std::optional<monnaie> m = lit_montant_saisi(texte);
@@ -28,7 +34,19 @@ std::optional<monnaie> lit_montant_échange(const QString& texte)
     return m;
 }
 
+std::optional<échange_préparé> prépare_échange(const saisie_échange& s);
+
 }  // namespace
+
+std::optional<monnaie> montant_saisi(const QString& texte)
+{
+    const std::optional<monnaie> m = lit_montant_échange(texte);
+    if (m && m->brut < 0) {
+        refuse(QStringLiteral("Le montant de l'opération ne peut pas être négatif."));
+        return std::nullopt;
+    }
+    return m;
+}
 
 std::optional<monnaie> prélèvement_saisie(const saisie_échange& s)
 {
@@ -43,29 +61,53 @@ std::optional<monnaie> prélèvement_saisie(const saisie_échange& s)
     return calcule_prélèvement(*b, solde_compte(s.crédité), *montant);
 }
 
+std::optional<monnaie> valide_échange(const saisie_échange& s)
+{
+    const std::optional<échange_préparé> p = prépare_échange(s);
+    if (!p)
+        return std::nullopt;
+    return p->prélèvement;
+}
+
 bool enregistre_échange(const saisie_échange& s, const std::vector<grille*>& grilles)
+{
+    const std::optional<échange_préparé> p = prépare_échange(s);
+    return p && poste_lignes(p->lignes, grilles);
+}
+
+namespace {
+
+std::optional<échange_préparé> prépare_échange(const saisie_échange& s)
 {
     for (const int compte : {s.débité, s.crédité})
         if (!compte_utilisable(compte)) {
             refuse_compte_inexistant(compte);
-            return false;
+            return std::nullopt;
         }
     if (s.débité == s.crédité) {
         refuse(QStringLiteral("Il est impossible d'effectuer une opération d'un compte sur lui-même"),
                style_boîte::information);
-        return false;
+        return std::nullopt;
     }
 
-    const std::optional<monnaie> montant = lit_montant_échange(s.montant);
+    const std::optional<monnaie> montant = montant_saisi(s.montant);
     if (!montant)
-        return false;
-    if (montant->brut < 0) {
-        refuse(QStringLiteral("Le montant de l'opération ne peut pas être négatif."));
-        return false;
-    }
+        return std::nullopt;
     if (montant->brut == 0) {
         refuse(QStringLiteral("Vous n'avez pas indiqué le montant de l'opération"));
-        return false;
+        return std::nullopt;
+    }
+
+    // The description goes into the data file, written in Windows-1252.
+    QString hors_jeu;
+    for (const QChar c : s.description)
+        if (octet_cp1252(c) < 0 && !hors_jeu.contains(c))
+            hors_jeu += c;
+    if (!hors_jeu.isEmpty()) {
+        refuse(QStringLiteral("La description contient des caractères que le fichier de données ne peut pas "
+                              "enregistrer : %1")
+                   .arg(hors_jeu));
+        return std::nullopt;
     }
 
     champs_ligne champs;
@@ -77,24 +119,28 @@ bool enregistre_échange(const saisie_échange& s, const std::vector<grille*>& g
     const std::optional<int16> ligne_cat = lit_entier_saisi(s.ligne_cat);
     if (!ligne_cat) {
         refuse(QStringLiteral("Le code catalogue « %1 » n'est pas un nombre entier.").arg(s.ligne_cat));
-        return false;
+        return std::nullopt;
     }
     champs.ligne_cat = *ligne_cat;
     const std::optional<int16> code = lit_entier_saisi(s.code_rubrique);
     if (!code) {
         refuse(QStringLiteral("Le code rubrique « %1 » n'est pas un nombre entier.").arg(s.code_rubrique));
-        return false;
+        return std::nullopt;
     }
     champs.code_rub = *code;
 
-    const std::optional<monnaie> prélèvement = prélèvement_saisie(s);
+    std::optional<monnaie> prélèvement = s.prélèvement_validé;
+    if (s.crédité >= premier_compte_asso)
+        prélèvement = monnaie{};  // an association account pays no levy
+    else if (!prélèvement)
+        prélèvement = prélèvement_saisie(s);
     if (!prélèvement)
-        return false;
+        return std::nullopt;
     const int compte_prélèvement = s.prélèvement.compte;
     if (prélèvement->brut > 0 &&
         (compte_prélèvement < premier_compte_asso || !compte_utilisable(compte_prélèvement))) {
         refuse(QStringLiteral("Choisissez le compte de l'association qui reçoit le prélèvement."));
-        return false;
+        return std::nullopt;
     }
 
     // The levy lines carry their own description and no catalogue data.
@@ -109,5 +155,7 @@ bool enregistre_échange(const saisie_échange& s, const std::vector<grille*>& g
         lignes.push_back({sens_débit, s.crédité, compte_prélèvement, *prélèvement, champs_prélèvement});
         lignes.push_back({sens_crédit, compte_prélèvement, s.crédité, *prélèvement, champs_prélèvement});
     }
-    return poste_lignes(lignes, grilles);
+    return échange_préparé{std::move(lignes), *prélèvement};
 }
+
+}  // namespace

@@ -23,12 +23,24 @@ struct saisie_échange {
     QString code_rubrique;  // classification code; empty gives 0
     int catégorie = -1;     // index into catégories_public; -1 none
     champs_prélèvement prélèvement;
+    // The levy as the validation computed and showed it; computed from the
+    // settings and balances of the moment when empty.
+    std::optional<monnaie> prélèvement_validé;
 };
+
+// A typed exchange amount ("," or "."): nothing, after a message, when it is
+// no number or below zero.
+std::optional<monnaie> montant_saisi(const QString& texte);
 
 // The levy the entry would take, as the validation shows it: 0 when the
 // paid account is an association account or the levy is off. Nothing, after
 // a message, when the amount or a levy field is no number.
 std::optional<monnaie> prélèvement_saisie(const saisie_échange& s);
+
+// Every check of the recording but the room left in the ledger, with its
+// message: both accounts, the amount, the catalogue line and code, the levy
+// fields and the levy account. The levy the recording will take, or nothing.
+std::optional<monnaie> valide_échange(const saisie_échange& s);
 
 // Records the exchange: lines debit of the payer, credit of the paid account,
 // then, with a levy, levy debit of the paid member and levy credit of the

@@ -195,6 +195,8 @@ TEST_F(enregistrement, chaque_refus_ne_poste_rien)
          "Le montant « 12 grs » n'est pas un nombre."},
         {"montant nul", [](saisie_échange& s) { s.montant = "0,00"; },
          "Vous n'avez pas indiqué le montant de l'opération"},
+        {"description hors du jeu du fichier", [](saisie_échange& s) { s.description = "Cours ☺ de guitare ☺ ✓"; },
+         "La description contient des caractères que le fichier de données ne peut pas enregistrer : ☺✓"},
         {"ligne de catalogue", [](saisie_échange& s) { s.ligne_cat = "4x"; },
          "Le code catalogue « 4x » n'est pas un nombre entier."},
         {"code hors limites", [](saisie_échange& s) { s.code_rubrique = "40000"; },

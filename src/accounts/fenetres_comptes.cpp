@@ -1,0 +1,8 @@
+#include "accounts/fenetres_comptes.h"
+
+#include "accounts/f_compta.h"
+
+void enregistre_fenêtres_comptes()
+{
+    enregistre_fenêtre(QStringLiteral("f_compta"), [] { return new f_compta; });
+}
