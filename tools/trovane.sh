@@ -30,6 +30,6 @@ cmake --build "$build" --parallel "$(nproc)"
 case "$action" in
     run)   exec "$build/trovane" ;;
     test)  cd "$build" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure --parallel "$(nproc)" ;;
-    bench) for b in "$build"/bench/bench_*; do [ -x "$b" ] && "$b"; done ;;
+    bench) for b in "$build"/bench/bench_*; do [ -f "$b" ] && [ -x "$b" ] && "$b"; done ;;
     *)     echo "usage: $0 [run|test|bench]" >&2; exit 2 ;;
 esac
