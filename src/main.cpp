@@ -1,8 +1,6 @@
 #include "accounts/fenetres_comptes.h"
 #include "classification/fenetres_classification.h"
 #include "main_window/f_vesk.h"
-#include "main_window/pages_aide.h"
-#include "members/registre.h"
 #include "members/fenetres_adherents.h"
 #include "ui_common/dialogues_qt.h"
 #include "ui_common/shell.h"
@@ -18,7 +16,7 @@ int main(int argc, char* argv[])
     installe_shell_bureau();
     enregistre_fenêtres_adhérents();
     enregistre_fenêtres_comptes();
-    enregistre_fenêtres_classification({ouvre_aide, enlève_additif_adhérents, enlève_additif_offres_demandes});
+    enregistre_fenêtres_classification();
     // A data file named on the command line opens in the extraction window.
     const QStringList arguments = QCoreApplication::arguments();
     démarre_trovane(arguments.size() > 1 ? arguments.mid(1).join(QLatin1Char(' ')) : QString());

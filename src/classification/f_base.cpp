@@ -1,5 +1,6 @@
 #include "classification/f_base.h"
 
+#include "catalogue/additifs.h"
 #include "classification/classement.h"
 #include "classification/fenetres_classification.h"
 #include "data/dialogues.h"
@@ -8,6 +9,7 @@
 #include "data/modele.h"
 #include "data/valeurs.h"
 #include "ui_common/outils.h"
+#include "ui_common/pages_aide.h"
 #include "ui_common/principale.h"
 #include "ui_common/sablier.h"
 
@@ -55,12 +57,6 @@ bool focus_de_l_utilisateur(const QEvent* e)
     const auto raison = static_cast<const QFocusEvent*>(e)->reason();
     return raison != Qt::ActiveWindowFocusReason && raison != Qt::PopupFocusReason &&
            raison != Qt::MenuBarFocusReason;
-}
-
-void ouvre_aide(const QString& sujet)
-{
-    if (const auto& f = services_fenêtres_classification().ouvre_aide)
-        f(sujet);
 }
 
 bool est_entrée(int touche) { return touche == Qt::Key_Return || touche == Qt::Key_Enter; }
@@ -751,14 +747,6 @@ void f_base::bt_ajout_suppr_adh_Click()
 
 void f_base::bt_imprimer_Click() { montre_fenêtre(relevés); }
 
-void f_base::maj_offr_dem_Click()
-{
-    if (const auto& f = services_fenêtres_classification().enlève_additif_offres_demandes)
-        f();
-}
+void f_base::maj_offr_dem_Click() { enlève_additif_offres_demandes(); }
 
-void f_base::maj_add_Click()
-{
-    if (const auto& f = services_fenêtres_classification().enlève_additif_adhérents)
-        f();
-}
+void f_base::maj_add_Click() { enlève_additif_adhérents(); }

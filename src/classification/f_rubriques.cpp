@@ -8,6 +8,7 @@
 #include "data/valeurs.h"
 #include "ui_common/dialogue_commun.h"
 #include "ui_common/outils.h"
+#include "ui_common/pages_aide.h"
 #include "ui_common/principale.h"
 #include "ui_common/sablier.h"
 
@@ -214,10 +215,7 @@ void f_rubriques::crée_menus()
         QAction* a = aide->addAction(QString::fromUtf8(articles[i].second));
         a->setObjectName(QString::fromUtf8(articles[i].first));
         const QString sujet = sujets[i];
-        QObject::connect(a, &QAction::triggered, this, [sujet] {
-            if (const auto& f = services_fenêtres_classification().ouvre_aide)
-                f(sujet);
-        });
+        QObject::connect(a, &QAction::triggered, this, [sujet] { ouvre_aide(sujet); });
     }
 }
 

@@ -12,18 +12,11 @@
 #include <QPixmap>
 #include <QPushButton>
 
-namespace {
-services_classification services_;
-}
-
-void enregistre_fenêtres_classification(services_classification services)
+void enregistre_fenêtres_classification()
 {
-    services_ = std::move(services);
     enregistre_fenêtre(QStringLiteral("f_rubriques"), [] { return new f_rubriques(fenêtre_principale_ouverte()); });
     enregistre_fenêtre(QStringLiteral("f_base"), [] { return new f_base(fenêtre_principale_ouverte()); });
 }
-
-const services_classification& services_fenêtres_classification() { return services_; }
 
 void applique_image_retour(QPushButton& bouton)
 {

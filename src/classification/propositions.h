@@ -9,18 +9,6 @@
 #include <QString>
 #include <vector>
 
-// Walks the propositions in list order: f(slot, record) for i = 1..count,
-// with the slots named by `ordre`; slots outside 1..3000 are passed over.
-template <typename F>
-void pour_chaque_proposition(données_sel& d, F&& f)
-{
-    for (int i = 1; i <= d.nombre_propositions; ++i) {
-        const int s = d.table_propositions[i].ordre;
-        if (s >= 1 && s <= max_propositions)
-            f(s, d.table_propositions[s]);
-    }
-}
-
 // What the editor's controls hold.
 struct champs_proposition {
     int type = 0;         // 1 "Offre", 2 "Demande", 0 neither selected

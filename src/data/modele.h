@@ -206,9 +206,21 @@ void initialise_paramètres(données_sel& d);
 template <typename F>
 void pour_chaque_adhérent(données_sel& d, F&& f)
 {
-    for (int i = 1; i <= d.nombre_adhérents; ++i) {
+    for (int i = 1; i <= d.nombre_adhérents && i <= max_adhérents; ++i) {
         const int n = d.table_adhérents[i].ordre;
         if (n >= 1 && n <= max_adhérents)
             f(n, d.table_adhérents[n]);
+    }
+}
+
+// Walks the propositions in list order: f(slot, record) for i = 1..count,
+// with the slots named by `ordre`; slots outside 1..3000 are passed over.
+template <typename F>
+void pour_chaque_proposition(données_sel& d, F&& f)
+{
+    for (int i = 1; i <= d.nombre_propositions && i <= max_propositions; ++i) {
+        const int s = d.table_propositions[i].ordre;
+        if (s >= 1 && s <= max_propositions)
+            f(s, d.table_propositions[s]);
     }
 }

@@ -8,7 +8,8 @@
 #include "data/reglages.h"
 #include "data/soldes.h"
 #include "main_window/a_propos.h"
-#include "main_window/pages_aide.h"
+#include "main_window/menus_grille.h"
+#include "ui_common/pages_aide.h"
 #include "main_window/vues_tables.h"
 #include "ui_common/dialogue_commun.h"
 #include "ui_common/grille_vue.h"
@@ -334,8 +335,10 @@ void F_vesk::crée_menus()
     ajoute(fichier, QStringLiteral("quitter"), QStringLiteral("Quitter"), [this] { bt_annuler_Click(); });
 
     QMenu* edition = barre->addMenu(QStringLiteral("Edition"));
-    ajoute(edition, QStringLiteral("grille_décodée"), QStringLiteral("Afficher la grille décodée"));
-    ajoute(edition, QStringLiteral("copier"), QStringLiteral("Copier la grille"));
+    QObject::connect(edition, &QMenu::aboutToShow, this, [this] { edition_Click(*this); });
+    ajoute(edition, QStringLiteral("grille_décodée"), QStringLiteral("Afficher la grille décodée"),
+           [] { grille_décodée_Click(); });
+    ajoute(edition, QStringLiteral("copier"), QStringLiteral("Copier la grille"), [] { copier_Click(); });
     const std::pair<QString, QString> grilles[] = {{QStringLiteral("base"), QStringLiteral("&Base")},
                                                    {QStringLiteral("adhérents"), QStringLiteral("&Adhérents")},
                                                    {QStringLiteral("rubriques"), QStringLiteral("Rubriques")},
@@ -345,13 +348,17 @@ void F_vesk::crée_menus()
         QMenu* m = edition->addMenu(titre);
         menus_grille_[mode] = m;
     }
+    crée_menus_grille(*this);
 
     QMenu* impression = barre->addMenu(QStringLiteral("Impression"));
-    ajoute(impression, QStringLiteral("config_imprim"), QStringLiteral("Configurer l'imprimante"));
-    ajoute(impression, QStringLiteral("ajust"), QStringLiteral("Ajuster la grille"));
-    ajoute(impression, QStringLiteral("Imprimer_la_grille"), QStringLiteral("Imprimer la grille en cours"));
+    ajoute(impression, QStringLiteral("config_imprim"), QStringLiteral("Configurer l'imprimante"),
+           [] { config_imprim_Click(); });
+    ajoute(impression, QStringLiteral("ajust"), QStringLiteral("Ajuster la grille"), [] { ajust_Click(); });
+    ajoute(impression, QStringLiteral("Imprimer_la_grille"), QStringLiteral("Imprimer la grille en cours"),
+           [] { Imprimer_la_grille_Click(); });
 
     QMenu* options = barre->addMenu(QStringLiteral("&Options"));
+    QObject::connect(options, &QMenu::aboutToShow, this, [this] { options_Click(*this); });
     ajoute(options, QStringLiteral("paramètres"), QStringLiteral("&Paramétrage du logiciel"));
     QMenu* alléger = options->addMenu(QStringLiteral("Allé&ger le système"));
     ajoute(alléger, QStringLiteral("fonds_unis"), QStringLiteral("fonds de page unis"), [this] { fonds_unis_Click(); })
@@ -363,11 +370,16 @@ void F_vesk::crée_menus()
            [this] { pas_image_Click(); })
         ->setCheckable(true);
     QMenu* avancées = options->addMenu(QStringLiteral("Fonctions a&vancées "));
-    ajoute(avancées, QStringLiteral("coller_dans_grille"), QStringLiteral("&Coller un tableau dans la grille"));
+    ajoute(avancées, QStringLiteral("coller_dans_grille"), QStringLiteral("&Coller un tableau dans la grille"),
+           [this] { coller_dans_grille_Click(*this); });
     ajoute(avancées, QStringLiteral("ouvrir_ascii"),
-           QStringLiteral("&Ouvrir un fichier ascii tabulé pour renseigner la grille"));
-    ajoute(avancées, QStringLiteral("récupérer"), QStringLiteral("Con&vertir les données de la grille pour Trovane"));
-    ajoute(avancées, QStringLiteral("purge_cat"), QStringLiteral("Purger la base de données des offres-demandes "));
+           QStringLiteral("&Ouvrir un fichier ascii tabulé pour renseigner la grille"),
+           [this] { ouvrir_ascii_Click(*this); });
+    ajoute(avancées, QStringLiteral("récupérer"), QStringLiteral("Con&vertir les données de la grille pour Trovane"),
+           [] { récupérer_Click(); });
+    ajoute(avancées, QStringLiteral("purge_cat"), QStringLiteral("Purger la base de données des offres-demandes "),
+           [] { purge_cat_Click(); });
+    options_Click(*this);
 
     QMenu* à_propos = barre->addMenu(QStringLiteral("à propos"));
     ajoute(à_propos, QStringLiteral("ostrane"), QStringLiteral("Ostrane"), [this] { ostrane_Click(); });

@@ -36,13 +36,6 @@ proposition* proposition_de_l_entrée(int i)
     return &données.table_propositions[static_cast<std::size_t>(s)];
 }
 
-template <class F>
-void pour_chaque_proposition(F&& f)
-{
-    for (int i = 1; i <= données.nombre_propositions && i <= max_propositions; ++i)
-        if (proposition* p = proposition_de_l_entrée(i))
-            f(*p);
-}
 
 }  // namespace
 
@@ -158,7 +151,7 @@ issue_nouvel_adhérent valide_nouvel_adhérent(const QString& texte_numéro, con
 
 void supprime_les_offres_demandes(int n, int statut)
 {
-    pour_chaque_proposition([&](proposition& p) {
+    pour_chaque_proposition(données, [&](int, proposition& p) {
         if (p.num_adh == n)
             p.additif = static_cast<int16>(statut);
     });
@@ -179,7 +172,7 @@ void change_statut_adhérent(int n, int statut)
 
 void redonne_nom_adhérent_dans_base()
 {
-    pour_chaque_proposition([](proposition& p) {
+    pour_chaque_proposition(données, [](int, proposition& p) {
         if (p.num_adh >= 1 && p.num_adh <= max_adhérents)
             p.identifiant = données.table_adhérents[static_cast<std::size_t>(p.num_adh)].identifiant.str();
     });
@@ -187,32 +180,10 @@ void redonne_nom_adhérent_dans_base()
 
 namespace {
 
-int16 additif_enlevé(int16 additif)
-{
-    if (additif == 1)
-        return 0;
-    if (additif == 2)
-        return 3;
-    return additif;
-}
 
 }  // namespace
 
-void enlève_additif_adhérents()
-{
-    if (données.nombre_adhérents < 1)
-        return;
-    pour_chaque_adhérent(données, [](int, adhérent& a) { a.additif = additif_enlevé(a.additif); });
-    enregistrer_fichier(fichier_courant, false);
-}
 
-void enlève_additif_offres_demandes()
-{
-    if (données.nombre_propositions < 1)
-        return;
-    pour_chaque_proposition([](proposition& p) { p.additif = additif_enlevé(p.additif); });
-    enregistrer_fichier(fichier_courant, false);
-}
 
 // ---------------------------------------------------------------- names
 

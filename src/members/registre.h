@@ -56,11 +56,6 @@ void change_statut_adhérent(int n, int statut);
 // characters); propositions of no member are left alone.
 void redonne_nom_adhérent_dans_base();
 
-// Menu resets of the supplement marks: new (1) becomes normal (0), deleted
-// (2) becomes eliminated (3); then the data file is written.
-void enlève_additif_adhérents();
-void enlève_additif_offres_demandes();
-
 // ---------------------------------------------------------------- names
 // The criteria titles and the names of the four lists, as the window holds them.
 struct noms_critères {

@@ -6,11 +6,14 @@
 #include "classification/jeu_classement.h"
 #include "data/fichier_donnees.h"
 #include "support/dossier_test.h"
+#include "ui_common/shell.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
+#include <QUrl>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -412,20 +415,42 @@ TEST_F(éditeur_propositions, le_code_tapé_choisit_rubrique_et_sous_rubrique)
 
 TEST_F(fenêtres_classification, enregistrement_et_menus)
 {
-    QStringList appels;
-    enregistre_fenêtres_classification({[&](const QString& sujet) { appels << sujet; },
-                                        [&] { appels << "adhérents"; }, [&] { appels << "offres"; }});
+    struct shell_noté : service_shell {
+        QStringList pages;
+        bool ouvre(const QUrl& adresse) override
+        {
+            pages << QFileInfo(adresse.toLocalFile()).baseName();
+            return true;
+        }
+    } noté;
+    installe_shell(&noté);
+    langue_aide = "français";
+    for (const char* sujet : {"index", "techn_cat", "offres_demandes", "techn_class"})
+        écrit(QStringLiteral("Aide/français/%1.html").arg(QString::fromUtf8(sujet)), "<html></html>");
+    enregistre_fenêtres_classification();
     auto* base = charge_fenêtre<f_base>("f_base");
     auto* rubriques = charge_fenêtre<f_rubriques>("f_rubriques");
     ASSERT_TRUE(base && rubriques);
-    for (QAction* a : {base->aide_sommaire, base->tec_cat, base->maj_offr_dem, base->maj_add})
+    for (QAction* a : {base->aide_sommaire, base->tec_cat})
         a->trigger();
     rubriques->findChild<QAction*>("aide_page")->trigger();
     rubriques->findChild<QAction*>("tec_class")->trigger();
-    EXPECT_EQ(appels, (QStringList{"index", "techn_cat", "offres", "adhérents", "offres_demandes", "techn_class"}));
+    installe_shell(nullptr);
+    EXPECT_EQ(noté.pages, (QStringList{"index", "techn_cat", "offres_demandes", "techn_class"}));
+
+    // The supplement resets: new becomes normal, deleted becomes eliminated.
+    données.nombre_propositions = données.nombre_adhérents = 1;
+    données.table_propositions[1].ordre = 7;
+    données.table_adhérents[1].ordre = 9;
+    const int slot = 7, membre = 9;
+    données.table_propositions[slot].additif = 1;
+    données.table_adhérents[membre].additif = 2;
+    base->maj_offr_dem->trigger();
+    base->maj_add->trigger();
+    EXPECT_EQ(données.table_propositions[slot].additif, 0);
+    EXPECT_EQ(données.table_adhérents[membre].additif, 3);
     EXPECT_TRUE(décharge_fenêtre("f_base"));
     EXPECT_TRUE(décharge_fenêtre("f_rubriques"));
-    enregistre_fenêtres_classification();
 }
 
 // ---------------------------------------------------------------- pictures of both windows

@@ -193,22 +193,6 @@ TEST_F(registre, statut_porté_sur_les_propositions)
     EXPECT_EQ(a(3).additif, 3);
 }
 
-TEST_F(registre, marques_d_additif_enlevées_et_enregistrées)
-{
-    remplit_association_essai(données, {.adhérents = 4, .propositions = 4, .lignes = 0, .codes = 10});
-    for (int i = 1; i <= 4; ++i)
-        a(i).additif = p(i).additif = static_cast<int16>(i - 1);
-    fichier_courant = chemin("trovane.sel");
-    enlève_additif_adhérents();
-    EXPECT_EQ((std::vector<int>{a(1).additif, a(2).additif, a(3).additif, a(4).additif}),
-              (std::vector<int>{0, 0, 3, 3}));
-    EXPECT_EQ(p(2).additif, 1);
-    EXPECT_FALSE(lit("trovane.sel").isEmpty());
-    enlève_additif_offres_demandes();
-    EXPECT_EQ((std::vector<int>{p(1).additif, p(2).additif, p(3).additif, p(4).additif}),
-              (std::vector<int>{0, 0, 3, 3}));
-}
-
 TEST_F(registre, police_des_étiquettes)
 {
     données.type_catalogue = 1;

@@ -1,4 +1,4 @@
-#include "main_window/pages_aide.h"
+#include "ui_common/pages_aide.h"
 
 #include "data/dialogues.h"
 #include "data/fichiers.h"

@@ -1,0 +1,407 @@
+#include "main_window/import_table.h"
+
+#include "data/cp1252.h"
+#include "data/dialogues.h"
+#include "data/dossiers.h"
+#include "data/elements.h"
+#include "data/fichiers.h"
+#include "data/modele.h"
+#include "data/valeurs.h"
+#include "main_window/conversions.h"
+#include "main_window/vues_tables.h"
+#include "ui_common/dialogue_commun.h"
+#include "ui_common/sablier.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QHash>
+#include <QMimeData>
+
+namespace {
+
+const QString crlf = QStringLiteral("\r\n");
+
+// Leading number of a cell; the comma counts as a decimal point too, so that
+// "0,5" is not taken for 0.
+double nombre(const QString& cellule) { return val_fr(cellule); }
+
+bool vide(const QString& cellule) { return cellule.trimmed().isEmpty(); }
+
+QString aujourd_hui() { return date_courte(date_depuis(aujourdhui())); }
+
+void retire_lignes_vides_finales(grille& gg)
+{
+    for (int r = gg.Rows() - 1; r >= 2; --r) {
+        for (int c = 0; c < gg.Cols(); ++c)
+            if (!gg.TextMatrix(r, c).isEmpty())
+                return;
+        gg.RemoveItem(r);
+    }
+}
+
+void défauts_adhérents(grille& gg)
+{
+    using namespace col_adhérents;
+    const QString date = aujourd_hui();
+    const QString solde = texte_affiché(données.solde_départ);
+    for (int i = 1; i < gg.Rows(); ++i) {
+        if (vide(gg.TextMatrix(i, numéro)))
+            gg.setTextMatrix(i, numéro, QString::number(i));
+        if (vide(gg.TextMatrix(i, nom_adresse)))
+            gg.setTextMatrix(i, nom_adresse, gg.TextMatrix(i, identifiant));
+        if (nombre(gg.TextMatrix(i, catégorie)) == 0)
+            gg.setTextMatrix(i, catégorie, QStringLiteral("1"));
+        if (vide(gg.TextMatrix(i, date_adhésion)))
+            gg.setTextMatrix(i, date_adhésion, date);
+        if (vide(gg.TextMatrix(i, sexe)))
+            gg.setTextMatrix(i, sexe, QStringLiteral("1"));
+        if (nombre(gg.TextMatrix(i, qualité)) == 0)
+            gg.setTextMatrix(i, qualité, QStringLiteral("2"));
+        if (nombre(gg.TextMatrix(i, der_solde)) == 0)
+            gg.setTextMatrix(i, der_solde, solde);
+        gg.setTextMatrix(i, dte_enr, date);
+    }
+}
+
+void prépare_offres(grille& gg)
+{
+    if (MsgBox(QStringLiteral("Si vous importez depuis Accès, votre colonne d'adhérents comporte-t-elle plusieurs "
+                              "numéros séparés par des virgules ?"),
+               style_boîte::oui_non | style_boîte::question) == rép_oui)
+        éclate_numéros_adhérents(gg);
+
+    if (données.nombre_adhérents <= 1) {
+        MsgBox(QStringLiteral("Trovane n'a détecté aucune donnée adhérents. Vous devez importer la grille adhérents "
+                              "avant d'importer le catalogue. Consultez l'aide."),
+               style_boîte::information);
+        return;
+    }
+    switch (clé_identifiant(gg)) {
+    case clé_adhérent::numéro_incomplet:
+        MsgBox(QStringLiteral("La colonne des numéros d'adhérents est incomplète. Certaines lignes du catalogue ne "
+                              "pourront être associées à aucun adhérent."),
+               style_boîte::information);
+        [[fallthrough]];
+    case clé_adhérent::numéro: affecte_identifiants(gg); break;
+    case clé_adhérent::identifiant_incomplet:
+        MsgBox(QStringLiteral("La colonne des identifiants d'adhérents est incomplète. Certaines lignes du catalogue "
+                              "ne pourront être associées à aucun adhérent."),
+               style_boîte::information);
+        [[fallthrough]];
+    case clé_adhérent::identifiant: retrouve_num_adhérents(gg); break;
+    }
+
+    if (données.nombre_codes_classification <= 1) {
+        MsgBox(QStringLiteral("Trovane n'a détecté aucune classification. Vous devez importer la classification avant "
+                              "d'importer le catalogue. Consultez l'aide."),
+               style_boîte::information);
+        return;
+    }
+    if (clé_numéro(gg) == clé_adhérent::identifiant_incomplet)
+        MsgBox(QStringLiteral("La colonne des rubriques est incomplète. Certaines lignes du catalogue ne ne seront pas "
+                              "correctement classées."),
+               style_boîte::information);
+    affecte_noms_rubriques(gg);
+
+    const QString date = aujourd_hui();
+    for (int i = 1; i < gg.Rows(); ++i) {
+        gg.setTextMatrix(i, col_offres::emplacement, QString::number(i));
+        gg.setTextMatrix(i, col_offres::date, date);
+    }
+}
+
+bool confirme(const QStringList& lignes)
+{
+    return MsgBox(lignes.join(crlf), style_boîte::ok_annuler | style_boîte::information) == rép_ok;
+}
+
+const QString ligne_grille_collée =
+    QStringLiteral("Elle doit être activée si vous avez renseigné la grille en y collant des données.");
+
+}  // namespace
+
+std::optional<table_importée> table_du_mode(const QString& mode)
+{
+    if (mode == QLatin1String("base"))
+        return table_importée::offres;
+    if (mode == QStringLiteral("adhérents"))
+        return table_importée::adhérents;
+    if (mode == QLatin1String("rubriques"))
+        return table_importée::rubriques;
+    return std::nullopt;
+}
+
+int colonnes_table(table_importée table)
+{
+    switch (table) {
+    case table_importée::offres: return col_offres::nombre;
+    case table_importée::adhérents: return col_adhérents::nombre;
+    case table_importée::rubriques: return col_rubriques::nombre;
+    }
+    return 0;
+}
+
+QString texte_presse_papiers()
+{
+    const QMimeData* contenu = QGuiApplication::clipboard()->mimeData();
+    if (!contenu)
+        return {};
+    // The raw bytes when there are some, so that a Windows-1252 text put
+    // there by another program keeps its accents.
+    const QByteArray octets = contenu->data(QStringLiteral("text/plain"));
+    return octets.isEmpty() ? contenu->text() : texte_importé(octets);
+}
+
+QString ouvrir_fichier_txt()
+{
+    dialogue_commun& d = dialogue1();
+    d.Filter = QStringLiteral("Ascii tabulé(.txt)|*.txt");
+    d.DefaultExt = QStringLiteral("txt");
+    d.InitDir = dossier_programme();
+    if (!d.ShowOpen())
+        return {};
+    QString erreur;
+    const std::optional<QByteArray> octets = lit_fichier(d.FileName, erreur);
+    if (!octets) {
+        MsgBox(erreur + QStringLiteral(" dans la lecture de ") + QLatin1Char(' ') + d.FileName);
+        return {};
+    }
+    return texte_importé(*octets);
+}
+
+void remplit_grille_texte(grille& gg, const QString& texte, int colonnes)
+{
+    redraw_suspendu pause(gg);
+    gg.Clear();
+    gg.setRows(1);
+    gg.setCols(colonnes);
+    gg.setFixedRows(1);
+    gg.setFixedCols(1);
+    QString t = texte;
+    t.replace(crlf, QStringLiteral("\n"));
+    QStringList lignes = t.split(QLatin1Char('\n'));
+    if (t.isEmpty() || t.endsWith(QLatin1Char('\n')))
+        lignes.removeLast();  // what follows the last line end is no line
+    for (const QString& ligne : lignes)
+        gg.AddItem(QLatin1Char('\t') + ligne);
+    gg.fixe_forme(forme_grille::importée);
+}
+
+void affecte_indices(grille& gg, table_importée table)
+{
+    redraw_suspendu pause(gg);
+    retire_lignes_vides_finales(gg);
+    if (MsgBox(QStringLiteral("La première ligne blanche répète-t-elle les intitulés des colonnes (noms des champs)?"),
+               style_boîte::oui_non) == rép_oui &&
+        gg.Rows() > 1)
+        gg.RemoveItem(1);
+    if (table == table_importée::adhérents)
+        défauts_adhérents(gg);
+    else if (table == table_importée::offres)
+        prépare_offres(gg);
+}
+
+clé_adhérent clé_identifiant(const grille& gg)
+{
+    int numéros = 0, identifiants = 0;
+    for (int r = 1; r < gg.Rows(); ++r) {
+        if (nombre(gg.TextMatrix(r, col_offres::num_adh)) > 0)
+            ++numéros;
+        if (!vide(gg.TextMatrix(r, col_offres::identifiant)))
+            ++identifiants;
+    }
+    const int lignes = gg.Rows() - 1;
+    if (numéros > identifiants)
+        return numéros >= lignes ? clé_adhérent::numéro : clé_adhérent::numéro_incomplet;
+    return identifiants >= lignes ? clé_adhérent::identifiant : clé_adhérent::identifiant_incomplet;
+}
+
+clé_adhérent clé_numéro(const grille& gg)
+{
+    for (int r = 1; r < gg.Rows(); ++r)
+        if (vide(gg.TextMatrix(r, col_offres::rubrique)))
+            return clé_adhérent::identifiant_incomplet;
+    return clé_adhérent::identifiant;
+}
+
+void éclate_numéros_adhérents(grille& gg)
+{
+    redraw_suspendu pause(gg);
+    const int n = gg.Rows();  // the rows appended hold one number each
+    for (int r = gg.FixedRows(); r < n; ++r) {
+        const QString cellule = gg.TextMatrix(r, col_offres::num_adh);
+        if (!cellule.contains(QLatin1Char(',')))
+            continue;
+        QStringList numéros;
+        for (const QString& morceau : cellule.split(QLatin1Char(','))) {
+            if (!vide(morceau))
+                numéros << morceau.trimmed();
+        }
+        if (numéros.isEmpty())
+            continue;
+        for (qsizetype k = 0; k + 1 < numéros.size(); ++k) {
+            gg.setRows(gg.Rows() + 1);
+            const int nouvelle = gg.Rows() - 1;
+            for (int c = 0; c < gg.Cols(); ++c)
+                gg.setTextMatrix(nouvelle, c, gg.TextMatrix(r, c));
+            gg.setTextMatrix(nouvelle, col_offres::num_adh, numéros[k]);
+        }
+        gg.setTextMatrix(r, col_offres::num_adh, numéros.last());
+    }
+}
+
+void affecte_identifiants(grille& gg)
+{
+    éclate_numéros_adhérents(gg);
+    redraw_suspendu pause(gg);
+    for (int r = 1; r < gg.Rows(); ++r) {
+        const double n = nombre(gg.TextMatrix(r, col_offres::num_adh));
+        // A row without a member keeps whatever identifier it brought.
+        if (n < 1 || n > max_adhérents)
+            continue;
+        const int numéro = static_cast<int>(n);
+        const adhérent& a = données.table_adhérents[static_cast<std::size_t>(numéro)];
+        gg.setTextMatrix(r, col_offres::identifiant, a.identifiant);
+    }
+}
+
+void retrouve_num_adhérents(grille& gg, bool sans_numéro_seulement)
+{
+    // One pass over the members, not one per row: tables of thousands.
+    QHash<QString, int> numéros;
+    pour_chaque_adhérent(données, [&](int n, const adhérent& a) {
+        const QString id = a.identifiant.trimmed();
+        if (!id.isEmpty() && !numéros.contains(id))
+            numéros.insert(id, n);
+    });
+    redraw_suspendu pause(gg);
+    for (int r = 1; r < gg.Rows(); ++r) {
+        if (sans_numéro_seulement && nombre(gg.TextMatrix(r, col_offres::num_adh)) >= 1)
+            continue;
+        const auto it = numéros.constFind(gg.TextMatrix(r, col_offres::identifiant).trimmed());
+        if (it != numéros.cend())
+            gg.setTextMatrix(r, col_offres::num_adh, QString::number(*it));
+    }
+}
+
+void affecte_noms_rubriques(grille& gg)
+{
+    const données_sel& d = données;
+    QHash<QString, int> codes;
+    for (int j = 1; j <= d.nombre_codes_classification && j <= max_codes_classification; ++j) {
+        const int e = d.codes_classification[static_cast<std::size_t>(j)];
+        if (e < 0 || e > max_noms_rubriques)
+            continue;
+        const QString nom = d.noms_rubriques[static_cast<std::size_t>(e)].trimmed();
+        if (!nom.isEmpty() && !codes.contains(nom))
+            codes.insert(nom, e * 10);
+    }
+    redraw_suspendu pause(gg);
+    for (int r = 1; r < gg.Rows(); ++r) {
+        const auto it = codes.constFind(gg.TextMatrix(r, col_offres::rubrique).trimmed());
+        if (it != codes.cend())
+            gg.setTextMatrix(r, col_offres::rubrique, QString::number(*it));
+    }
+}
+
+bool importe_texte(grille& gg, table_importée table, const QString& texte, provenance_import provenance)
+{
+    {
+        sablier attente;
+        remplit_grille_texte(gg, remplace_guillemets(texte), colonnes_table(table));
+    }
+    affecte_indices(gg, table);
+    if (table == table_importée::offres && provenance == provenance_import::presse_papiers)
+        // Identifiers shared by several members must not move a row that
+        // names its member to another one.
+        retrouve_num_adhérents(gg, true);
+    const QString réussite = provenance == provenance_import::presse_papiers
+                                 ? QStringLiteral("Le collage a réussi.")
+                                 : QStringLiteral("L'importation a réussi.");
+    return MsgBox(réussite + QStringLiteral(" Vous devez maintenant convertir les données au format de trovane en "
+                                            "utilisant le menu [Options/avancées/convertir...)].") +
+                      crlf +
+                      QStringLiteral("Vous pourrez compléter les données manquantes plus tard à l'aide des pages "
+                                     "[Ajouter/modifier/supprimer].") +
+                      crlf + QStringLiteral("Voulez-vous convertir vos données maintenant ?"),
+                  style_boîte::oui_non | style_boîte::question) == rép_oui;
+}
+
+bool récupère_grille(grille& gg, const QString& mode)
+{
+    if (!confirme({QStringLiteral("Si vous effectuez cette opération pour d'autres raisons que l'importation de "
+                                  "données, Assurez-vous que la grille soit affichée sous sa forme codée.")}))
+        return false;
+    const std::optional<table_importée> table = table_du_mode(mode);
+    if (!table) {
+        MsgBox(QStringLiteral("Cette opération n'est possible que pour la gestion des catalogues et des adhérents"),
+               style_boîte::information);
+        return false;
+    }
+    const QString dernière_ligne =
+        QStringLiteral("Toutes les données éventuellement existantes sont remplacées par celles de la grille. Aucun "
+                       "cumul n'est possible");
+    switch (*table) {
+    case table_importée::offres:
+        if (!confirme({QStringLiteral("Cette action constitue un nouveau fichier d'offres-demandes à partir des "
+                                      "données de la grille."),
+                       ligne_grille_collée, dernière_ligne}))
+            return false;
+        break;
+    case table_importée::adhérents:
+        if (!confirme({QStringLiteral("Cette action constitue un nouveau fichier d'adhérents à partir des données de "
+                                      "la grille."),
+                       ligne_grille_collée, dernière_ligne}))
+            return false;
+        break;
+    case table_importée::rubriques:
+        if (!confirme({QStringLiteral("Cette action redéfinit la classification des rubriques et sous rubriques à "
+                                      "partir des données de la grille."),
+                       ligne_grille_collée,
+                       QStringLiteral("Les codifications éventuellement déjà existantes ne seront pas modifiées.")}))
+            return false;
+        break;
+    }
+
+    // A hidden grid may still hold another table than the mode's; read as
+    // this one it would wreck the table.
+    if (gg.Cols() != colonnes_table(*table)) {
+        MsgBox(QStringLiteral("La grille ne contient pas le tableau de ce mode : affichez-le ou importez-le "
+                              "d'abord. La grille n'a pas été convertie, aucune donnée n'a été modifiée."),
+               style_boîte::information);
+        return false;
+    }
+
+    bool converti = false;
+    switch (*table) {
+    case table_importée::offres:
+        converti = convertit_grille_offres(gg);
+        if (converti)
+            affiche_offres_demandes(gg, false);
+        break;
+    case table_importée::adhérents:
+        converti = convertit_grille_adhérents(gg);
+        if (converti)
+            affiche_adhérents(gg, false);
+        break;
+    case table_importée::rubriques:
+        for (int r = 0; r < gg.Rows(); ++r) {
+            if (nombre(gg.TextMatrix(r, col_rubriques::code)) > 499) {
+                MsgBox(QStringLiteral("Les codes rubriques dans la classification doivent être compris entre 10 et "
+                                      "499.") +
+                           crlf +
+                           QStringLiteral("Cette grille ne peut pas être convertie car une valeur au moins est en "
+                                          "dehors de la plage."),
+                       style_boîte::information);
+                return false;
+            }
+        }
+        converti = convertit_grille_rubriques(gg);
+        if (converti)
+            affiche_rubriques(gg);
+        break;
+    }
+    if (converti)
+        tables_changées_non_enregistrées = true;
+    return converti;
+}

@@ -1,0 +1,271 @@
+// Importing a table kept elsewhere: the text becomes rows of the grid, the
+// rows are completed and linked, and the conversion turns them into the
+// table, or refuses and leaves everything as it was.
+#include "data/cp1252.h"
+#include "data/fichier_donnees.h"
+#include "main_window/import_table.h"
+#include "main_window/vues_tables.h"
+#include "support/dossier_test.h"
+#include "support/jeu_essai.h"
+
+#include <map>
+
+namespace {
+
+class import_table : public essai_dossier {
+protected:
+    void SetUp() override
+    {
+        essai_dossier::SetUp();
+        initialise_paramètres();
+        remplit_association_essai(données);
+        tables_changées_non_enregistrées = false;
+    }
+
+    // One line of the text: the given cells in their columns from 1 on.
+    static QString ligne(const std::map<int, QString>& cellules, int colonnes)
+    {
+        QStringList l;
+        for (int c = 1; c < colonnes; ++c) {
+            const auto it = cellules.find(c);
+            l << (it == cellules.end() ? QString() : it->second);
+        }
+        return l.join(QLatin1Char('\t'));
+    }
+
+    QString cellule(int r, int c) const { return gg.TextMatrix(r, c); }
+
+    grille gg;
+};
+
+QString aujourd_hui() { return QStringLiteral("14/03/2026"); }
+
+TEST_F(import_table, le_texte_devient_les_lignes_de_la_grille)
+{
+    affiche_adhérents(gg, false);  // whatever the grid held goes
+
+    remplit_grille_texte(gg, QStringLiteral("a\tb\r\n\r\n"), col_rubriques::nombre);
+    EXPECT_EQ(gg.Cols(), col_rubriques::nombre);
+    ASSERT_EQ(gg.Rows(), 3);
+    EXPECT_EQ(gg.forme(), forme_grille::importée);
+    for (int c = 0; c < gg.Cols(); ++c)
+        EXPECT_TRUE(cellule(0, c).isEmpty()) << c;
+    EXPECT_EQ(cellule(1, 0), "");
+    EXPECT_EQ(cellule(1, 1), "a");
+    EXPECT_EQ(cellule(1, 2), "b");
+    EXPECT_EQ(cellule(2, 1), "");
+
+    // Lone LF, no line end after the last line, cells beyond the columns.
+    remplit_grille_texte(gg, QStringLiteral("x\ty\nz\t1\t2\t3\t4"), col_rubriques::nombre);
+    ASSERT_EQ(gg.Rows(), 3);
+    EXPECT_EQ(cellule(1, 2), "y");
+    EXPECT_EQ(cellule(2, 1), "z");
+    EXPECT_EQ(cellule(2, 3), "2");
+
+    // Trailing empty rows all go; an empty row between stays; row 1 stays.
+    remplit_grille_texte(gg, QStringLiteral("10\tCuisine\r\n\r\n11\tConserves\r\n\r\n\t\r\n"), col_rubriques::nombre);
+    affecte_indices(gg, table_importée::rubriques);
+    EXPECT_EQ(gg.Rows(), 4);
+    remplit_grille_texte(gg, QStringLiteral("\r\n\r\n"), col_rubriques::nombre);
+    affecte_indices(gg, table_importée::rubriques);
+    EXPECT_EQ(gg.Rows(), 2);
+}
+
+TEST_F(import_table, adhérents_importés_avec_leurs_valeurs_par_défaut)
+{
+    using namespace col_adhérents;
+    données.solde_départ = monnaie::unités(25);
+    const QString texte =
+        ligne({{numéro, "Numéro"}, {identifiant, "Identifiant"}, {nom_adresse, "Nom"}}, nombre) + "\r\n" +
+        ligne({{numéro, "7"}, {identifiant, "Zoé"}, {catégorie, "0"}, {der_solde, "0,5"}, {sexe, "0"},
+               {commentaire, "dit \"bonjour\""}},
+              nombre) +
+        "\r\n" +
+        ligne({{identifiant, "Yann"}, {nom_adresse, "LE BRAS Yann"}, {catégorie, "2"}, {qualité, "5"},
+               {date_adhésion, "01/02/2020"}},
+              nombre) +
+        "\r\n\r\n\r\n";
+    boîtes.réponses = {rép_oui /* title row */, rép_oui /* convert now */, rép_ok, rép_ok};
+    ASSERT_TRUE(importe_texte(gg, table_importée::adhérents, texte, provenance_import::fichier));
+    ASSERT_EQ(gg.Rows(), 3);
+    EXPECT_EQ(cellule(2, numéro), "2");  // its row number
+    EXPECT_EQ(boîtes.messages[1].texte.left(23), "L'importation a réussi.");
+
+    ASSERT_TRUE(récupère_grille(gg, QStringLiteral("adhérents")));
+    EXPECT_TRUE(tables_changées_non_enregistrées);
+    EXPECT_EQ(gg.forme(), forme_grille::codée);
+    const données_sel& d = données;
+    ASSERT_EQ(d.nombre_adhérents, 2);
+    EXPECT_EQ(d.table_adhérents[1].ordre, 7);
+    EXPECT_EQ(d.table_adhérents[2].ordre, 2);
+    const adhérent& zoé = d.table_adhérents[7];
+    EXPECT_EQ(zoé.nom_adresse.trimmed(), "Zoé");
+    EXPECT_EQ(zoé.catégorie, 1);
+    EXPECT_EQ(zoé.sexe, 0);
+    EXPECT_EQ(zoé.qualité, 2);
+    EXPECT_EQ(zoé.der_solde, monnaie::depuis_brut(5000));  // 0,5 is not nothing
+    EXPECT_EQ(zoé.date_adhésion, date_depuis(QDate(2026, 3, 14)));
+    EXPECT_EQ(zoé.dte_enr, date_depuis(QDate(2026, 3, 14)));
+    EXPECT_EQ(zoé.commentaire, "dit «bonjour»");
+    const adhérent& yann = d.table_adhérents[2];
+    EXPECT_EQ(yann.nom_adresse.trimmed(), "LE BRAS Yann");
+    EXPECT_EQ(yann.catégorie, 2);
+    EXPECT_EQ(yann.sexe, 1);
+    EXPECT_EQ(yann.qualité, 5);
+    EXPECT_EQ(yann.der_solde, monnaie::unités(25));
+    EXPECT_EQ(yann.date_adhésion, date_depuis(QDate(2020, 2, 1)));
+}
+
+TEST_F(import_table, offres_liées_aux_adhérents_et_aux_rubriques)
+{
+    using namespace col_offres;
+    données_sel& d = données;
+    // Two members under one identifier: the numbers given still hold.
+    d.table_adhérents[5].identifiant = d.table_adhérents[3].identifiant;
+    const QString texte =
+        ligne({{type, "1"}, {rubrique, "Rubrique 1"}, {désignation, "Vélo"}, {num_adh, "3, 7,12"}}, nombre) + "\r\n" +
+        ligne({{type, "2"}, {rubrique, "Sous-rubrique 1.2"}, {désignation, "Piano"}, {num_adh, "5"}}, nombre) +
+        "\r\n" + ligne({{type, "2"}, {rubrique, "120"}, {désignation, "Luge"}, {num_adh, "5"}}, nombre) + "\r\n";
+    // No to every question: the numbers are split all the same, since the
+    // member key is the number.
+    EXPECT_FALSE(importe_texte(gg, table_importée::offres, texte, provenance_import::presse_papiers));
+    ASSERT_EQ(gg.Rows(), 6);
+    const char* attendus[] = {"12", "5", "5", "3", "7"};
+    for (int r = 1; r <= 5; ++r) {
+        SCOPED_TRACE(r);
+        const int n = QString::fromUtf8(attendus[r - 1]).toInt();
+        EXPECT_EQ(cellule(r, num_adh), attendus[r - 1]);
+        EXPECT_EQ(cellule(r, identifiant), d.table_adhérents[n].identifiant.str());
+        EXPECT_EQ(cellule(r, emplacement), QString::number(r));
+        EXPECT_EQ(cellule(r, date), aujourd_hui());
+    }
+    EXPECT_EQ(cellule(4, désignation), "Vélo");
+    EXPECT_EQ(cellule(1, rubrique), "100");
+    EXPECT_EQ(cellule(2, rubrique), "120");
+    EXPECT_EQ(cellule(3, rubrique), "120");  // a code stays a code
+    EXPECT_EQ(boîtes.messages.size(), 3u);    // title, Access, convert now
+
+    boîtes.réponses = {rép_ok, rép_ok};
+    ASSERT_TRUE(récupère_grille(gg, QStringLiteral("base")));
+    ASSERT_EQ(d.nombre_propositions, 5);
+    const proposition& vélo = d.table_propositions[d.table_propositions[4].ordre];
+    EXPECT_EQ(vélo.num_adh, 3);
+    EXPECT_EQ(vélo.code_rubrique, 100);
+    EXPECT_EQ(vélo.identifiant, d.table_adhérents[3].identifiant.str());
+}
+
+TEST_F(import_table, clé_des_adhérents)
+{
+    données_sel& d = données;
+    // Two members share an identifier: the one listed first wins.
+    d.table_adhérents[d.table_adhérents[9].ordre].identifiant = QStringLiteral("Alix");
+    d.table_adhérents[d.table_adhérents[4].ordre].identifiant = QStringLiteral("Alix");
+    const int premier = d.table_adhérents[4].ordre;
+
+    auto grille_de = [&](std::initializer_list<std::pair<const char*, const char*>> lignes) {
+        gg.Clear();
+        gg.setRows(1);
+        gg.setCols(col_offres::nombre);
+        for (const auto& [numéro, id] : lignes)
+            gg.AddItem(ligne({{col_offres::num_adh, QString::fromUtf8(numéro)},
+                              {col_offres::identifiant, QString::fromUtf8(id)}},
+                             col_offres::nombre)
+                           .prepend(QLatin1Char('\t')));
+    };
+    grille_de({{"1", ""}, {"2", ""}});
+    EXPECT_EQ(clé_identifiant(gg), clé_adhérent::numéro);
+    grille_de({{"1", ""}, {"2", ""}, {"", "Alix"}});
+    EXPECT_EQ(clé_identifiant(gg), clé_adhérent::numéro_incomplet);
+    grille_de({{"1", ""}, {"", "Alix"}});
+    EXPECT_EQ(clé_identifiant(gg), clé_adhérent::identifiant_incomplet);  // a tie goes to the identifier
+    grille_de({{"0", "Alix "}, {"", "alix"}, {"8", ""}, {"", "Alix"}});
+    EXPECT_EQ(clé_identifiant(gg), clé_adhérent::identifiant_incomplet);
+
+    retrouve_num_adhérents(gg);
+    EXPECT_EQ(cellule(1, col_offres::num_adh), QString::number(premier));
+    EXPECT_EQ(cellule(2, col_offres::num_adh), "");  // case counts
+    EXPECT_EQ(cellule(3, col_offres::num_adh), "8");  // no identifier, no lookup
+
+    // Identifiers from numbers leave the rows without a member alone.
+    grille_de({{"6", ""}, {"", "Alix"}, {"9999", "Bob"}});
+    affecte_identifiants(gg);
+    EXPECT_EQ(cellule(1, col_offres::identifiant), d.table_adhérents[6].identifiant.str());
+    EXPECT_EQ(cellule(2, col_offres::identifiant), "Alix");
+    EXPECT_EQ(cellule(3, col_offres::identifiant), "Bob");
+}
+
+TEST_F(import_table, sans_adhérents_ou_sans_classification_rien_n_est_converti)
+{
+    const données_sel avant = données;
+    const QString texte = ligne({{col_offres::type, "1"}, {col_offres::désignation, "Vélo"},
+                                 {col_offres::identifiant, "Personne"}},
+                                col_offres::nombre) +
+                          "\r\n" +
+                          ligne({{col_offres::type, "2"}, {col_offres::désignation, "Luge"}}, col_offres::nombre);
+    données.nombre_adhérents = 1;
+    importe_texte(gg, table_importée::offres, texte, provenance_import::fichier);
+    EXPECT_TRUE(boîtes.textes().contains(
+        "Trovane n'a détecté aucune donnée adhérents. Vous devez importer la grille adhérents avant d'importer le "
+        "catalogue. Consultez l'aide."));
+    boîtes.réponses = {rép_ok, rép_ok};
+    EXPECT_FALSE(récupère_grille(gg, QStringLiteral("base")));  // the slots were never given
+    EXPECT_TRUE(boîtes.messages.back().texte.contains("est vide"));
+    données.nombre_adhérents = avant.nombre_adhérents;
+    EXPECT_TRUE(données == avant);
+    EXPECT_FALSE(tables_changées_non_enregistrées);
+
+    boîtes.messages.clear();
+    données.nombre_codes_classification = 0;
+    importe_texte(gg, table_importée::offres, texte, provenance_import::fichier);
+    const QStringList textes = boîtes.textes();
+    EXPECT_TRUE(textes.contains("La colonne des identifiants d'adhérents est incomplète. Certaines lignes du "
+                                "catalogue ne pourront être associées à aucun adhérent."));
+    EXPECT_TRUE(textes.contains("Trovane n'a détecté aucune classification. Vous devez importer la classification "
+                                "avant d'importer le catalogue. Consultez l'aide."));
+    EXPECT_EQ(cellule(1, col_offres::emplacement), "");
+}
+
+TEST_F(import_table, refus_de_la_conversion)
+{
+    const données_sel avant = données;
+    remplit_grille_texte(gg, QStringLiteral("10\tCuisine\r\n500\tTrop loin\r\n"), col_rubriques::nombre);
+    boîtes.réponses = {rép_ok, rép_ok};
+    EXPECT_FALSE(récupère_grille(gg, QStringLiteral("rubriques")));
+    EXPECT_TRUE(boîtes.messages.back().texte.startsWith(
+        "Les codes rubriques dans la classification doivent être compris entre 10 et 499.\r\n"));
+
+    // A grid holding another table than the mode's.
+    affiche_offres_demandes(gg, false);
+    boîtes.réponses = {rép_ok, rép_ok};
+    EXPECT_FALSE(récupère_grille(gg, QStringLiteral("rubriques")));
+    EXPECT_TRUE(boîtes.messages.back().texte.startsWith("La grille ne contient pas le tableau de ce mode"));
+
+    boîtes.réponses = {rép_ok};
+    EXPECT_FALSE(récupère_grille(gg, QStringLiteral("comptes")));
+    EXPECT_EQ(boîtes.messages.back().texte,
+              "Cette opération n'est possible que pour la gestion des catalogues et des adhérents");
+
+    // Cancelling the confirmation.
+    affiche_rubriques(gg);
+    boîtes.réponses = {rép_ok, rép_annuler};
+    EXPECT_FALSE(récupère_grille(gg, QStringLiteral("rubriques")));
+    EXPECT_TRUE(données == avant);
+    EXPECT_FALSE(tables_changées_non_enregistrées);
+}
+
+TEST_F(import_table, lecture_du_fichier_texte)
+{
+    écrit("latin.txt", QByteArray("V\xe9lo\tb\n\xc9t\xe9"));
+    écrit("utf8.txt", QByteArray("Zo\xc3\xa9\r\n"));
+    boîtes.fichiers = {chemin("latin.txt"), chemin("utf8.txt"), chemin("absent.txt")};
+    EXPECT_EQ(ouvrir_fichier_txt(), "Vélo\tb\nÉté");
+    EXPECT_EQ(ouvrir_fichier_txt(), "Zoé\r\n");
+    EXPECT_TRUE(boîtes.messages.empty());
+    EXPECT_EQ(ouvrir_fichier_txt(), "");
+    ASSERT_EQ(boîtes.messages.size(), 1u);
+    EXPECT_TRUE(boîtes.messages[0].texte.endsWith(" dans la lecture de  " + chemin("absent.txt")));
+    EXPECT_EQ(ouvrir_fichier_txt(), "");  // cancelled: nothing said
+    EXPECT_EQ(boîtes.messages.size(), 1u);
+}
+
+}  // namespace

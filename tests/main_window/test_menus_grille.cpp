@@ -1,0 +1,255 @@
+// The grid menus of the main window: the guard of the offers/requests menu,
+// deleting lines and duplicates through the conversions, the accounts menu,
+// saving the grid, the supplement reset and the paste import.
+#include "data/cp1252.h"
+#include "data/dossiers.h"
+#include "data/fichier_donnees.h"
+#include "main_window/f_vesk.h"
+#include "main_window/menus_grille.h"
+#include "main_window/vues_tables.h"
+#include "support/dossier_test.h"
+#include "support/jeu_essai.h"
+#include "ui_common/principale.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QMenu>
+#include <QPointer>
+#include <QPushButton>
+
+namespace {
+
+class menus_grille : public essai_dossier {
+protected:
+    void SetUp() override
+    {
+        essai_dossier::SetUp();
+        QDir().mkpath(chemin("Aide"));  // not a first start: no help offered
+        f = &démarre_trovane();
+        remplit_association_essai(données);
+        f->menu("pas_affiche_grille")->setChecked(false);
+        affiche_grille = false;
+        tables_changées_non_enregistrées = false;
+    }
+    void TearDown() override
+    {
+        if (f)
+            f->close();
+        QApplication::processEvents();
+        essai_dossier::TearDown();
+    }
+
+    QAction* élément(const char* tableau, int index) const { return élément_menu(*f, tableau, index); }
+    // The menu is opened: its items are enabled and captioned.
+    void ouvre(const QString& mode) { Q_EMIT f->menu_grille(mode)->aboutToShow(); }
+    bool fichier_écrit() const { return QFileInfo::exists(chemin("trovane.sel")); }
+    QStringList lignes(const QString& fichier) const
+    {
+        return depuis_cp1252(lit(fichier)).split(QStringLiteral("\r\n"));
+    }
+
+    QPointer<F_vesk> f;
+};
+
+TEST_F(menus_grille, une_ligne_doit_être_choisie_dans_le_menu_des_offres)
+{
+    grille& g = gg();
+    clique_op(0);  // the header row is current
+    const QString premier = g.TextMatrix(1, col_offres::emplacement);
+    m_base_Click(*f, 4);
+    m_base_Click(*f, 17);
+    EXPECT_EQ(boîtes.textes(), QStringList({"Sélectionnez d'abord une ligne.", "Sélectionnez d'abord une ligne."}));
+    EXPECT_EQ(g.TextMatrix(1, col_offres::emplacement), premier);
+
+    // Several rows: no line command, but the sorts.
+    g.setRow(3);
+    g.setRowSel(5);
+    m_base_Click(*f, 3);
+    EXPECT_EQ(boîtes.messages.size(), 3u);
+    g.setRow(2);
+    m_base_Click(*f, 11);
+    EXPECT_EQ(g.forme(), forme_grille::codée);
+    g.setRow(1);
+    m_base_Click(*f, 6);  // by genre
+    for (int r = 2; r < g.Rows(); ++r)
+        EXPECT_LE(g.TextMatrix(r - 1, col_offres::genre).toInt(), g.TextMatrix(r, col_offres::genre).toInt()) << r;
+    EXPECT_EQ(boîtes.messages.size(), 3u);
+
+    // One data row: nothing to choose.
+    données.nombre_propositions = 1;
+    clique_op(0);
+    m_base_Click(*f, 5);
+    EXPECT_EQ(boîtes.messages.size(), 3u);
+}
+
+TEST_F(menus_grille, supprimer_une_offre_réécrit_le_fichier)
+{
+    grille& g = gg();
+    clique_op(0);
+    ouvre("base");
+    EXPECT_FALSE(élément("m_base", 2)->isEnabled());  // decoded
+    g.setRow(1);
+    m_base_Click(*f, 11);
+    ouvre("base");
+    EXPECT_TRUE(élément("m_base", 2)->isEnabled());
+
+    g.setRow(5);
+    const int slot = g.TextMatrix(5, col_offres::emplacement).toInt();
+    boîtes.réponses = {rép_non};
+    m_base_Click(*f, 2);
+    EXPECT_EQ(données.nombre_propositions, 60);
+    EXPECT_EQ(g.Rows(), 61);
+
+    boîtes.réponses = {rép_oui};
+    m_base_Click(*f, 2);
+    const données_sel& d = données;
+    ASSERT_EQ(d.nombre_propositions, 59);
+    for (int i = 1; i <= 59; ++i)
+        EXPECT_NE(d.table_propositions[i].ordre, slot);
+    EXPECT_TRUE(fichier_écrit());
+    EXPECT_FALSE(tables_changées_non_enregistrées);
+    EXPECT_EQ(g.forme(), forme_grille::décodée);
+    EXPECT_EQ(g.Rows(), 60);
+}
+
+TEST_F(menus_grille, supprimer_les_doublons_même_éloignés)
+{
+    données_sel& d = données;
+    for (int i = 1; i <= 60; ++i) {
+        proposition& p = d.table_propositions[i];
+        p.désignation = QStringLiteral("Même chose");
+        p.num_adh = static_cast<int16>(100 + i);
+        if (i == 1 || i == 30 || i == 60) {
+            p.type = 1;
+            p.code_rubrique = 100;
+            p.num_adh = 7;
+        }
+    }
+    clique_op(0);
+    gg().setRow(1);
+    m_base_Click(*f, 17);
+    EXPECT_EQ(boîtes.textes().value(0), "Attention, l'opération peut être un peu longue !");
+    ASSERT_EQ(d.nombre_propositions, 58);
+    int restants = 0;
+    for (int i = 1; i <= 58; ++i) {
+        if (d.table_propositions[d.table_propositions[i].ordre].num_adh == 7) {
+            ++restants;
+            EXPECT_EQ(d.table_propositions[i].ordre, 60);  // the last one stays
+        }
+    }
+    EXPECT_EQ(restants, 1);
+    EXPECT_TRUE(fichier_écrit());
+}
+
+TEST_F(menus_grille, supprimer_une_ligne_d_adhérent)
+{
+    grille& g = gg();
+    clique_op(1);
+    g.setRow(1);
+    m_adh_Click(17);
+    ouvre("adhérents");
+    EXPECT_TRUE(élément("m_adh", 15)->isEnabled());
+    EXPECT_EQ(élément("m_adh", 11)->text(), "Critères0 util");
+
+    g.setRow(3);
+    m_adh_Click(15);
+    EXPECT_EQ(boîtes.textes(), QStringList{"Pour supprimer un adhérent actif, utilisez la page ajouter/supprimer"});
+    EXPECT_EQ(données.nombre_adhérents, 40);
+
+    g.setTextMatrix(3, col_adhérents::numéro, QStringLiteral("0"));
+    m_adh_Click(15);
+    EXPECT_EQ(boîtes.textes().last(), "Vous devez choisir fichier/enregistrer pour valider définitivement l'opération");
+    EXPECT_EQ(données.nombre_adhérents, 39);
+    EXPECT_FALSE(fichier_écrit());  // the user saves
+    EXPECT_TRUE(tables_changées_non_enregistrées);
+}
+
+TEST_F(menus_grille, comptes_inutilisés_et_enregistrement_de_la_grille)
+{
+    données_sel& d = données;
+    d.comptes_asso[0].nom = QStringLiteral("Fonctionnement");
+    d.comptes_asso[1].nom = QStringLiteral("   ");
+    d.comptes_asso[2].nom.clear();
+    ouvre("comptes");
+    EXPECT_EQ(élément("m_cpt", 3)->text(), "Fonctionnement");
+    EXPECT_TRUE(élément("m_cpt", 3)->isEnabled());
+    for (int i : {4, 5}) {
+        EXPECT_EQ(élément("m_cpt", i)->text(), "Inutilisé");
+        EXPECT_FALSE(élément("m_cpt", i)->isEnabled());
+    }
+    EXPECT_TRUE(élément("m_cpt", 6)->isEnabled());
+
+    // The accounts grid is saved with its first column, the others without.
+    grille& g = gg();
+    clique_op(4);
+    m_cpt_Click(0);
+    EXPECT_EQ(g.Rows(), 81);
+    boîtes.fichiers = {chemin("opérations.txt"), chemin("offres.txt")};
+    m_cpt_Click(12);
+    QStringList l = lignes("opérations.txt");
+    EXPECT_EQ(l.value(1).split('\t').size(), g.Cols());
+    EXPECT_TRUE(l.value(1).startsWith(g.TextMatrix(1, 0) + '\t'));
+
+    clique_op(0);
+    g.setRow(1);
+    m_base_Click(*f, 15);
+    l = lignes("offres.txt");
+    EXPECT_TRUE(l.value(0).startsWith("Offre/demande\t"));
+    EXPECT_EQ(l.value(1).split('\t').size(), g.Cols() - 1);
+}
+
+TEST_F(menus_grille, les_menus_suivent_le_mode)
+{
+    options_Click(*f);
+    EXPECT_FALSE(f->menu("coller_dans_grille")->isEnabled());
+    clique_op(2);
+    options_Click(*f);
+    EXPECT_TRUE(f->menu("coller_dans_grille")->isEnabled());
+
+    // No mode yet: the members come first.
+    données.mode_grille.clear();
+    edition_Click(*f);
+    EXPECT_EQ(données.mode_grille, "adhérents");
+    EXPECT_TRUE(f->menu_grille("adhérents")->menuAction()->isEnabled());
+    EXPECT_FALSE(f->menu_grille("base")->menuAction()->isEnabled());
+    EXPECT_FALSE(f->menu_grille("rubriques")->menuAction()->isEnabled());
+
+    // Hiding the grid is the display option taken from the menu.
+    madh_Click(*f, 5);
+    EXPECT_TRUE(affiche_grille);
+    EXPECT_TRUE(f->menu("pas_affiche_grille")->isChecked());
+    EXPECT_FALSE(gg().Visible());
+}
+
+TEST_F(menus_grille, coller_une_classification)
+{
+    coller_dans_grille_Click(*f);
+    EXPECT_EQ(boîtes.textes(),
+              QStringList{"Choisissez d'abord le type de grille, adhérents, offres-demandes ou rubriques"});
+
+    clique_op(2);
+    QGuiApplication::clipboard()->setText(QStringLiteral(" \r\n"));
+    boîtes.réponses = {rép_ok};
+    coller_dans_grille_Click(*f);
+    EXPECT_EQ(boîtes.textes().last(), "Le presse-papier est vide!");
+
+    boîtes.messages.clear();
+    QGuiApplication::clipboard()->setText(QStringLiteral("Code\tNom\r\n10\tJardin\r\n11\tPotager\r\n20\tMaison\r\n"));
+    boîtes.réponses = {rép_ok, rép_oui /* title row */, rép_oui /* convert now */, rép_ok, rép_ok};
+    coller_dans_grille_Click(*f);
+    EXPECT_EQ(boîtes.textes().value(0), "Le colonnes à coller doivent correspondre aux colonnes de la grille des "
+                                        "rubriques (bouton classification)");
+    EXPECT_EQ(boîtes.messages.size(), 5u);
+    const données_sel& d = données;
+    EXPECT_EQ(d.nombre_codes_classification, 3);
+    EXPECT_EQ(d.noms_rubriques[11], "Potager");
+    EXPECT_EQ(gg().forme(), forme_grille::codée);
+    EXPECT_EQ(gg().Rows(), 4);
+    EXPECT_TRUE(tables_changées_non_enregistrées);
+}
+
+}  // namespace
