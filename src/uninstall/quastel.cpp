@@ -1,0 +1,71 @@
+#include "uninstall/quastel.h"
+
+#include <QDir>
+
+namespace quastel {
+
+using namespace désinstallation;
+
+namespace {
+
+constexpr auto ordinaire = opération::ordinaire, copie = opération::copie, supprime = opération::supprime;
+
+struct étape {
+    const char* dossier;
+    std::vector<opération> traitement;
+    const char* préfixe;  // of the copy in P
+};
+
+// The help pages go back into P under their language prefix, where the
+// first start of Trovane found them.
+const étape étapes[] = {
+    {"archives", {ordinaire, supprime}, ""},
+    {"repère", {ordinaire, supprime}, ""},
+    {"photos", {ordinaire, supprime}, ""},
+    {"images", {ordinaire, supprime}, ""},
+    {"Aide/images", {ordinaire, copie, supprime}, ""},
+    {"Aide/français", {ordinaire, copie, supprime}, "F_"},
+    {"Aide/allemand", {copie, ordinaire, supprime}, "D_"},
+    {"Aide/anglais", {copie, ordinaire, supprime}, "A_"},
+    {"Aide/espagnol", {copie, ordinaire, supprime}, "E_"},
+    {"Aide/italien", {copie, supprime}, "I_"},
+    {"Aide", {ordinaire, supprime}, ""},
+    {"etats", {ordinaire, supprime}, ""},
+};
+
+}  // namespace
+
+std::vector<action> plan(const QString& P)
+{
+    std::vector<action> actions;
+    for (const étape& é : étapes)
+        ajoute_dossier(actions, P, QString::fromUtf8(é.dossier), é.traitement, QString::fromUtf8(é.préfixe));
+    ajoute_fichier(actions, P, QStringLiteral("evolstat.dat"), {ordinaire, supprime});
+    return actions;
+}
+
+void Form_Load(const QString& P, boîtes& b)
+{
+    if (b.message(QStringLiteral("Etes-vous sûrs de vouloir désinstaller Trovane ?"),
+                  style_boîte::oui_non + style_boîte::question) != rép_oui)
+        return;
+    const auto échecs = exécute(plan(P), true);
+    if (!échecs.empty()) {
+        // The path tells the user what to look at before running it again.
+        b.message(QString::number(échecs.front().numéro) +
+                      QStringLiteral(" rencontré. La désinstallation n'est peut être pas complète.") + crlf +
+                      QDir::toNativeSeparators(échecs.front().chemin),
+                  style_boîte::ok + style_boîte::information);
+        return;
+    }
+    efface_sections_réglages();
+    b.message(QStringLiteral("Trovane a retiré tous les fichiers qu'il a ajoutés pendant son exécution ainsi que ses "
+                             "inscriptions dans la base de registre.") +
+                  crlf +
+                  QStringLiteral("Terminez la desinstallation en utilisant le menu ajout/suppression de programmes "
+                                 "dans le panneau de configuration.") +
+                  crlf + QStringLiteral("Les auteurs vous remercient!"),
+              style_boîte::ok + style_boîte::information);
+}
+
+}  // namespace quastel

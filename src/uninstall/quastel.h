@@ -1,0 +1,19 @@
+#pragma once
+// Quastel, the older uninstaller: after one question, removes the folders
+// and files Trovane created in P, puts the help pages and pictures back into
+// P, removes the three settings sections and tells the user to finish with
+// the platform's own panel. The first failure stops the work.
+#include "uninstall/boites.h"
+#include "uninstall/desinstallation.h"
+
+namespace quastel {
+
+// Everything the run does in P, in order: each folder's files treated as
+// their folder requires, then the folder, and last the statistics history.
+// The balances file and the data file are never in it.
+std::vector<désinstallation::action> plan(const QString& P);
+
+// The whole program, run while its window loads; the program ends after it.
+void Form_Load(const QString& P, désinstallation::boîtes& b);
+
+}  // namespace quastel

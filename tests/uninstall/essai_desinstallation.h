@@ -1,0 +1,111 @@
+#pragma once
+// A program folder P as Trovane leaves it (in a temporary folder, with a
+// blank in its path), its settings, scripted message boxes and a recording
+// process starter.
+#include "uninstall/boites.h"
+#include "uninstall/desinstallation.h"
+#include "support/impression_qt.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <deque>
+#include <gtest/gtest.h>
+
+class boîtes_scriptées : public désinstallation::boîtes {
+public:
+    struct boîte {
+        QString texte;
+        int style;
+    };
+    std::vector<boîte> messages;
+    std::deque<int> réponses;  // then the safe button
+
+    int message(const QString& texte, int style) override
+    {
+        using namespace désinstallation;
+        messages.push_back({texte, style});
+        if (!réponses.empty()) {
+            const int r = réponses.front();
+            réponses.pop_front();
+            return r;
+        }
+        switch (style & 7) {
+        case style_boîte::oui_non: return rép_non;
+        case style_boîte::ok_annuler: return rép_annuler;
+        default: return rép_ok;
+        }
+    }
+    QStringList textes() const
+    {
+        QStringList t;
+        for (const auto& m : messages)
+            t << m.texte;
+        return t;
+    }
+};
+
+class lanceur_enregistreur : public désinstallation::lanceur {
+public:
+    QStringList lignes;
+    bool réussit = true;
+    bool lance(const QString& ligne_commande) override
+    {
+        lignes << ligne_commande;
+        return réussit;
+    }
+};
+
+class essai_désinstallation : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dossier.isValid());
+        P = dossier.filePath(QStringLiteral("Mes programmes/Trovane"));
+        ASSERT_TRUE(QDir().mkpath(P));
+        QFile::remove(désinstallation::fichier_réglages());
+        QSettings s = réglages();
+        s.setValue(QStringLiteral("sel/affichage"), QStringLiteral("1"));
+        s.setValue(QStringLiteral("répertoires/aide"), QStringLiteral("français"));
+        s.setValue(QStringLiteral("Utilisateur/poste_compta"), QStringLiteral("True"));
+        s.setValue(QStringLiteral("Autre/clé"), QStringLiteral("x"));
+    }
+
+    static QSettings réglages()
+    {
+        return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Trovane"),
+                         QStringLiteral("Trovane"));
+    }
+
+    // P after some use of Trovane: data file and its copies, folders, help.
+    void installe_trovane() const
+    {
+        for (const char* f : {"trovane.sel", "trovane.sld", "evolstat.dat", "archives/trovane.sel",
+                              "archives/trovane_2025.sel", "repère/trovane.sel", "etats/famille.eta",
+                              "images/logo.gif", "photos/dupont.jpg", "Aide/index.html", "Aide/images/fleche.gif",
+                              "Aide/français/commencer.html", "Aide/anglais/commencer.html"})
+            écrit(QString::fromUtf8(f), QByteArray(f));
+    }
+
+    QString chemin(const QString& relatif) const { return QDir(P).filePath(relatif); }
+    void écrit(const QString& relatif, const QByteArray& octets) const
+    {
+        QDir().mkpath(QFileInfo(chemin(relatif)).absolutePath());
+        QFile f(chemin(relatif));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(octets);
+    }
+    QByteArray lit(const QString& relatif) const
+    {
+        QFile f(chemin(relatif));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+    bool existe(const QString& relatif) const { return désinstallation::présent(chemin(relatif)); }
+
+    QTemporaryDir dossier;
+    QString P;
+    boîtes_scriptées boîtes;
+    lanceur_enregistreur lanceur;
+};

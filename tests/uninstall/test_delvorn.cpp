@@ -1,0 +1,131 @@
+// Delvorn: what each button removes, what it keeps, and the hand-over.
+#include "essai_desinstallation.h"
+#include "uninstall/delvorn.h"
+#include "uninstall/journal_installation.h"
+
+#include <QProcess>
+
+using namespace désinstallation;
+
+namespace {
+
+const QStringList données_gardées = {"archives/trovane.sel", "repère/trovane.sel", "etats/famille.eta",
+                                     "images/logo.gif", "photos/dupont.jpg", "Aide/index.html",
+                                     "Aide/images/fleche.gif", "Aide/français/commencer.html", "evolstat.dat",
+                                     "trovane.sld"};
+
+class essai_delvorn : public essai_désinstallation {
+protected:
+    delvorn::environnement e() { return {P, boîtes, lanceur}; }
+};
+
+TEST_F(essai_delvorn, non_laisse_tout_en_place)
+{
+    installe_trovane();
+    boîtes.réponses = {rép_non};
+    delvorn::Command1_Click(e());
+
+    ASSERT_EQ(boîtes.messages.size(), 1u);
+    EXPECT_EQ(boîtes.messages[0].texte, QStringLiteral("Etes-vous sûrs de vouloir désinstaller Trovane ?"));
+    EXPECT_EQ(boîtes.messages[0].style, 36);
+    for (const QString& f : données_gardées)
+        EXPECT_TRUE(existe(f)) << f.toStdString();
+    EXPECT_EQ(réglages().childGroups().size(), 4);
+    EXPECT_TRUE(lanceur.lignes.isEmpty());
+}
+
+TEST_F(essai_delvorn, tout_supprime_dossiers_fichiers_et_réglages_puis_passe_la_main)
+{
+    installe_trovane();
+    écrit(QStringLiteral("St5unst.log"), "trovane\n");
+    boîtes.réponses = {rép_oui};
+    delvorn::Command1_Click(e());
+
+    for (const char* f : {"archives", "etats", "images", "photos", "repère", "Aide", "evolstat.dat", "trovane.sld"})
+        EXPECT_FALSE(existe(QString::fromUtf8(f))) << f;
+    EXPECT_EQ(lit(QStringLiteral("trovane.sel")), QByteArray("trovane.sel"));
+    EXPECT_FALSE(QFileInfo::exists(fichier_réglages()));
+    EXPECT_EQ(boîtes.messages.size(), 1u);
+
+    // The log path goes whole, blanks and all, to the platform's uninstaller.
+    ASSERT_EQ(lanceur.lignes.size(), 1);
+    EXPECT_EQ(lanceur.lignes[0], QStringLiteral("ST5UNST.EXE -n \"") + P + QStringLiteral("/St5unst.log\""));
+    EXPECT_EQ(QProcess::splitCommand(lanceur.lignes[0]),
+              QStringList({"ST5UNST.EXE", "-n", chemin(QStringLiteral("St5unst.log"))}));
+}
+
+TEST_F(essai_delvorn, ce_qui_reste_est_dit_et_sans_journal_le_message_le_dit)
+{
+    installe_trovane();
+    // Not descended into: the folder keeps it and stays.
+    écrit(QStringLiteral("archives/2025/trovane.sel"), "ancien");
+    écrit(QStringLiteral("photos/.cache"), "caché");
+    boîtes.réponses = {rép_oui};
+    delvorn::Command1_Click(e());
+
+    EXPECT_TRUE(existe(QStringLiteral("archives/2025/trovane.sel")));
+    EXPECT_FALSE(existe(QStringLiteral("archives/trovane.sel")));
+    EXPECT_FALSE(existe(QStringLiteral("photos")));
+    EXPECT_FALSE(existe(QStringLiteral("Aide")));
+    EXPECT_FALSE(QFileInfo::exists(fichier_réglages()));
+    EXPECT_TRUE(lanceur.lignes.isEmpty());
+
+    ASSERT_EQ(boîtes.messages.size(), 3u);
+    EXPECT_EQ(boîtes.messages[1].texte, QStringLiteral("Ces fichiers et dossiers n'ont pas pu être supprimés :\r\n") +
+                                            chemin(QStringLiteral("archives")));
+    EXPECT_EQ(boîtes.messages[1].style, 48);
+    EXPECT_EQ(boîtes.messages[2].texte, journal_installation::journal_absent);
+    EXPECT_EQ(boîtes.messages[2].style, 0);
+}
+
+TEST_F(essai_delvorn, un_dossier_qui_mène_hors_du_programme_n_est_pas_vidé)
+{
+    installe_trovane();
+    const QString dehors = dossier.filePath(QStringLiteral("Mes photos"));
+    QDir().mkpath(dehors);
+    QFile(dehors + QStringLiteral("/vacances.jpg")).open(QIODevice::WriteOnly);
+    QDir(chemin(QStringLiteral("photos"))).removeRecursively();
+    ASSERT_TRUE(QFile::link(dehors, chemin(QStringLiteral("photos"))));
+    // A file that is a link goes; what it points to stays.
+    ASSERT_TRUE(QFile::link(dehors + QStringLiteral("/vacances.jpg"), chemin(QStringLiteral("images/vacances.jpg"))));
+
+    boîtes.réponses = {rép_oui};
+    delvorn::Command1_Click(e());
+
+    EXPECT_TRUE(QFileInfo::exists(dehors + QStringLiteral("/vacances.jpg")));
+    EXPECT_TRUE(existe(QStringLiteral("photos")));
+    EXPECT_FALSE(existe(QStringLiteral("images")));
+    ASSERT_GE(boîtes.messages.size(), 2u);
+    EXPECT_TRUE(boîtes.messages[1].texte.endsWith(chemin(QStringLiteral("photos"))));
+}
+
+TEST_F(essai_delvorn, garder_les_données_n_efface_que_les_réglages)
+{
+    installe_trovane();
+    écrit(QStringLiteral("St5unst.log"), "trovane\n");
+    boîtes.réponses = {rép_annuler};
+    delvorn::Command3_Click(e());
+    EXPECT_EQ(réglages().childGroups().size(), 4);
+    EXPECT_TRUE(lanceur.lignes.isEmpty());
+
+    boîtes.réponses = {rép_ok};
+    delvorn::Command3_Click(e());
+    EXPECT_EQ(boîtes.messages.back().texte,
+              QStringLiteral("Le désinstallateur de Windows vous indiquera que des fichiers et le groupe de programme "
+                             "n'ont pas pu être supprimés.\r\nCe sont vos données qui sont préservées."));
+    for (const QString& f : données_gardées)
+        EXPECT_TRUE(existe(f)) << f.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(fichier_réglages()));
+    EXPECT_EQ(lanceur.lignes.size(), 1);
+}
+
+TEST_F(essai_delvorn, un_désinstallateur_qui_ne_démarre_pas_est_signalé)
+{
+    écrit(QStringLiteral("St5unst.log"), "trovane\n");
+    lanceur.réussit = false;
+    delvorn::win_uninstall(e());
+    ASSERT_EQ(boîtes.messages.size(), 1u);
+    EXPECT_TRUE(boîtes.messages[0].texte.endsWith(QStringLiteral("n'a pas pu être lancé.")));
+}
+
+}  // namespace

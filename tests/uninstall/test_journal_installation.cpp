@@ -1,0 +1,101 @@
+// The stand-in for the platform's setup uninstaller: what the installation
+// log makes it remove, and what it never removes.
+#include "essai_desinstallation.h"
+#include "uninstall/journal_installation.h"
+
+using namespace désinstallation;
+using journal_installation::désinstalle_selon_journal;
+using journal_installation::plan_journal;
+
+namespace {
+
+class essai_journal : public essai_désinstallation {
+protected:
+    void installe()
+    {
+        for (const char* f : {"trovane", "delvorn", "F_commencer.html", "exemples/famille.eta", "trovane.sel"})
+            écrit(QString::fromUtf8(f), "x");
+        écrit(QStringLiteral("St5unst.log"), "# Trovane\r\ntrovane\r\ndelvorn\r\nexemples\r\n"
+                                             "exemples/famille.eta\r\nF_commencer.html\r\ntrovane.sel\r\n");
+    }
+    QString journal() const { return chemin(QStringLiteral("St5unst.log")); }
+};
+
+TEST_F(essai_journal, les_fichiers_d_abord_puis_les_dossiers_et_jamais_hors_du_programme)
+{
+    installe();
+    écrit(QStringLiteral("exemples/sous/x"), "x");
+    const QString dehors = dossier.filePath(QStringLiteral("dehors.txt"));
+    const auto plan = plan_journal(P, {"exemples", "exemples/sous", "exemples/sous/x", "trovane.sel", "absent",
+                                       "../../dehors.txt", dehors, chemin("delvorn"), ".", ""});
+    std::vector<std::pair<opération, QString>> vu;
+    for (const action& a : plan)
+        vu.push_back({a.op, a.chemin});
+    const std::vector<std::pair<opération, QString>> attendu = {
+        {opération::supprime, chemin("exemples/sous/x")},
+        {opération::refus, dehors},
+        {opération::supprime, chemin("delvorn")},
+        {opération::retire_dossier, chemin("exemples/sous")},
+        {opération::retire_dossier, chemin("exemples")},
+    };
+    EXPECT_EQ(vu, attendu);
+}
+
+TEST_F(essai_journal, oui_supprime_ce_qui_est_installé_et_le_journal)
+{
+    installe();
+    boîtes.réponses = {rép_oui};
+    EXPECT_EQ(désinstalle_selon_journal(P, journal(), boîtes), 0);
+    for (const char* f : {"trovane", "delvorn", "F_commencer.html", "exemples", "St5unst.log"})
+        EXPECT_FALSE(existe(QString::fromUtf8(f))) << f;
+    EXPECT_TRUE(existe(QStringLiteral("trovane.sel")));
+    EXPECT_EQ(boîtes.textes().last(), QStringLiteral("Les fichiers installés de Trovane ont été supprimés."));
+}
+
+TEST_F(essai_journal, non_ou_un_reste_garde_le_journal)
+{
+    installe();
+    EXPECT_EQ(désinstalle_selon_journal(P, journal(), boîtes), 0);
+    EXPECT_TRUE(existe(QStringLiteral("trovane")));
+    EXPECT_TRUE(existe(QStringLiteral("St5unst.log")));
+
+    // User files in an installed folder keep it, and the log, for a later run.
+    écrit(QStringLiteral("exemples/à moi.eta"), "x");
+    boîtes.réponses = {rép_oui};
+    EXPECT_EQ(désinstalle_selon_journal(P, journal(), boîtes), 1);
+    EXPECT_FALSE(existe(QStringLiteral("trovane")));
+    EXPECT_TRUE(existe(QStringLiteral("exemples/à moi.eta")));
+    EXPECT_TRUE(existe(QStringLiteral("St5unst.log")));
+    EXPECT_EQ(boîtes.textes().last(),
+              QStringLiteral("Ces fichiers et dossiers n'ont pas pu être supprimés :\r\n") + chemin("exemples"));
+
+    // Once the user has cleared it, a second run ends the work.
+    QFile::remove(chemin(QStringLiteral("exemples/à moi.eta")));
+    boîtes.réponses = {rép_oui};
+    EXPECT_EQ(désinstalle_selon_journal(P, journal(), boîtes), 0);
+    EXPECT_FALSE(existe(QStringLiteral("exemples")));
+    EXPECT_FALSE(existe(QStringLiteral("St5unst.log")));
+}
+
+TEST_F(essai_journal, un_journal_hors_du_programme_n_est_pas_suivi)
+{
+    installe();
+    const QString ailleurs = dossier.filePath(QStringLiteral("St5unst.log"));
+    QFile::copy(journal(), ailleurs);
+    boîtes.réponses = {rép_oui};
+    EXPECT_EQ(désinstalle_selon_journal(P, ailleurs, boîtes), 1);
+    EXPECT_EQ(boîtes.textes(), QStringList{journal_installation::journal_absent});
+    EXPECT_TRUE(existe(QStringLiteral("trovane")));
+}
+
+TEST_F(essai_journal, rien_à_supprimer_est_dit_et_le_journal_s_en_va)
+{
+    écrit(QStringLiteral("St5unst.log"), "trovane\ntrovane.sel\n");
+    écrit(QStringLiteral("trovane.sel"), "données");
+    EXPECT_EQ(désinstalle_selon_journal(P, journal(), boîtes), 0);
+    EXPECT_EQ(boîtes.textes(), QStringList{QStringLiteral("Il ne reste plus rien à supprimer.")});
+    EXPECT_FALSE(existe(QStringLiteral("St5unst.log")));
+    EXPECT_TRUE(existe(QStringLiteral("trovane.sel")));
+}
+
+}  // namespace

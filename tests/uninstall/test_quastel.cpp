@@ -1,0 +1,100 @@
+// Quastel: the removal, the help pages put back into P, the stop at the
+// first failure and the settings it keeps.
+#include "essai_desinstallation.h"
+#include "uninstall/quastel.h"
+
+using namespace désinstallation;
+
+namespace {
+
+using essai_quastel = essai_désinstallation;
+
+TEST_F(essai_quastel, non_laisse_tout_en_place)
+{
+    installe_trovane();
+    quastel::Form_Load(P, boîtes);
+    ASSERT_EQ(boîtes.messages.size(), 1u);
+    EXPECT_EQ(boîtes.messages[0].style, 36);
+    EXPECT_TRUE(existe(QStringLiteral("archives/trovane.sel")));
+    EXPECT_TRUE(existe(QStringLiteral("Aide/français/commencer.html")));
+    EXPECT_TRUE(existe(QStringLiteral("evolstat.dat")));
+    EXPECT_EQ(réglages().childGroups().size(), 4);
+}
+
+TEST_F(essai_quastel, tout_retire_et_remet_l_aide_dans_le_programme)
+{
+    installe_trovane();
+    écrit(QStringLiteral("Aide/allemand/anfang.html"), "anfang");
+    écrit(QStringLiteral("F_commencer.html"), "ancienne page");
+    QFile::setPermissions(chemin(QStringLiteral("archives/trovane_2025.sel")), QFileDevice::ReadOwner);
+    boîtes.réponses = {rép_oui};
+    quastel::Form_Load(P, boîtes);
+
+    for (const char* f : {"archives", "repère", "photos", "images", "Aide", "etats", "evolstat.dat"})
+        EXPECT_FALSE(existe(QString::fromUtf8(f))) << f;
+    EXPECT_EQ(lit(QStringLiteral("F_commencer.html")), QByteArray("Aide/français/commencer.html"));
+    EXPECT_EQ(lit(QStringLiteral("A_commencer.html")), QByteArray("Aide/anglais/commencer.html"));
+    EXPECT_EQ(lit(QStringLiteral("D_anfang.html")), QByteArray("anfang"));
+    EXPECT_EQ(lit(QStringLiteral("fleche.gif")), QByteArray("Aide/images/fleche.gif"));
+    EXPECT_FALSE(existe(QStringLiteral("index.html")));
+    EXPECT_TRUE(existe(QStringLiteral("trovane.sel")));
+    EXPECT_TRUE(existe(QStringLiteral("trovane.sld")));
+
+    // The application key stays, without the three sections.
+    EXPECT_EQ(réglages().childGroups(), QStringList{QStringLiteral("Autre")});
+    ASSERT_EQ(boîtes.messages.size(), 2u);
+    EXPECT_EQ(boîtes.messages[1].texte,
+              QStringLiteral("Trovane a retiré tous les fichiers qu'il a ajoutés pendant son exécution ainsi que ses "
+                             "inscriptions dans la base de registre.\r\nTerminez la desinstallation en utilisant le "
+                             "menu ajout/suppression de programmes dans le panneau de configuration.\r\nLes auteurs "
+                             "vous remercient!"));
+    EXPECT_EQ(boîtes.messages[1].style, 64);
+}
+
+TEST_F(essai_quastel, la_première_erreur_arrête_tout)
+{
+    installe_trovane();
+    écrit(QStringLiteral("photos/anciennes/dupont.jpg"), "x");
+    boîtes.réponses = {rép_oui};
+    quastel::Form_Load(P, boîtes);
+
+    // archives and repère come before photos; the rest, after, stays.
+    EXPECT_FALSE(existe(QStringLiteral("archives")));
+    EXPECT_FALSE(existe(QStringLiteral("repère")));
+    EXPECT_FALSE(existe(QStringLiteral("photos/dupont.jpg")));
+    EXPECT_TRUE(existe(QStringLiteral("photos/anciennes/dupont.jpg")));
+    EXPECT_TRUE(existe(QStringLiteral("images/logo.gif")));
+    EXPECT_TRUE(existe(QStringLiteral("Aide/français/commencer.html")));
+    EXPECT_TRUE(existe(QStringLiteral("evolstat.dat")));
+    EXPECT_EQ(réglages().childGroups().size(), 4);
+    ASSERT_EQ(boîtes.messages.size(), 2u);
+    EXPECT_EQ(boîtes.messages[1].texte,
+              QStringLiteral("75 rencontré. La désinstallation n'est peut être pas complète.\r\n") +
+                  chemin(QStringLiteral("photos")));
+}
+
+TEST_F(essai_quastel, rien_n_est_touché_hors_du_programme)
+{
+    installe_trovane();
+    const QString dehors = dossier.filePath(QStringLiteral("dehors.gif"));
+    QFile(dehors).open(QIODevice::WriteOnly);
+    QFile::setPermissions(dehors, QFileDevice::ReadOwner);
+    // A link in a folder goes; its target keeps its attributes.
+    ASSERT_TRUE(QFile::link(dehors, chemin(QStringLiteral("archives/lien.gif"))));
+    // A help folder that leads elsewhere is neither emptied nor copied from.
+    const QString autre_aide = dossier.filePath(QStringLiteral("autre aide"));
+    QDir().mkpath(autre_aide);
+    QFile(autre_aide + QStringLiteral("/page.html")).open(QIODevice::WriteOnly);
+    ASSERT_TRUE(QFile::link(autre_aide, chemin(QStringLiteral("Aide/espagnol"))));
+
+    boîtes.réponses = {rép_oui};
+    quastel::Form_Load(P, boîtes);
+
+    EXPECT_FALSE(existe(QStringLiteral("archives")));
+    EXPECT_FALSE(QFile::permissions(dehors) & QFileDevice::WriteOwner);
+    EXPECT_TRUE(QFileInfo::exists(autre_aide + QStringLiteral("/page.html")));
+    EXPECT_FALSE(existe(QStringLiteral("E_page.html")));
+    EXPECT_TRUE(boîtes.messages.back().texte.endsWith(chemin(QStringLiteral("Aide/espagnol"))));
+}
+
+}  // namespace
