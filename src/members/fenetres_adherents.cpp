@@ -7,6 +7,8 @@
 #include "ui_common/pages_aide.h"
 #include "main_window/vues_tables.h"
 #include "members/aides_saisie.h"
+#include "members/p_filtrfam.h"
+#include "ui_common/filtre_membres.h"
 #include "ui_common/dialogue_commun.h"
 #include "ui_common/outils.h"
 #include "ui_common/principale.h"
@@ -87,6 +89,12 @@ void enregistre_fenêtres_adhérents()
         f->Form_Load();
         return f;
     });
+    enregistre_fenêtre(QStringLiteral("p_filtrfam"), [] {
+        auto* f = new p_filtrfam;
+        f->Form_Load();
+        return f;
+    });
+    branchement_charge_etat = restaure_sélection;
 }
 
 // ---------------------------------------------------------------- controls

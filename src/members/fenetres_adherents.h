@@ -23,7 +23,8 @@ class QPushButton;
 class QRadioButton;
 class QScrollBar;
 
-// Registers f_adhérents with the window registry.
+// Registers f_adhérents and the member filter box p_filtrfam with the window
+// registry, and plugs the restoring of saved selections in (charge_etat).
 void enregistre_fenêtres_adhérents();
 
 class f_adhérents : public fenêtre {

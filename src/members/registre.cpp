@@ -26,17 +26,6 @@ std::vector<bool> numéros_pris()
     return pris;
 }
 
-// The proposition in the slot of list entry i, or nullptr for a slot out of
-// the table.
-proposition* proposition_de_l_entrée(int i)
-{
-    const int s = données.table_propositions[static_cast<std::size_t>(i)].ordre;
-    if (s < 1 || s > max_propositions)
-        return nullptr;
-    return &données.table_propositions[static_cast<std::size_t>(s)];
-}
-
-
 }  // namespace
 
 // ---------------------------------------------------------------- numbers
