@@ -75,29 +75,26 @@ bool enregistre_échange(const saisie_échange& s, const std::vector<grille*>& g
     return p && poste_lignes(p->lignes, grilles);
 }
 
-namespace {
-
-std::optional<échange_préparé> prépare_échange(const saisie_échange& s)
+std::optional<std::vector<mouvement_à_poster>> lignes_échange(const saisie_échange& s)
 {
-    for (const int compte : {s.débité, s.crédité})
-        if (!compte_utilisable(compte)) {
-            refuse_compte_inexistant(compte);
-            return std::nullopt;
-        }
-    if (s.débité == s.crédité) {
-        refuse(QStringLiteral("Il est impossible d'effectuer une opération d'un compte sur lui-même"),
-               style_boîte::information);
+    std::optional<échange_préparé> p = prépare_échange(s);
+    if (!p)
         return std::nullopt;
-    }
+    return std::move(p->lignes);
+}
 
-    const std::optional<monnaie> montant = montant_saisi(s.montant);
-    if (!montant)
-        return std::nullopt;
-    if (montant->brut == 0) {
+std::optional<monnaie> montant_à_poster(const QString& texte)
+{
+    const std::optional<monnaie> montant = montant_saisi(texte);
+    if (montant && montant->brut == 0) {
         refuse(QStringLiteral("Vous n'avez pas indiqué le montant de l'opération"));
         return std::nullopt;
     }
+    return montant;
+}
 
+std::optional<champs_ligne> champs_saisis(const saisie_échange& s)
+{
     // The description goes into the data file, written in Windows-1252.
     QString hors_jeu;
     for (const QChar c : s.description)
@@ -128,6 +125,30 @@ std::optional<échange_préparé> prépare_échange(const saisie_échange& s)
         return std::nullopt;
     }
     champs.code_rub = *code;
+    return champs;
+}
+
+namespace {
+
+std::optional<échange_préparé> prépare_échange(const saisie_échange& s)
+{
+    for (const int compte : {s.débité, s.crédité})
+        if (!compte_utilisable(compte)) {
+            refuse_compte_inexistant(compte);
+            return std::nullopt;
+        }
+    if (s.débité == s.crédité) {
+        refuse(QStringLiteral("Il est impossible d'effectuer une opération d'un compte sur lui-même"),
+               style_boîte::information);
+        return std::nullopt;
+    }
+
+    const std::optional<monnaie> montant = montant_à_poster(s.montant);
+    if (!montant)
+        return std::nullopt;
+    const std::optional<champs_ligne> champs = champs_saisis(s);
+    if (!champs)
+        return std::nullopt;
 
     std::optional<monnaie> prélèvement = s.prélèvement_validé;
     if (s.crédité >= premier_compte_asso)
@@ -149,8 +170,8 @@ std::optional<échange_préparé> prépare_échange(const saisie_échange& s)
     champs_prélèvement.description =
         QStringLiteral("~ ") + s.prélèvement.taux + QStringLiteral("% sur ") + s.description;
 
-    std::vector<mouvement_à_poster> lignes = {{sens_débit, s.débité, s.crédité, *montant, champs},
-                                              {sens_crédit, s.crédité, s.débité, *montant, champs}};
+    std::vector<mouvement_à_poster> lignes = {{sens_débit, s.débité, s.crédité, *montant, *champs},
+                                              {sens_crédit, s.crédité, s.débité, *montant, *champs}};
     if (prélèvement->brut > 0) {
         lignes.push_back({sens_débit, s.crédité, compte_prélèvement, *prélèvement, champs_prélèvement});
         lignes.push_back({sens_crédit, compte_prélèvement, s.crédité, *prélèvement, champs_prélèvement});

@@ -37,6 +37,15 @@ std::optional<monnaie> montant_saisi(const QString& texte);
 // a message, when the amount or a levy field is no number.
 std::optional<monnaie> prélèvement_saisie(const saisie_échange& s);
 
+// What every line of the entry carries (date, description, catalogue line,
+// genre, code, category), checked: the description must fit the data file
+// and the catalogue line and code must be whole numbers. Nothing after a
+// message.
+std::optional<champs_ligne> champs_saisis(const saisie_échange& s);
+
+// A typed amount to post: a number above zero. Nothing after a message.
+std::optional<monnaie> montant_à_poster(const QString& texte);
+
 // Every check of the recording but the room left in the ledger, with its
 // message: both accounts, the amount, the catalogue line and code, the levy
 // fields and the levy account. The levy the recording will take, or nothing.
@@ -49,3 +58,7 @@ std::optional<monnaie> valide_échange(const saisie_échange& s);
 // posts nothing, leaves every balance and the journal as they were and
 // returns false.
 bool enregistre_échange(const saisie_échange& s, const std::vector<grille*>& grilles = {});
+
+// The lines the recording would post, in order, after every check of
+// valide_échange; nothing after a message.
+std::optional<std::vector<mouvement_à_poster>> lignes_échange(const saisie_échange& s);

@@ -1,18 +1,26 @@
 #include "accounts/f_compta.h"
 
+#include "accounts/annulation.h"
 #include "accounts/ecritures.h"
+#include "accounts/extraction_comptes.h"
 #include "accounts/grilles_comptes.h"
+#include "accounts/plusieurs_comptes.h"
+#include "accounts/reprise.h"
 #include "accounts/saisie_compta.h"
 #include "data/dialogues.h"
 #include "data/dossiers.h"
 #include "data/elements.h"
 #include "data/fichier_donnees.h"
 #include "data/reglages.h"
+#include "ui_common/ajuste_grille.h"
 #include "ui_common/export_grille.h"
+#include "ui_common/filtre_membres.h"
 #include "ui_common/grille_vue.h"
 #include "ui_common/outils.h"
+#include "ui_common/pages_aide.h"
 #include "ui_common/principale.h"
 #include "ui_common/sablier.h"
+#include "ui_common/surface_imprimante.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -34,6 +42,7 @@
 #include <QSignalBlocker>
 #include <QStyle>
 #include <QTimer>
+#include <functional>
 
 namespace {
 
@@ -361,12 +370,10 @@ void f_compta::crée_contrôles()
     bt_annul_ligne_adh->setEnabled(false);
     bt_valider->hide();
 
-    // Controls whose operations this window does not carry out yet stay
-    // disabled rather than doing nothing when pressed.
-    sans_action_ = {bt_extraire_relevé, bt_extraire_offreur, bt_plusieurs[0],    bt_plusieurs[1],
-                    bt_filtres_eleves,  bt_trier,            Command1,           Bt_extraire_deux_comptes,
-                    bt_annul_lig_asso,  bt_annul_ligne_adh,  bt_prélever,        bt_créditer_asso,
-                    bt_imprimer};
+    // Without the member filter box (a set-up without the members), its
+    // button stays disabled rather than doing nothing when pressed.
+    if (!fenêtre_enregistrée(QStringLiteral("p_filtrfam")))
+        sans_action_.insert(bt_filtres_eleves);
     for (QWidget* w : sans_action_)
         w->setEnabled(false);
 
@@ -411,10 +418,29 @@ void f_compta::crée_contrôles()
         chk_prélever_Click();
     });
 
-    for (QObject* o : std::initializer_list<QObject*>{num_cpt, num_compt_dest1, ctt_jour_op, ctt_mois_op, ctt_an_op,
-                                                      ctt_ligne_cat, ctt_libellé, ctt_montant, ctt_per_cent,
-                                                      ctt_solde_mini, ctt_montant_min, ctt_montant_max, cb_rub1,
-                                                      vue_gg_compte->viewport()})
+    connect(vue_gg_compte, &QAbstractItemView::doubleClicked, this, [this] { gg_compte_DblClick(); });
+    connect(bt_annul_ligne_adh, &QPushButton::clicked, this, [this] { bt_annul_ligne_adh_Click(); });
+    connect(bt_annul_lig_asso, &QPushButton::clicked, this, [this] { bt_annul_lig_asso_Click(); });
+    for (QPushButton* b : bt_plusieurs)
+        connect(b, &QPushButton::clicked, this, [this] { bt_plusieurs_Click(); });
+    connect(bt_créditer_asso, &QPushButton::clicked, this, [this] { bt_créditer_asso_Click(); });
+    connect(bt_prélever, &QPushButton::clicked, this, [this] { bt_prélever_Click(); });
+    connect(liste_comptes_asso, &QListWidget::currentRowChanged, this, [this] { liste_comptes_asso_Click(); });
+    connect(cb_dernières, &QComboBox::activated, this, [this] { cb_dernières_Click(); });
+    for (int i = 0; i < 2; ++i)
+        connect(op_test_d[static_cast<std::size_t>(i)], &QRadioButton::clicked, this, [this, i] { op_test_d_Click(i); });
+    connect(cb_mois, &QComboBox::activated, this, [this] { cb_mois_Click(); });
+    connect(bt_extraire_relevé, &QPushButton::clicked, this, [this] { bt_extraire_relevé_Click(); });
+    connect(bt_extraire_offreur, &QPushButton::clicked, this, [this] { bt_extraire_offreur_Click(); });
+    connect(Bt_extraire_deux_comptes, &QPushButton::clicked, this, [this] { Bt_extraire_deux_comptes_Click(); });
+    connect(bt_imprimer, &QPushButton::clicked, this, [this] { bt_imprimer_Click(); });
+    connect(bt_filtres_eleves, &QPushButton::clicked, this, [this] { bt_filtres_eleves_Click(); });
+    connect(bt_trier, &QPushButton::clicked, this, [this] { bt_trier_Click(); });
+
+    for (QObject* o : std::initializer_list<QObject*>{
+             num_cpt, num_compt_dest1, ctt_jour_op, ctt_mois_op, ctt_an_op, ctt_ligne_cat, ctt_libellé, ctt_montant,
+             ctt_per_cent, ctt_solde_mini, ctt_montant_min, ctt_montant_max, cb_rub1, vue_gg_compte->viewport(),
+             Command1, ctt_jour_dep, ctt_mois_dep, ctt_an_dep, ctt_jour_fin, ctt_mois_fin, ctt_an_fin})
         o->installEventFilter(this);
 }
 
@@ -448,10 +474,6 @@ void f_compta::crée_menus()
     ed[0] = entrée(édition, QStringLiteral("ed0"), QStringLiteral("Copier la grille"));
     ed[1] = entrée(édition, QStringLiteral("ed1"), QStringLiteral("Copier la sélection"));
     ed[2] = entrée(édition, QStringLiteral("ed2"), QStringLiteral("Imprimer la grille"));
-    ed[0]->setEnabled(true);
-    ed[1]->setEnabled(true);
-    connect(ed[0], &QAction::triggered, this, [this] { copie_grille(gg_compte); });
-    connect(ed[1], &QAction::triggered, this, [this] { copie_sélection(gg_compte); });
 
     avancées = barre->addMenu(QStringLiteral("Avancées"));
     avancées->setObjectName(QStringLiteral("avancées"));
@@ -465,6 +487,26 @@ void f_compta::crée_menus()
     aide_echanges = entrée(aide, QStringLiteral("aide_echanges"), QStringLiteral("Aide de la page"));
     aide_gr = entrée(aide, QStringLiteral("aide_gr"), QStringLiteral("Astuces des grilles"));
     aide_choix = entrée(aide, QStringLiteral("aide_choix"), QStringLiteral("Sélection d'un compte"));
+
+    const auto branche = [this](QAction* a, std::function<void()> action) {
+        a->setEnabled(true);
+        connect(a, &QAction::triggered, this, std::move(action));
+    };
+    branche(enr_rep, [this] { enr_rep_Click(); });
+    branche(rest_rep, [this] { rest_rep_Click(); });
+    branche(restaure_départ, [this] { restaure_départ_Click(); });
+    for (const int i : {0, 1})
+        branche(ext[i], [this, i] { ext_Click(i); });
+    connect(ext[4], &QAction::triggered, this, [this] { ext_Click(4); });
+    connect(extraire, &QMenu::aboutToShow, this, [this] { extraire_Click(); });
+    for (int i = 0; i < 3; ++i)
+        branche(ed[static_cast<std::size_t>(i)], [this, i] { ed_Click(i); });
+    branche(zéro_adh, [this] { zéro_adh_Click(); });
+    branche(zéro_cumuls, [this] { zéro_cumuls_Click(); });
+    branche(aide_sommaire, [] { ouvre_aide(QStringLiteral("index")); });
+    branche(aide_echanges, [] { ouvre_aide(QStringLiteral("echange")); });
+    branche(aide_gr, [] { ouvre_aide(QStringLiteral("techn_grille")); });
+    branche(aide_choix, [] { ouvre_aide(QStringLiteral("techn_choix")); });
 }
 
 void f_compta::ordre_tabulation()
@@ -517,6 +559,35 @@ void f_compta::abandonne_validation()
 
 bool f_compta::cadre_membre_visible() const { return !cadre_compte_adhérent->isHidden(); }
 
+void f_compta::montre_soldes()
+{
+    lbl_der_solde->setText(texte_affiché(solde_compte(compte_courant)));
+    lbl_der_solde_offreur->setText(texte_affiché(solde_compte(offreur)));
+}
+
+void f_compta::remet_saisie()
+{
+    abandonne_validation();
+    const QDate jour = aujourdhui();
+    ctt_jour_op->setText(Format(jour.day(), QStringLiteral("00")));
+    ctt_mois_op->setText(Format(jour.month(), QStringLiteral("00")));
+    ctt_an_op->setText(QString::number(jour.year()));
+    ctt_ligne_cat->clear();
+    ctt_libellé->clear();
+    ctt_code_rubrique->clear();
+    ctt_montant->setText(QStringLiteral("0"));
+    for (QComboBox* l : {cb_rub1, cb_rub2, cb_rub3, cb_genre}) {
+        const QSignalBlocker bloque(l);
+        l->setCurrentIndex(-1);
+    }
+}
+
+void f_compta::rafraîchit_grille_principale()
+{
+    if (données.mode_grille == QLatin1String("comptes"))
+        clique_op(4);
+}
+
 void f_compta::choisis(QComboBox* liste, int position)
 {
     {
@@ -550,10 +621,14 @@ void f_compta::remplit_menu_états()
         if (!ext.contains(n)) {
             ext[n] = extraire->addAction(QString());
             ext[n]->setObjectName(QStringLiteral("ext%1").arg(n));
-            ext[n]->setEnabled(false);
+            connect(ext[n], &QAction::triggered, this, [this, n] { ext_Click(n); });
         }
         ext[n]->setText(fichiers[i].section(QLatin1Char('.'), 0, 0));
     }
+    // Saved selections are read by the members' filter, when it is there.
+    for (auto& [n, action] : ext)
+        if (n >= 4)
+            action->setEnabled(static_cast<bool>(branchement_charge_etat));
 }
 
 saisie_échange f_compta::saisie_en_cours() const
@@ -579,7 +654,7 @@ void f_compta::Form_Load()
 {
     adapte_feuille_écran(*this);
     // The restore point that the Fichier menu can bring back.
-    enregistrer_fichier(fichier_repère(), false);
+    pose_point_repère();
 
     sablier attente;
     affiche_fond(*this);
@@ -624,11 +699,15 @@ void f_compta::Form_Load()
                            {QStringLiteral("25 dernières"), 5}});
     const int dernières = numéro_lu(réglages::lit(QStringLiteral("Utilisateur"), QStringLiteral("clef_ext"),
                                                   QStringLiteral("4")));
-    if (dernières >= 0 && dernières <= 5)
+    if (dernières >= 0 && dernières <= 5) {
         cb_dernières->setCurrentIndex(dernières);
+        cb_dernières_Click();
+    }
     ctt_an_dep->setText(QString::number(jour.year()));
     ctt_an_fin->setText(QString::number(jour.year()));
     cb_mois->setCurrentIndex(jour.month() - 1);
+    cb_mois_Click();
+    cb_mois->setEnabled(false);  // until the period is chosen by dates
     date_du_jour();
 
     entête_grille_écritures(gg_compte, false);
@@ -773,7 +852,7 @@ void f_compta::bt_initialiser_Click()
         auto* élément = new QListWidgetItem(e.texte, liste_comptes_asso);
         élément->setData(Qt::UserRole, e.valeur);
     }
-    num_compt_dest2->setText(QString::number(liste_comptes_asso->count()));
+    compte_liste_asso();
 }
 
 bool f_compta::même_compte()
@@ -810,7 +889,8 @@ void f_compta::bt_nouvelle_Click()
     bt_créditer_asso->setVisible(!membre);
     bt_prélever->setVisible(!membre);
     const std::optional<monnaie> montant = lit_montant_saisi(ctt_montant->text());
-    active(bt_annul_ligne_adh, montant && montant->brut != 0);
+    // Only while the last exchange can still be undone.
+    active(bt_annul_ligne_adh, montant && montant->brut != 0 && échange_défaisable_ && journal_à_jour());
     if (bt_nouvelle->text() == QLatin1String("Nouvelle")) {
         bt_nouvelle->setText(QStringLiteral("Annuler"));
         bt_valider->setEnabled(true);
@@ -845,23 +925,25 @@ void f_compta::bt_valider_Click()
     const bool membre = cadre_membre_visible();
     const bool à_enregistrer = montant->brut != 0;
     monnaie prélèvement;
+    // Everything the recording will check, now, with its message.
     if (membre && à_enregistrer) {
-        // Everything the recording will check, now, with its message.
         const std::optional<monnaie> p = valide_échange(s);
         if (!p)
             return;
         prélèvement = *p;
         s.prélèvement_validé = p;
+    } else if (à_enregistrer && !valide_opération_multiple(s)) {
+        return;
     }
 
     offreur_choisi = false;
     date_opération = s.date_opération;
     if (membre)
         ctt_montant_à_prélever->setText(texte_affiché(prélèvement));
-    if (membre && à_enregistrer)
+    if (à_enregistrer)
         saisie_validée_ = s;
     bt_créditer_adh->setVisible(membre);
-    bt_créditer_adh->setEnabled(saisie_validée_.has_value());
+    bt_créditer_adh->setEnabled(membre && saisie_validée_.has_value());
     bt_annul_ligne_adh->setVisible(membre);
     active(bt_annul_ligne_adh, false);
     bt_créditer_asso->setVisible(!membre);
@@ -880,7 +962,7 @@ void f_compta::bt_valider_Click()
 
 void f_compta::bt_créditer_adh_Click()
 {
-    if (!saisie_validée_)
+    if (!saisie_validée_ || !cadre_membre_visible())
         return;
     const saisie_échange s = *saisie_validée_;
     gg_compte.setCols(17);
@@ -888,6 +970,9 @@ void f_compta::bt_créditer_adh_Click()
         return;
     saisie_validée_.reset();
     vue_gg_compte->scrollToBottom();
+    lignes_affichées_ = static_cast<int>(journal_écritures().size());
+    échange_défaisable_ = true;
+    dernière_opération_multiple = aucune_opération_multiple;
 
     const bool avec_prélèvement = journal_écritures().size() == 4;
     if (avec_prélèvement) {
@@ -906,10 +991,7 @@ void f_compta::bt_créditer_adh_Click()
     lbl_der_solde->setText(texte_affiché(solde_compte(compte_courant)));
     bt_créditer_adh->setEnabled(false);
     active(bt_annul_ligne_adh, true);
-
-    // The main window's grid lists the newest lines while it shows the accounts.
-    if (données.mode_grille == QLatin1String("comptes"))
-        clique_op(4);
+    rafraîchit_grille_principale();
 }
 
 void f_compta::ctt_ligne_cat_Entrée()
@@ -993,6 +1075,408 @@ void f_compta::ctt_code_rubrique_Entrée()
 
 void f_compta::chk_prélever_Click() { données.sans_prélèvement = chk_prélever->isChecked() ? 1 : 0; }
 
+// ---------------------------------------------------------------- undo and cancellation
+
+void f_compta::gg_compte_DblClick()
+{
+    if (gg_compte.Rows() < 2)
+        return;
+    if (gg_compte.Row() < 1)
+        gg_compte.setRow(1);
+    constitue_ligne_annulation(gg_compte.Row());
+}
+
+void f_compta::constitue_ligne_annulation(int ligne)
+{
+    const std::optional<ligne_à_annuler> a = ligne_à_annuler_de(gg_compte, ligne);
+    if (!a)
+        return;
+    if (MsgBox(QStringLiteral("Cette action va créer une ligne d'annulation pour ") + a->description_ligne +
+                   QStringLiteral(" . Etes-vous-sûr ? "),
+               style_boîte::oui_non | style_boîte::question) != rép_oui)
+        return;
+
+    bt_nouvelle_Click();
+    ctt_libellé->setText(a->description);
+    {
+        const QSignalBlocker bloque_genre(cb_genre), bloque_kid(cb_kid);
+        cb_genre->setCurrentIndex(a->genre >= 0 && a->genre < cb_genre->count() ? a->genre : -1);
+        cb_kid->setCurrentIndex(a->catégorie >= 0 && a->catégorie < cb_kid->count() ? a->catégorie : -1);
+    }
+    ctt_montant->setText(a->montant);
+    ctt_code_rubrique->setText(a->code_rubrique);
+
+    // The reverse exchange goes between the row's two accounts exactly: an
+    // account missing from its list is refused, never replaced by another.
+    const int position_reçoit = position_de_valeur(liste_comptes_à_créditer, a->crédité);
+    const int position_paye = position_de_valeur(Liste_comptes, a->débité);
+    if (position_reçoit < 0 || position_paye < 0) {
+        refuse_compte_inexistant(position_reçoit < 0 ? a->crédité : a->débité);
+        return;
+    }
+    num_compt_dest1->clear();
+    choisis(liste_comptes_à_créditer, position_reçoit);
+    num_cpt->clear();
+    choisis(Liste_comptes, position_paye);
+
+    if (!dt(ctt_jour_op->text(), ctt_mois_op->text(), ctt_an_op->text()))
+        return;
+    saisie_échange s = saisie_en_cours();
+    s.débité = a->débité;
+    s.crédité = a->crédité;
+    s.date_opération = *date_saisie(ctt_jour_op->text(), ctt_mois_op->text(), ctt_an_op->text());
+    gg_compte.setCols(17);
+    if (!enregistre_annulation(s, a->rétablit, {&gg_compte}))
+        return;
+
+    date_opération = s.date_opération;
+    offreur_choisi = false;
+    vue_gg_compte->scrollToBottom();
+    lignes_affichées_ = 0;
+    échange_défaisable_ = false;
+    bt_nouvelle->setText(QStringLiteral("Nouvelle"));
+    bt_valider->setEnabled(false);
+    ctt_libellé->setEnabled(false);
+    bt_créditer_adh->setEnabled(false);
+    // The debited list comes back to the account that has just been repaid.
+    QString num = QString::number(offreur);
+    cherche_adh_par_num(Liste_comptes, num);
+    montre_soldes();
+    rafraîchit_grille_principale();
+}
+
+void f_compta::bt_annul_ligne_adh_Click()
+{
+    if (!échange_défaisable_)
+        return;
+    échange_défaisable_ = false;
+    if (défait_dernière_opération()) {
+        ôte_lignes_affichées();
+        remet_saisie();
+        montre_soldes();
+        rafraîchit_grille_principale();
+    }
+    lignes_affichées_ = 0;
+    bt_annul_ligne_adh->setEnabled(false);
+    bt_annul_ligne_adh->hide();
+    bt_créditer_adh->setEnabled(false);
+    bt_nouvelle->setFocus();
+}
+
+void f_compta::bt_annul_lig_asso_Click()
+{
+    // An operation that posted nothing (a list without members) has nothing to undo.
+    if (dernière_opération_multiple != aucune_opération_multiple && lignes_affichées_ > 0 &&
+        défait_dernière_opération()) {
+        ôte_lignes_affichées();
+        montre_soldes();
+        rafraîchit_grille_principale();
+    }
+    remet_saisie();
+    lignes_affichées_ = 0;
+    for (QPushButton* b : {bt_annul_lig_asso, bt_créditer_asso, bt_prélever})
+        active(b, false);
+    bt_nouvelle->setFocus();
+    dernière_opération_multiple = aucune_opération_multiple;
+}
+
+void f_compta::ôte_lignes_affichées()
+{
+    if (lignes_affichées_ <= 0 || gg_compte.Rows() - 1 < lignes_affichées_)
+        return;
+    for (int k = 0; k < lignes_affichées_; ++k)
+        gg_compte.RemoveItem(gg_compte.Rows() - 1);
+    lignes_affichées_ = 0;
+}
+
+// ---------------------------------------------------------------- several accounts
+
+void f_compta::bt_plusieurs_Click()
+{
+    abandonne_validation();
+    const bool plusieurs = cadre_compte_asso->isHidden();
+    cadre_compte_asso->setVisible(plusieurs);
+    cadre_compte_adhérent->setVisible(!plusieurs);
+}
+
+void f_compta::bt_créditer_asso_Click()
+{
+    if (!saisie_validée_ || cadre_membre_visible())
+        return;
+    if (même_compte()) {
+        bt_nouvelle_Click();
+        return;
+    }
+    opération_multiple(opération_reversement);
+}
+
+void f_compta::bt_prélever_Click()
+{
+    if (!saisie_validée_ || cadre_membre_visible())
+        return;
+    opération_multiple(opération_prélèvement);
+}
+
+void f_compta::opération_multiple(int opération)
+{
+    const saisie_échange s = *saisie_validée_;
+    if (!enregistre_opération_multiple(opération, s, comptes_listés()))
+        return;
+    saisie_validée_.reset();
+    // The window's grid shows the demandeur's side: its line for each member.
+    const std::vector<écriture_journalisée>& journal = journal_écritures();
+    for (std::size_t k = 0; k < journal.size(); k += 2)
+        gg_compte.AddItem(compose_ligne_écriture(journal[k].indice));
+    vue_gg_compte->scrollToBottom();
+    lignes_affichées_ = static_cast<int>(journal.size() / 2);
+    échange_défaisable_ = false;
+    montre_soldes();
+    for (QPushButton* b : {bt_prélever, bt_créditer_asso})
+        active(b, false);
+    active(bt_annul_lig_asso, true);
+    dernière_opération_multiple = opération;
+    rafraîchit_grille_principale();
+}
+
+void f_compta::liste_comptes_asso_Click()
+{
+    offreur_choisi = true;
+    for (QPushButton* b : {bt_annul_ligne_adh, bt_annul_lig_asso}) {
+        b->hide();
+        active(b, false);
+    }
+}
+
+std::vector<int> f_compta::comptes_listés() const
+{
+    std::vector<int> comptes;
+    for (int i = 0; i < liste_comptes_asso->count(); ++i)
+        comptes.push_back(liste_comptes_asso->item(i)->data(Qt::UserRole).toInt());
+    return comptes;
+}
+
+void f_compta::compte_liste_asso()
+{
+    num_compt_dest2->setText(QString::number(liste_comptes_asso->count()));
+    offreur_choisi = true;  // the list was refilled
+}
+
+// ---------------------------------------------------------------- restore points and resets
+
+void f_compta::Command1_MouseDown(Qt::KeyboardModifiers touches)
+{
+    if ((touches & ~Qt::KeypadModifier) == Qt::ControlModifier) {
+        if (MsgBox(QStringLiteral("Cette action va revenir aux données présentes lors de la pose du dernier point "
+                                  "de repère ou à défaut lors de l'ouverture de cette page.\r\n"
+                                  "Toutes les lignes de compte rentrées depuis seront ignorées."),
+                   style_boîte::ok_annuler | style_boîte::information) != rép_ok)
+            return;
+        if (restaure_point_repère()) {
+            plus_rien_à_défaire();
+            bt_extraire_relevé_Click();
+        }
+        return;
+    }
+    if (!pose_point_repère()) {
+        // Told rather than confirmed: nothing was written.
+        const QString raison = raison_sans_point_repère();
+        if (!raison.isEmpty())
+            MsgBox(raison, style_boîte::exclamation);
+        return;
+    }
+    MsgBox(QStringLiteral("Votre demande a bien été enregistrée.\r\nVous pourrez revenir aux données actuelles par "
+                          "un ctrl+click sur ce bouton ou en utilisant la fonction du menu fichier."),
+           style_boîte::information);
+}
+
+void f_compta::enr_rep_Click() { pose_point_repère(); }
+
+void f_compta::rest_rep_Click()
+{
+    if (restaure_point_repère())
+        plus_rien_à_défaire();
+}
+
+void f_compta::restaure_départ_Click()
+{
+    if (restaure_copie_départ())
+        plus_rien_à_défaire();
+}
+
+void f_compta::plus_rien_à_défaire()
+{
+    abandonne_validation();
+    échange_défaisable_ = false;
+    lignes_affichées_ = 0;
+    dernière_opération_multiple = aucune_opération_multiple;
+    for (QPushButton* b : {bt_annul_ligne_adh, bt_annul_lig_asso})
+        active(b, false);
+    montre_soldes();
+}
+
+bool f_compta::avertissement()
+{
+    if (MsgBox(texte_avertissement_remise(), style_boîte::ok_annuler | style_boîte::information) == rép_ok)
+        return true;
+    if (Liste_comptes->count() > 0)
+        choisis(Liste_comptes, 0);
+    return false;
+}
+
+void f_compta::zéro_adh_Click()
+{
+    if (!avertissement())
+        return;
+    if (MsgBox(texte_remise_soldes(), style_boîte::ok_annuler | style_boîte::information) != rép_ok)
+        return;
+    if (remet_soldes(comptes_listés()))
+        plus_rien_à_défaire();
+}
+
+void f_compta::zéro_cumuls_Click()
+{
+    if (!avertissement())
+        return;
+    if (MsgBox(texte_remise_cumuls(), style_boîte::ok_annuler | style_boîte::information) != rép_ok)
+        return;
+    if (remet_cumuls(comptes_listés()))
+        plus_rien_à_défaire();
+}
+
+// ---------------------------------------------------------------- statements and printing
+
+void f_compta::cb_dernières_Click()
+{
+    const int position = cb_dernières->currentIndex();
+    if (position < 0)
+        return;
+    nombre_dernières = limite_dernières(position);
+    if (!sans_enregistrement)
+        réglages::écrit(QStringLiteral("Utilisateur"), QStringLiteral("clef_ext"), QString::number(position));
+}
+
+void f_compta::op_test_d_Click(int index)
+{
+    const bool par_dates = index == 0;
+    mode_extraction = par_dates ? mode_période : mode_dernières;
+    cb_dernières->setEnabled(!par_dates);
+    cb_mois->setEnabled(par_dates);
+    for (QLineEdit* c : {ctt_jour_dep, ctt_mois_dep, ctt_an_dep, ctt_jour_fin, ctt_mois_fin, ctt_an_fin})
+        c->setEnabled(par_dates);
+    if (par_dates) {
+        cb_dernières->setCurrentIndex(0);
+        cb_dernières_Click();
+    }
+}
+
+void f_compta::cb_mois_Click()
+{
+    if (cb_mois->currentIndex() < 0)
+        return;
+    const champs_période p = période_du_mois(cb_mois->currentIndex() + 1, ctt_an_dep->text(), jours_mois);
+    ctt_jour_dep->setText(p.jour_début);
+    ctt_mois_dep->setText(p.mois_début);
+    ctt_an_fin->setText(ctt_an_dep->text());
+    ctt_jour_fin->setText(p.jour_fin);
+    ctt_mois_fin->setText(p.mois_fin);
+    for (QLineEdit* c : {ctt_jour_dep, ctt_mois_dep, ctt_an_dep, ctt_jour_fin, ctt_mois_fin, ctt_an_fin})
+        c->setEnabled(true);
+}
+
+void f_compta::extrait_relevé(const QComboBox* liste, int compte)
+{
+    cadre_période->setTitle(QStringLiteral("Extraction de ") + liste->currentText());
+    if (mode_extraction == mode_période) {
+        const std::optional<période> p = période_saisie(ctt_jour_dep->text(), ctt_mois_dep->text(),
+                                                        ctt_an_dep->text(), ctt_jour_fin->text(),
+                                                        ctt_mois_fin->text(), ctt_an_fin->text());
+        if (!p)
+            return;
+        date_début = p->début;
+        date_fin = p->fin;
+    }
+    remplit_relevé_compte(gg_compte, nombre_dernières, compte, mode_extraction, date_début, date_fin, false, -1);
+    grille_remplie();
+}
+
+void f_compta::bt_extraire_relevé_Click() { extrait_relevé(Liste_comptes, compte_courant); }
+
+void f_compta::bt_extraire_offreur_Click() { extrait_relevé(liste_comptes_à_créditer, offreur); }
+
+void f_compta::Bt_extraire_deux_comptes_Click()
+{
+    remplit_relevé_compte(gg_compte, nombre_dernières, compte_courant, mode_dernières, 0, maintenant(), false,
+                          offreur);
+    grille_remplie();
+}
+
+void f_compta::grille_remplie()
+{
+    lignes_affichées_ = 0;
+    échange_défaisable_ = false;
+    dernière_opération_multiple = aucune_opération_multiple;
+    for (QPushButton* b : {bt_annul_lig_asso, bt_annul_ligne_adh})
+        active(b, false);
+}
+
+void f_compta::bt_imprimer_Click()
+{
+    surface_imprimante papier(imprimante());
+    imprime_écritures(papier, gg_compte, titre_date_du_jour());
+}
+
+void f_compta::ed_Click(int index)
+{
+    switch (index) {
+    case 0: copie_grille(gg_compte); break;
+    case 1: copie_sélection(gg_compte); break;
+    case 2: {
+        ajuste_grille(gg_compte);
+        surface_imprimante papier(imprimante());
+        imprime_écritures(papier, gg_compte, QStringLiteral("Opérations sur le compte"));
+        break;
+    }
+    default: break;
+    }
+}
+
+// ---------------------------------------------------------------- the list of several accounts
+
+void f_compta::bt_filtres_eleves_Click()
+{
+    if (!fenêtre_enregistrée(QStringLiteral("p_filtrfam")))
+        return;
+    liste_comptes_asso->clear();
+    montre_filtre_membres(QStringLiteral("comptes"));
+    compte_liste_asso();
+}
+
+void f_compta::extraire_Click() { remplit_menu_états(); }
+
+void f_compta::bt_trier_Click()
+{
+    extraire_Click();
+    extraire->popup(bt_trier->mapToGlobal(QPoint(0, bt_trier->height())));
+}
+
+void f_compta::ext_Click(int index)
+{
+    if (index == 0 || index == 1) {
+        // Keeps the selected entries (0) or the others (1).
+        const bool garder_choisis = index == 0;
+        for (int i = 0; i < liste_comptes_asso->count();) {
+            if (liste_comptes_asso->item(i)->isSelected() == garder_choisis)
+                ++i;
+            else
+                delete liste_comptes_asso->takeItem(i);
+        }
+    } else if (ext.contains(index)) {
+        charge_etat(chemin_programme(QStringLiteral("etats/") + ext[index]->text() + QStringLiteral(".eta")),
+                    liste_comptes_asso);
+    }
+    compte_liste_asso();
+}
+
 // ---------------------------------------------------------------- keys, focus and mouse
 
 bool f_compta::eventFilter(QObject* objet, QEvent* e)
@@ -1000,6 +1484,14 @@ bool f_compta::eventFilter(QObject* objet, QEvent* e)
     if (détruite_)
         return false;
     const bool nouvelle = bt_nouvelle->text() == QLatin1String("Nouvelle");
+
+    if (objet == Command1) {
+        // The button acts as soon as a mouse button goes down, whichever it
+        // is; the second press of a double-click is not a new one.
+        if (e->type() == QEvent::MouseButtonPress)
+            Command1_MouseDown(static_cast<QMouseEvent*>(e)->modifiers());
+        return e->type() == QEvent::MouseButtonPress || e->type() == QEvent::MouseButtonDblClick;
+    }
 
     if (objet == vue_gg_compte->viewport()) {
         if (e->type() == QEvent::MouseButtonPress && static_cast<QMouseEvent*>(e)->button() == Qt::RightButton) {
@@ -1017,6 +1509,18 @@ bool f_compta::eventFilter(QObject* objet, QEvent* e)
                 continue;
             if (touche_entrée(k) || k->key() == Qt::Key_Space) {
                 (i + 1 < date.size() ? static_cast<QWidget*>(date[i + 1]) : ctt_ligne_cat)->setFocus();
+                return true;
+            }
+            return caractère_refusé(k);
+        }
+        // The period fields: no letter; Enter, Tab or Space goes on to the next.
+        const std::array<QWidget*, 7> période = {ctt_jour_dep, ctt_mois_dep, ctt_an_dep,        ctt_jour_fin,
+                                                  ctt_mois_fin, ctt_an_fin,   bt_extraire_relevé};
+        for (std::size_t i = 0; i + 1 < période.size(); ++i) {
+            if (objet != période[i])
+                continue;
+            if (touche_entrée(k) || k->key() == Qt::Key_Space || k->key() == Qt::Key_Tab) {
+                période[i + 1]->setFocus(Qt::TabFocusReason);
                 return true;
             }
             return caractère_refusé(k);
@@ -1046,7 +1550,9 @@ bool f_compta::eventFilter(QObject* objet, QEvent* e)
                 QTimer::singleShot(0, ctt_montant, [c = ctt_montant] { c->selectAll(); });
         } else if (objet == num_cpt || objet == num_compt_dest1) {
             QTimer::singleShot(0, champ, [champ] { champ->selectAll(); });
-        } else if (objet == ctt_jour_op || objet == ctt_mois_op || objet == ctt_an_op) {
+        } else if (objet == ctt_jour_op || objet == ctt_mois_op || objet == ctt_an_op || objet == ctt_jour_dep ||
+                   objet == ctt_mois_dep || objet == ctt_an_dep || objet == ctt_jour_fin || objet == ctt_mois_fin ||
+                   objet == ctt_an_fin) {
             QTimer::singleShot(0, champ, [champ] { champ->end(false); });
         }
         return false;
@@ -1054,8 +1560,12 @@ bool f_compta::eventFilter(QObject* objet, QEvent* e)
 
     if (e->type() == QEvent::FocusOut && vrai_changement_de_focus(static_cast<QFocusEvent*>(e))) {
         if (objet == num_cpt) {
+            // Leaving the number of the account already chosen changes nothing:
+            // choosing an association account again would refill the list of
+            // several accounts and lose the members kept in it.
             QString num = num_cpt->text();  // a copy: an empty field changes nothing
-            cherche_adh_par_num(Liste_comptes, num);
+            if (Liste_comptes->currentIndex() < 0 || numéro_lu(num) != valeur_choisie(Liste_comptes))
+                cherche_adh_par_num(Liste_comptes, num);
         } else if (objet == num_compt_dest1) {
             num_compt_dest1_Entrée();
         }

@@ -1,12 +1,16 @@
 #pragma once
 // The exchange window: the user chooses the account that pays ("demandeur")
 // and the account that is paid ("offreur"), fills in the entry, validates it
-// and records it; the recorded lines appear in the window's grid. It saves a
-// restore point when it opens and the data file when it closes.
+// and records it; the recorded lines appear in the window's grid. The same
+// entry can pay or levy every member of a list at once. The last operation
+// can be undone, any line shown cancelled by its reverse, the data brought
+// back to a restore point, a list of accounts reset, and the grid filled with
+// a statement, printed or copied. It saves a restore point when it opens and
+// the data file when it closes.
 //
 // The entry is recorded exactly as validated: validating captures the
 // accounts, fields, amount, date and levy; any change made afterwards drops
-// that capture and the record button waits for a new validation.
+// that capture and the record buttons wait for a new validation.
 #include "accounts/enregistrement.h"
 #include "ui_common/fenetres.h"
 #include "ui_common/grille.h"
@@ -16,6 +20,7 @@
 #include <map>
 #include <optional>
 #include <set>
+#include <vector>
 
 class QAction;
 class QCheckBox;
@@ -88,6 +93,11 @@ public:
     std::array<int, 13> jours_mois{};  // 1..12
     int mode_extraction = 0;
     double date_opération = 0;
+    // aucune_opération_multiple, opération_prélèvement or opération_reversement.
+    int dernière_opération_multiple = 0;
+    // How many of an account's last lines a statement shows; 0 all of them.
+    int nombre_dernières = 0;
+    double date_début = 0, date_fin = 0;
     // The validated entry, recorded by bt_créditer_adh; empty until a
     // validation and again after any change.
     const std::optional<saisie_échange>& saisie_validée() const { return saisie_validée_; }
@@ -118,6 +128,38 @@ public:
     void chk_prélever_Click();
     void cb_rub1_Click();
 
+    // Undo and cancellation.
+    void gg_compte_DblClick();
+    void constitue_ligne_annulation(int ligne);
+    void bt_annul_ligne_adh_Click();
+    void bt_annul_lig_asso_Click();
+    // Several accounts.
+    void bt_plusieurs_Click();
+    void bt_créditer_asso_Click();
+    void bt_prélever_Click();
+    void liste_comptes_asso_Click();
+    // Restore points and resets.
+    void Command1_MouseDown(Qt::KeyboardModifiers touches);
+    void enr_rep_Click();
+    void rest_rep_Click();
+    void restaure_départ_Click();
+    bool avertissement();
+    void zéro_adh_Click();
+    void zéro_cumuls_Click();
+    // Statements, printing, the list of several accounts, help.
+    void cb_dernières_Click();
+    void op_test_d_Click(int index);
+    void cb_mois_Click();
+    void bt_extraire_relevé_Click();
+    void bt_extraire_offreur_Click();
+    void Bt_extraire_deux_comptes_Click();
+    void bt_imprimer_Click();
+    void ed_Click(int index);
+    void bt_filtres_eleves_Click();
+    void extraire_Click();
+    void bt_trier_Click();
+    void ext_Click(int index);
+
     // The entry as the fields hold it now.
     saisie_échange saisie_en_cours() const;
 
@@ -138,8 +180,31 @@ private:
     void synchronise_spin();
     bool cadre_membre_visible() const;
     void remplit_menu_états();
+    // The balances of the two chosen accounts, as they stand.
+    void montre_soldes();
+    // The entry back to an empty one dated today, after an undo.
+    void remet_saisie();
+    // The main window's grid lists the newest lines while it shows the accounts.
+    void rafraîchit_grille_principale();
+    // The grid now shows something else than the last operation's lines:
+    // they can no longer be taken off it, nor the operation undone here.
+    void grille_remplie();
+    void ôte_lignes_affichées();
+    void opération_multiple(int opération);
+    void extrait_relevé(const QComboBox* liste, int compte);
+    // The data changed under the last operation (restored or reset): the
+    // validated entry and the undo go; the balances are shown as they are.
+    void plus_rien_à_défaire();
+    // Account numbers of the list of several accounts, in its order.
+    std::vector<int> comptes_listés() const;
+    // The list of several accounts was refilled: its count is shown.
+    void compte_liste_asso();
 
     std::optional<saisie_échange> saisie_validée_;
+    // Rows the last recorded operation appended to gg_compte.
+    int lignes_affichées_ = 0;
+    // The last operation recorded here is an exchange that may be undone.
+    bool échange_défaisable_ = false;
     std::set<QWidget*> sans_action_;
     bool détruite_ = false;
 };

@@ -3,9 +3,12 @@
 #include "accounts/f_compta.h"
 #include "accounts/fenetres_comptes.h"
 #include "accounts/grilles_comptes.h"
+#include "accounts/plusieurs_comptes.h"
 #include "data/dossiers.h"
 #include "data/fichier_donnees.h"
+#include "data/reglages.h"
 #include "support/dossier_test.h"
+#include "ui_common/grille_vue.h"
 #include "ui_common/principale.h"
 
 #include <QApplication>
@@ -17,8 +20,12 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMouseEvent>
 #include <QPointer>
 #include <QPushButton>
+#include <QRadioButton>
 
 namespace {
 
@@ -40,6 +47,27 @@ void choisis(QComboBox* liste, int valeur)
 }
 
 int choisi(const QComboBox* liste) { return liste->currentIndex() < 0 ? 0 : liste->currentData().toInt(); }
+
+void touche(QWidget* w, Qt::Key code, const QString& texte)
+{
+    QKeyEvent appui(QEvent::KeyPress, code, Qt::NoModifier, texte);
+    QApplication::sendEvent(w, &appui);
+}
+
+// A mouse button going down on the restore-point button.
+void appuie(QWidget* bouton, Qt::KeyboardModifiers touches, Qt::MouseButton souris = Qt::LeftButton)
+{
+    const QPointF centre(bouton->width() / 2.0, bouton->height() / 2.0);
+    QMouseEvent appui(QEvent::MouseButtonPress, centre, bouton->mapToGlobal(centre), souris, souris, touches);
+    QApplication::sendEvent(bouton, &appui);
+}
+
+// What the accounts hold, entries past the ledger's last line left aside.
+bool mêmes_comptes(const données_sel& a, const données_sel& b)
+{
+    return a.nombre_lignes_compte == b.nombre_lignes_compte && a.table_adhérents == b.table_adhérents &&
+           a.comptes_asso == b.comptes_asso;
+}
 
 class fenêtre_compta : public essai_dossier {
 protected:
@@ -130,6 +158,16 @@ protected:
         f->ctt_jour_op->setText(jour);
         f->ctt_mois_op->setText(QStringLiteral("02"));
         f->ctt_an_op->setText(an);
+        entrée(f->ctt_montant);
+    }
+
+    // An entry for the list of several accounts, validated with Enter.
+    void valide_plusieurs(const QString& montant)
+    {
+        if (f->bt_nouvelle->text() == QLatin1String("Nouvelle"))
+            f->bt_nouvelle->click();
+        f->ctt_libellé->setText(QStringLiteral("Cotisation"));
+        f->ctt_montant->setText(montant);
         entrée(f->ctt_montant);
     }
 
@@ -384,4 +422,254 @@ TEST_F(fenêtre_compta, compte_de_l_association)
     EXPECT_TRUE(boîtes.messages.empty());
 }
 
+TEST_F(fenêtre_compta, défaire_et_annuler)
+{
+    ouvre();
+    const données_sel avant = données;
+    valide(1, 2, QStringLiteral("300"));
+    f->bt_créditer_adh->click();
+    ASSERT_EQ(données.nombre_lignes_compte, 4);  // with its levy
+    ASSERT_TRUE(f->bt_annul_ligne_adh->isEnabled());
+
+    // The undo takes the exchange and its levy back, off the grid too.
+    f->bt_annul_ligne_adh->click();
+    EXPECT_TRUE(mêmes_comptes(données, avant));
+    EXPECT_EQ(f->gg_compte.Rows(), 1);
+    EXPECT_EQ(f->lbl_der_solde->text(), "100");
+    EXPECT_EQ(f->lbl_der_solde_offreur->text(), "50");
+    EXPECT_FALSE(f->bt_annul_ligne_adh->isEnabled());
+    EXPECT_TRUE(f->bt_annul_ligne_adh->isHidden());
+    EXPECT_EQ(f->ctt_montant->text(), "0");
+    EXPECT_EQ(f->ctt_libellé->text(), "");
+    EXPECT_EQ(f->ctt_jour_op->text() + f->ctt_mois_op->text() + f->ctt_an_op->text(), "14032026");
+
+    // An exchange that a cancellation line then takes back.
+    valide(1, 2, QStringLiteral("40"));
+    f->bt_créditer_adh->click();
+    ASSERT_EQ(f->gg_compte.Rows(), 3);
+    const données_sel enregistré = données;
+
+    boîtes.réponses.push_back(rép_non);
+    f->gg_compte.setRow(0);  // the header row: the first line is meant
+    f->gg_compte_DblClick();
+    EXPECT_EQ(boîtes.textes(),
+              QStringList{"Cette action va créer une ligne d'annulation pour Cours de guitare . Etes-vous-sûr ? "});
+    EXPECT_TRUE(données == enregistré);
+
+    boîtes.messages.clear();
+    boîtes.réponses.push_back(rép_oui);
+    Q_EMIT f->vue_gg_compte->doubleClicked(f->vue_gg_compte->model()->index(0, 0));
+    EXPECT_EQ(boîtes.messages.size(), 1u) << boîtes.textes().join('\n').toStdString();
+    ASSERT_EQ(données.nombre_lignes_compte, 4);
+    EXPECT_EQ(données.table_lignes_compte[3].description, "annul.Cours de guitare");
+    EXPECT_EQ(données.table_lignes_compte[3].compte, 2);
+    EXPECT_EQ(données.table_lignes_compte[3].dte_opé, date_depuis(QDate(2026, 2, 12)));
+    EXPECT_EQ(données.table_adhérents[1], avant.table_adhérents[1]);
+    EXPECT_EQ(données.table_adhérents[2], avant.table_adhérents[2]);
+    EXPECT_EQ(f->gg_compte.Rows(), 5);
+    // The debited list comes back to the account repaid; nothing to undo.
+    EXPECT_EQ(choisi(f->Liste_comptes), 1);
+    EXPECT_EQ(choisi(f->liste_comptes_à_créditer), 1);
+    EXPECT_EQ(f->lbl_der_solde->text(), "100");
+    EXPECT_FALSE(f->bt_annul_ligne_adh->isEnabled());
+    EXPECT_EQ(f->bt_nouvelle->text(), "Nouvelle");
+    EXPECT_TRUE(f->grab().save(
+        QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("f_compta_annulation.png"))));
+
+    // A double-click on a grid without lines does nothing.
+    entête_grille_écritures(f->gg_compte, false);
+    boîtes.messages.clear();
+    f->gg_compte_DblClick();
+    EXPECT_TRUE(boîtes.messages.empty());
+}
+
+TEST_F(fenêtre_compta, payer_et_prélever_une_liste)
+{
+    données.mode_grille = QStringLiteral("comptes");
+    ouvre();
+    const données_sel avant = données;
+    choisis(f->Liste_comptes, 9996);
+    ASSERT_EQ(f->liste_comptes_asso->count(), 7);
+
+    // Nothing selected: keeping the others keeps them all.
+    f->liste_comptes_asso->clearSelection();
+    f->ext[1]->trigger();
+    EXPECT_EQ(f->liste_comptes_asso->count(), 7);
+    // Members 2, 4 and 7 kept.
+    for (int i : {1, 3, 6})
+        f->liste_comptes_asso->item(i)->setSelected(true);
+    f->ext[0]->trigger();
+    ASSERT_EQ(f->liste_comptes_asso->count(), 3);
+    EXPECT_EQ(f->num_compt_dest2->text(), "3");
+    EXPECT_EQ(f->liste_comptes_asso->item(2)->data(Qt::UserRole).toInt(), 7);
+
+    valide_plusieurs(QStringLiteral("10,5"));
+    ASSERT_TRUE(f->bt_créditer_asso->isEnabled()) << boîtes.textes().join('\n').toStdString();
+    ASSERT_TRUE(f->bt_prélever->isEnabled());
+    EXPECT_FALSE(f->bt_créditer_asso->isHidden());
+    f->bt_créditer_asso->click();
+    ASSERT_EQ(données.nombre_lignes_compte, 6);
+    const monnaie m = monnaie::depuis_brut(105000);
+    EXPECT_EQ(données.comptes_asso[1].solde, -(m + m + m));
+    EXPECT_EQ(données.table_adhérents[4].der_solde, m);
+    // The window's grid shows the demandeur's side; the main grid all of it.
+    ASSERT_EQ(f->gg_compte.Rows(), 4);
+    EXPECT_EQ(f->gg_compte.TextMatrix(3, 13), "7");
+    EXPECT_EQ(gg().Rows(), 7);
+    EXPECT_EQ(f->lbl_der_solde->text(), "-31,5");
+    EXPECT_EQ(f->dernière_opération_multiple, opération_reversement);
+    EXPECT_FALSE(f->bt_créditer_asso->isEnabled());
+    EXPECT_TRUE(f->bt_annul_lig_asso->isEnabled());
+    EXPECT_TRUE(f->grab().save(
+        QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("f_compta_plusieurs.png"))));
+
+    f->bt_annul_lig_asso->click();
+    EXPECT_TRUE(mêmes_comptes(données, avant));
+    EXPECT_EQ(f->gg_compte.Rows(), 1);
+    EXPECT_EQ(gg().Rows(), 1);
+    EXPECT_EQ(f->lbl_der_solde->text(), "0");
+    EXPECT_EQ(f->dernière_opération_multiple, aucune_opération_multiple);
+    EXPECT_FALSE(f->bt_annul_lig_asso->isEnabled());
+
+    // A levy: the demandeur is credited by each listed member.
+    valide_plusieurs(QStringLiteral("2"));
+    f->bt_prélever->click();
+    ASSERT_EQ(données.nombre_lignes_compte, 6);
+    EXPECT_EQ(données.comptes_asso[1].solde, monnaie::unités(6));
+    EXPECT_EQ(données.table_adhérents[2].der_solde, monnaie::unités(48));
+    EXPECT_EQ(f->dernière_opération_multiple, opération_prélèvement);
+
+    // Back to one credited account.
+    f->bt_plusieurs[1]->click();
+    EXPECT_FALSE(f->cadre_compte_adhérent->isHidden());
+    EXPECT_TRUE(f->cadre_compte_asso->isHidden());
+    EXPECT_TRUE(boîtes.messages.empty()) << boîtes.textes().join('\n').toStdString();
+}
+
+TEST_F(fenêtre_compta, point_de_repère_et_remises_à_zéro)
+{
+    ouvre();
+    QFile::remove(chemin("repère/trovane.sel"));
+    appuie(f->Command1, Qt::ShiftModifier | Qt::ControlModifier);
+    EXPECT_EQ(boîtes.textes(), QStringList{"Votre demande a bien été enregistrée.\r\nVous pourrez revenir aux données "
+                                           "actuelles par un ctrl+click sur ce bouton ou en utilisant la fonction "
+                                           "du menu fichier."});
+    EXPECT_EQ(lit("repère/trovane.sel"), écrit_données(données));
+    const données_sel au_repère = données;
+
+    valide(1, 2, QStringLiteral("30"));
+    f->bt_créditer_adh->click();
+    valide(1, 3, QStringLiteral("20"));
+    f->bt_créditer_adh->click();
+    ASSERT_EQ(données.nombre_lignes_compte, 4);
+
+    // Ctrl alone restores, once confirmed; the statement then lacks the two exchanges.
+    boîtes.messages.clear();
+    appuie(f->Command1, Qt::ControlModifier, Qt::RightButton);
+    ASSERT_EQ(boîtes.messages.size(), 1u);  // cancelled
+    EXPECT_EQ(données.nombre_lignes_compte, 4);
+    boîtes.réponses.push_back(rép_ok);
+    appuie(f->Command1, Qt::ControlModifier);
+    EXPECT_TRUE(mêmes_comptes(données, au_repère));
+    EXPECT_EQ(f->lbl_der_solde->text(), "100");
+    EXPECT_EQ(f->lbl_der_solde_offreur->text(), "0");
+    EXPECT_EQ(f->gg_compte.Rows(), 1);
+    EXPECT_TRUE(f->cadre_période->title().startsWith("Extraction de Annick L."));
+    EXPECT_FALSE(f->bt_annul_ligne_adh->isEnabled());
+
+    // Nothing is written in the no-saving state: the user is told so.
+    sans_enregistrement = true;
+    boîtes.messages.clear();
+    appuie(f->Command1, Qt::NoModifier);
+    EXPECT_EQ(boîtes.textes(), QStringList{"Le point de repère n'a pas été enregistré : le dossier du programme "
+                                           "n'accepte aucune écriture."});
+    sans_enregistrement = false;
+
+    // The resets work on the listed accounts, after two OKs.
+    choisis(f->Liste_comptes, 9995);
+    données.solde_départ = monnaie::unités(20);
+    données.table_adhérents[3].débits = 4;
+    boîtes.messages.clear();
+    f->zéro_adh->trigger();  // the warning is cancelled
+    EXPECT_EQ(choisi(f->Liste_comptes), 1);  // the first entry of the list
+    EXPECT_EQ(données.table_adhérents[1].der_solde, monnaie::unités(100));
+    choisis(f->Liste_comptes, 9995);
+    boîtes.réponses = {rép_ok, rép_ok};
+    f->zéro_adh->trigger();
+    for (int n = 1; n <= 7; ++n)
+        EXPECT_EQ(données.table_adhérents[n].der_solde, monnaie::unités(20)) << n;
+    EXPECT_EQ(f->lbl_der_solde->text(), "0");
+    boîtes.réponses = {rép_ok, rép_annuler};
+    f->zéro_cumuls->trigger();
+    EXPECT_EQ(données.table_adhérents[3].débits, 4);
+    boîtes.réponses = {rép_ok, rép_ok};
+    f->zéro_cumuls->trigger();
+    EXPECT_EQ(données.table_adhérents[3].débits, 0);
+    EXPECT_EQ(boîtes.messages.size(), 7u);
+    EXPECT_EQ(boîtes.messages[6].texte, "Les données cumulées des comptes  de la liste vont prendre la valeur 0");
+}
+
+TEST_F(fenêtre_compta, relevés_du_demandeur_et_de_l_offreur)
+{
+    ouvre();
+    EXPECT_EQ(f->nombre_dernières, 20);  // "20 dernières" by default
+    const std::pair<const char*, const char*> échanges[] = {{"10", "01"}, {"28", "02"}, {"01", "03"}};
+    for (const auto& [jour, mois] : échanges) {
+        valide(1, 2, QStringLiteral("10"));
+        f->bt_nouvelle->click();
+        f->ctt_libellé->setText(QStringLiteral("le %1/%2").arg(jour, mois));
+        f->ctt_montant->setText(QStringLiteral("10"));
+        f->ctt_jour_op->setText(jour);
+        f->ctt_mois_op->setText(mois);
+        entrée(f->ctt_montant);
+        f->bt_créditer_adh->click();
+    }
+    valide(3, 2, QStringLiteral("5"));
+    f->bt_créditer_adh->click();
+    ASSERT_EQ(données.nombre_lignes_compte, 8);
+
+    // By dates: "toutes" chosen and stored; February of the start year.
+    f->op_test_d[0]->click();
+    EXPECT_EQ(f->mode_extraction, mode_période);
+    EXPECT_EQ(f->cb_dernières->currentIndex(), 0);
+    EXPECT_FALSE(f->cb_dernières->isEnabled());
+    EXPECT_EQ(réglages::lit("Utilisateur", "clef_ext"), "0");
+    f->cb_mois->setCurrentIndex(1);
+    Q_EMIT f->cb_mois->activated(1);
+    EXPECT_EQ(f->ctt_jour_dep->text() + f->ctt_mois_dep->text() + f->ctt_an_dep->text(), "01022026");
+    EXPECT_EQ(f->ctt_jour_fin->text() + f->ctt_mois_fin->text() + f->ctt_an_fin->text(), "28022026");
+    // A letter is refused in a period field.
+    touche(f->ctt_jour_dep, Qt::Key_A, QStringLiteral("a"));
+    EXPECT_EQ(f->ctt_jour_dep->text(), "01");
+
+    choisis(f->liste_comptes_à_créditer, 2);
+    f->bt_extraire_offreur->click();
+    EXPECT_EQ(f->cadre_période->title(), "Extraction de Bernard M.          ");  // the identifier as stored
+    ASSERT_EQ(f->gg_compte.Rows(), 3);  // the credit lines of February, newest first
+    EXPECT_EQ(f->gg_compte.TextMatrix(1, 2), "Cours de guitare");
+    EXPECT_EQ(f->gg_compte.TextMatrix(2, 2), "le 28/02");
+
+    // A wrong date is told and leaves the grid.
+    f->ctt_jour_fin->setText(QStringLiteral("30"));
+    f->bt_extraire_relevé->click();
+    EXPECT_EQ(boîtes.textes().value(0),
+              "Le 30/02/2026 n'est pas une date correcte ou dans les limites des dates possibles");
+    EXPECT_EQ(f->gg_compte.Rows(), 3);
+
+    // The last operations, and those between the two accounts.
+    f->op_test_d[1]->click();
+    EXPECT_EQ(f->mode_extraction, mode_dernières);
+    EXPECT_FALSE(f->ctt_jour_dep->isEnabled());
+    f->cb_dernières->setCurrentIndex(1);
+    Q_EMIT f->cb_dernières->activated(1);
+    EXPECT_EQ(réglages::lit("Utilisateur", "clef_ext"), "1");
+    f->bt_extraire_offreur->click();
+    EXPECT_EQ(f->gg_compte.Rows(), 5);  // its four lines
+    f->cb_dernières->setCurrentIndex(0);
+    choisis(f->Liste_comptes, 1);
+    f->Bt_extraire_deux_comptes->click();
+    ASSERT_EQ(f->gg_compte.Rows(), 4);  // not the one with member 3
+    for (int r = 1; r < 4; ++r)
+        EXPECT_EQ(f->gg_compte.TextMatrix(r, 13), "2");
+}
 }  // namespace

@@ -1,0 +1,112 @@
+#include "accounts/reprise.h"
+
+#include "accounts/ecritures.h"
+#include "data/dialogues.h"
+#include "data/dossiers.h"
+#include "data/fichier_donnees.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+
+bool recharge(const QString& chemin)
+{
+    if (!ouvrir_fichier(chemin))
+        return false;
+    efface_journal_écritures();
+    return true;
+}
+
+// Every number names an account, checked before anything changes.
+bool comptes_valides(const std::vector<int>& comptes)
+{
+    for (const int compte : comptes)
+        if (!numéro_de_compte(compte)) {
+            MsgBox(QStringLiteral("Le compte n° %1 n'existe pas : aucun compte n'a été remis à zéro.").arg(compte),
+                   style_boîte::exclamation);
+            return false;
+        }
+    return true;
+}
+
+}  // namespace
+
+bool pose_point_repère()
+{
+    if (!sans_enregistrement)
+        QDir().mkpath(QFileInfo(fichier_repère()).absolutePath());
+    return enregistrer_fichier(fichier_repère(), false);
+}
+
+QString raison_sans_point_repère()
+{
+    if (sans_enregistrement)
+        return QStringLiteral("Le point de repère n'a pas été enregistré : le dossier du programme n'accepte "
+                              "aucune écriture.");
+    if (données.type_fichier == QLatin1String("archive"))
+        return QStringLiteral("Le point de repère n'a pas été enregistré : le fichier ouvert est un fichier "
+                              "d'archive pour consultation.");
+    return {};
+}
+
+bool restaure_point_repère() { return recharge(fichier_repère()); }
+
+bool restaure_copie_départ() { return recharge(copie_départ()); }
+
+QString texte_avertissement_remise()
+{
+    return QStringLiteral("Cette fonction travaille avec la liste les comptes du cadre de droite quand un "
+                          "compte_asso est sélectionné dans le cadre de gauche.\r\n"
+                          "Cela vous permet de filtrer les comptes à remettre à zéro.\r\n"
+                          "Par défaut, cette liste contient tous les comptes.\r\n"
+                          "Cliquez OK pour continuer, Annuler pour intervenir sur la liste");
+}
+
+QString texte_remise_soldes()
+{
+    return QStringLiteral("Les comptes adhérents de la liste vont prendre la valeur ") +
+           texte_affiché(données.solde_départ) +
+           QStringLiteral("paramétrable dans le menu options de la feuille de départ. Les comptes asso prennent "
+                          "la valeur 0");
+}
+
+QString texte_remise_cumuls()
+{
+    return QStringLiteral("Les données cumulées des comptes  de la liste vont prendre la valeur 0");
+}
+
+bool remet_soldes(const std::vector<int>& comptes)
+{
+    if (!comptes_valides(comptes))
+        return false;
+    for (const int compte : comptes) {
+        if (compte >= premier_compte_asso)
+            données.comptes_asso[static_cast<std::size_t>(compte - premier_compte_asso)].solde = monnaie{};
+        else
+            données.table_adhérents[static_cast<std::size_t>(compte)].der_solde = données.solde_départ;
+    }
+    efface_journal_écritures();
+    return true;
+}
+
+bool remet_cumuls(const std::vector<int>& comptes)
+{
+    if (!comptes_valides(comptes))
+        return false;
+    for (const int compte : comptes) {
+        if (compte >= premier_compte_asso) {
+            compte_asso& c = données.comptes_asso[static_cast<std::size_t>(compte - premier_compte_asso)];
+            c.crédits = 0;
+            c.débits = 0;
+            c.volume = monnaie{};
+        } else {
+            adhérent& a = données.table_adhérents[static_cast<std::size_t>(compte)];
+            a.débits = 0;
+            a.crédits = 0;
+            a.volume = monnaie{};
+        }
+    }
+    efface_journal_écritures();
+    return true;
+}
