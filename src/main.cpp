@@ -1,5 +1,6 @@
 #include "accounts/fenetres_comptes.h"
 #include "classification/fenetres_classification.h"
+#include "data/fenetres/fenetres_donnees.h"
 #include "main_window/f_vesk.h"
 #include "members/fenetres_adherents.h"
 #include "ui_common/dialogues_qt.h"
@@ -17,6 +18,7 @@ int main(int argc, char* argv[])
     enregistre_fenêtres_adhérents();
     enregistre_fenêtres_comptes();
     enregistre_fenêtres_classification();
+    enregistre_fenêtres_données();
     // A data file named on the command line opens in the extraction window.
     const QStringList arguments = QCoreApplication::arguments();
     démarre_trovane(arguments.size() > 1 ? arguments.mid(1).join(QLatin1Char(' ')) : QString());

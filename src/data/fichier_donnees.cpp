@@ -321,7 +321,7 @@ bool enregistrer_fichier(const QString& chemin, bool forcer)
     return true;
 }
 
-bool ouvrir_fichier(const QString& chemin)
+bool ouvrir_fichier(const QString& chemin, bool rafraîchit_repère)
 {
     if (chemin.isEmpty())
         return false;
@@ -344,7 +344,7 @@ bool ouvrir_fichier(const QString& chemin)
         MsgBox(message_archive_ouverte, style_boîte::information);
     if (avis_fichier_chargé)
         avis_fichier_chargé();
-    if (!sans_enregistrement && !mêmes_chemins(chemin, fichier_repère())) {
+    if (rafraîchit_repère && !sans_enregistrement && !mêmes_chemins(chemin, fichier_repère())) {
         QDir().mkpath(QFileInfo(fichier_repère()).absolutePath());
         if (!copie_fichier_sûre(chemin, fichier_repère(), erreur))
             MsgBox(erreur + QStringLiteral(" : le point de reprise n'a pas pu être mis à jour."),

@@ -21,8 +21,10 @@ void lit_données(const QByteArray& octets, données_sel& d, int étapes_finales
 // the former file stays whole.
 bool enregistrer_fichier(const QString& chemin, bool forcer);
 // Replaces the data model with the file at chemin; on failure the model is
-// untouched and the user is told. Does not change fichier_courant.
-bool ouvrir_fichier(const QString& chemin);
+// untouched and the user is told. Does not change fichier_courant. The
+// loaded file becomes the restore point unless rafraîchit_repère is false
+// (the extraction's replacing load keeps the copy it has just taken).
+bool ouvrir_fichier(const QString& chemin, bool rafraîchit_repère = true);
 // True, after telling the user, when the open file is an archive copy.
 bool contrôle_archive();
 

@@ -313,7 +313,8 @@ void F_vesk::crée_menus()
     QMenu* fichier = barre->addMenu(QStringLiteral("&Fichier"));
     QObject::connect(fichier, &QMenu::aboutToShow, this, [this] { fichier_Click(); });
     ajoute(fichier, QStringLiteral("ouvrir_la_base"), QStringLiteral("Ouvrir"), [this] { ouvrir_la_base_Click(); });
-    ajoute(fichier, QStringLiteral("maj_fichier"), QStringLiteral("Ouvrir un fichier pour en extraire des données"));
+    ajoute(fichier, QStringLiteral("maj_fichier"), QStringLiteral("Ouvrir un fichier pour en extraire des données"),
+           [this] { maj_fichier_Click(); });
     fichier->addSeparator();
     ajoute(fichier, QStringLiteral("restaure"),
            QStringLiteral("Restaurer le fichier tel qu'il était lors de la dernière ouverture."),
@@ -330,7 +331,7 @@ void F_vesk::crée_menus()
     ajoute(fichier, QStringLiteral("récup"), QStringLiteral("Récupérer un fichier de sauvegarde"),
            [this] { récup_Click(); });
     fichier->addSeparator();
-    ajoute(fichier, QStringLiteral("archi"), QStringLiteral("Archiver"));
+    ajoute(fichier, QStringLiteral("archi"), QStringLiteral("Archiver"), [this] { archi_Click(); });
     fichier->addSeparator();
     ajoute(fichier, QStringLiteral("quitter"), QStringLiteral("Quitter"), [this] { bt_annuler_Click(); });
 
@@ -359,7 +360,9 @@ void F_vesk::crée_menus()
 
     QMenu* options = barre->addMenu(QStringLiteral("&Options"));
     QObject::connect(options, &QMenu::aboutToShow, this, [this] { options_Click(*this); });
-    ajoute(options, QStringLiteral("paramètres"), QStringLiteral("&Paramétrage du logiciel"));
+    ajoute(options, QStringLiteral("paramètres"), QStringLiteral("&Paramétrage du logiciel"),
+           [this] { paramètres_Click(); })
+        ->setEnabled(fenêtre_enregistrée(noms_fenêtres::options));
     QMenu* alléger = options->addMenu(QStringLiteral("Allé&ger le système"));
     ajoute(alléger, QStringLiteral("fonds_unis"), QStringLiteral("fonds de page unis"), [this] { fonds_unis_Click(); })
         ->setCheckable(true);
@@ -772,6 +775,8 @@ void F_vesk::gg_MouseDown(int bouton)
 void F_vesk::fichier_Click()
 {
     menu(QStringLiteral("restaure"))->setEnabled(mêmes_chemins(fichier_courant, fichier_données_défaut()));
+    menu(QStringLiteral("maj_fichier"))->setEnabled(fenêtre_enregistrée(noms_fenêtres::extraction));
+    menu(QStringLiteral("archi"))->setEnabled(fenêtre_enregistrée(noms_fenêtres::archivage));
 }
 
 void F_vesk::ouvrir_la_base_Click()
@@ -884,7 +889,35 @@ void F_vesk::récup_Click()
     mets_titre();
 }
 
+void F_vesk::maj_fichier_Click()
+{
+    dialogue_commun& d = dialogue1();
+    d.InitDir = dossier_programme();
+    d.Filter = QStringLiteral("Trovane (*.sel)|*.sel");
+    d.DefaultExt = QStringLiteral("sel");
+    d.FileName = QStringLiteral("trovane.sel");
+    if (!d.ShowOpen())
+        return;
+    fichier_à_extraire = d.FileName;
+    titre_ = QStringLiteral("Trovane ") + fichier_courant;
+    mets_titre();
+    if (fenêtre_programme* f = charge_fenêtre(noms_fenêtres::extraction))
+        montre_modale(*f);
+}
+
+void F_vesk::archi_Click()
+{
+    if (fenêtre_programme* f = charge_fenêtre(noms_fenêtres::archivage))
+        montre_modale(*f);
+}
+
 // ---------------------------------------------------------------- display options
+
+void F_vesk::paramètres_Click()
+{
+    if (fenêtre_programme* f = charge_fenêtre(noms_fenêtres::options))
+        montre_modale(*f);
+}
 
 void F_vesk::fonds_unis_Click()
 {

@@ -89,6 +89,11 @@ public:
     void enregistrer_click();
     void enregistrer_sous_Click();
     void récup_Click();
+    void maj_fichier_Click();
+    void archi_Click();
+
+    // Options menu: the settings window.
+    void paramètres_Click();
 
     // Display options.
     void fonds_unis_Click();

@@ -1,0 +1,79 @@
+#include "data/fenetres/extraction.h"
+
+#include "data/dialogues.h"
+#include "data/dossiers.h"
+#include "data/elements.h"
+#include "data/fichier_donnees.h"
+#include "data/fichiers.h"
+#include "data/fusion.h"
+#include "data/modele.h"
+#include "ui_common/principale.h"
+
+#include <QDir>
+
+double get_date_archive(const QString& chemin)
+{
+    QString erreur;
+    const auto octets = lit_fichier(chemin, erreur);
+    if (!octets)
+        return 0;
+    try {
+        lecteur_éléments l(*octets);
+        l.entier();
+        return l.date();
+    } catch (const erreur_lecture&) {
+        return 0;
+    }
+}
+
+void choisit_mode_extraction(cases_extraction& c, int mode, bool mêmes_dates, bool poste)
+{
+    using namespace quoi_extraire;
+    if (mode == 1 && mêmes_dates) {
+        c.active[adhérents] = c.active[comptes] = false;
+        c.cochée[catalogue] = true;
+        return;
+    }
+    c.active[adhérents] = c.active[comptes] = true;
+    c.cochée[catalogue] = c.cochée[adhérents] = true;
+    if (!poste)
+        c.cochée[comptes] = true;
+    c.cochée[offres] = true;
+}
+
+QString question_extraction()
+{
+    return QStringLiteral("Trovane sauvegarde le fichier en cours dans le répertoire ") +
+           QDir::toNativeSeparators(chemin_programme(QStringLiteral("repère"))) + QStringLiteral(".\r\n") +
+           QStringLiteral("Si vous souhaitez annuler l'importation des données, vous pourrez le faire en cliquant "
+                          "[restaurer le fichier repère] dans le menu fichier de la page d'accueil.\r\n") +
+           QStringLiteral("[Annuler] annule l'importation des données");
+}
+
+bool extrait_données(const choix_extraction& choix)
+{
+    if (MsgBox(question_extraction(), style_boîte::ok_annuler | style_boîte::information) != rép_ok)
+        return false;
+
+    if (!sans_enregistrement)
+        QDir().mkpath(chemin_programme(QStringLiteral("repère")));
+    enregistrer_fichier(fichier_repère(), false);
+
+    using namespace quoi_extraire;
+    const bool fait = choix.remplacer ? ouvrir_fichier(fichier_à_extraire, false)
+                                      : récupérer_données(fichier_à_extraire, choix.quoi[adhérents],
+                                                          choix.quoi[catalogue], choix.quoi[comptes],
+                                                          choix.quoi[offres]);
+    if (!fait) {
+        MsgBox(QStringLiteral("Aucune donnée n'a été extraite : les données en cours sont restées telles qu'elles "
+                              "étaient."),
+               style_boîte::information);
+        return false;
+    }
+    fichier_courant = fichier_données_défaut();
+    titre_principale(choix.remplacer ? QStringLiteral("Trovane mise à jour") + fichier_courant
+                                     : fichier_courant + QStringLiteral("mis à jour"));
+    enregistrer_fichier(fichier_courant, false);
+    clique_op(1);
+    return true;
+}

@@ -1,0 +1,44 @@
+#pragma once
+// Bringing in the data of another data file (typically one received from
+// another station of the association): merge chosen parts of it when both
+// files share the archive date, or replace everything in memory by it. The
+// current data go to the restore point first; the result is saved as the
+// default data file.
+#include <QString>
+#include <array>
+
+// Archive date of a data file: its second item. 0 when the file is missing
+// or its first two items do not read.
+double get_date_archive(const QString& chemin);
+
+// The four boxes of what to take: members, catalogue settings, accounts,
+// offers and requests.
+namespace quoi_extraire {
+inline constexpr int adhérents = 0, catalogue = 1, comptes = 2, offres = 3;
+}
+struct cases_extraction {
+    std::array<bool, 4> cochée{};
+    std::array<bool, 4> active{true, true, true, true};
+};
+
+// A mode chosen (0 replace, 1 merge): merging (only when the archive dates
+// are the same) greys the members and accounts boxes as they stand and
+// checks the catalogue box; otherwise every box is active and checked, the
+// accounts box only when this station does not keep the accounts.
+void choisit_mode_extraction(cases_extraction& cases, int mode, bool mêmes_dates, bool poste_compta);
+
+struct choix_extraction {
+    bool remplacer = false;
+    std::array<bool, 4> quoi{};  // for a merge, indexed by quoi_extraire
+};
+
+// The question asked before anything is done.
+QString question_extraction();
+
+// "Appliquer": after the user's OK, saves the current data to the restore
+// point, replaces them by fichier_à_extraire (the restore point is not
+// refreshed from it) or merges the chosen parts of it, makes the default data
+// file the current file, saves and shows the members. When the load or the
+// merge fails the data stay as they were and the user is told so. True when
+// the extraction was made.
+bool extrait_données(const choix_extraction& choix);
