@@ -3,6 +3,7 @@
 #include "data/fenetres/fenetres_donnees.h"
 #include "main_window/f_vesk.h"
 #include "members/fenetres_adherents.h"
+#include "statistics/fenetres_statistiques.h"
 #include "ui_common/dialogues_qt.h"
 #include "ui_common/shell.h"
 
@@ -19,6 +20,7 @@ int main(int argc, char* argv[])
     enregistre_fenêtres_comptes();
     enregistre_fenêtres_classification();
     enregistre_fenêtres_données();
+    enregistre_fenêtres_statistiques(enregistre_évolution);
     // A data file named on the command line opens in the extraction window.
     const QStringList arguments = QCoreApplication::arguments();
     démarre_trovane(arguments.size() > 1 ? arguments.mid(1).join(QLatin1Char(' ')) : QString());

@@ -1,0 +1,13 @@
+#include "statistics/fenetres_statistiques.h"
+
+#include "statistics/f_statistiques.h"
+#include "statistics/historique.h"
+#include "ui_common/fenetres.h"
+#include "ui_common/principale.h"
+
+void enregistre_fenêtres_statistiques(std::function<void()>& crochet_évolution)
+{
+    enregistre_fenêtre(QStringLiteral("f_statistiques"),
+                       [] { return new f_statistiques(fenêtre_principale_ouverte()); });
+    crochet_évolution = [] { enregistre_évolution(); };
+}

@@ -1,0 +1,239 @@
+#include "statistics/historique.h"
+
+#include "data/cp1252.h"
+#include "data/dialogues.h"
+#include "data/dossiers.h"
+#include "data/fichiers.h"
+#include "data/modele.h"
+
+#include <QFileInfo>
+#include <QtEndian>
+#include <cstring>
+#include <limits>
+
+namespace {
+
+constexpr int largeur_libellé = 13;
+
+const QString suite_écriture = QStringLiteral(
+    ". L'erreur s'est produite dans l'enregistrement des données pour les statistiques d'évolution. "
+    "Ces dernières seront incomplètes.");
+
+void pose16(char* p, int16 v) { qToLittleEndian<qint16>(v, p); }
+int16 prend16(const char* p) { return qFromLittleEndian<qint16>(p); }
+
+// The amount to the nearest whole unit, halves to the even neighbour, in
+// integers so that no amount is ever approximated.
+std::int64_t unités_arrondies(monnaie m)
+{
+    const std::int64_t b = m.brut;
+    std::int64_t q = b / 10000, r = b % 10000;
+    if (r < 0) {
+        r += 10000;
+        --q;
+    }
+    if (r > 5000 || (r == 5000 && (q & 1)))
+        ++q;
+    return q;
+}
+
+// Lines that count as exchanges of a quarter: debits of member accounts.
+template <class F>
+void pour_chaque_échange(double depuis, F&& f)
+{
+    for (int i = 1; i <= données.nombre_lignes_compte && i <= max_lignes_compte; ++i) {
+        const ligne_de_compte& l = données.table_lignes_compte[i];
+        if (l.dte_enr > depuis && l.compte < premier_compte_asso && Val(l.sens) == 1)
+            f(l);
+    }
+}
+
+QString fichier_abîmé(qsizetype longueur)
+{
+    return QStringLiteral("Le fichier %1 est abîmé : il se termine par un trimestre incomplet de %2 octet(s)")
+        .arg(QLatin1String(nom_fichier_évolution))
+        .arg(longueur % taille_stat_trimestre);
+}
+
+}  // namespace
+
+QByteArray encode_trimestre(const stat_trimestre& s)
+{
+    QByteArray o(taille_stat_trimestre, '\0');
+    char* p = o.data();
+    const QByteArray libellé = vers_cp1252(à_largeur(s.trimestre, largeur_libellé));
+    std::memcpy(p, libellé.constData(), largeur_libellé);
+    const int16 comptes[] = {s.nbr_adhérents, s.nbr_enfants, s.nbr_adultes, s.nbr_masc,
+                             s.nbr_fem,       s.nbr_offres,  s.nbr_demandes};
+    int position = 13;
+    for (const int16 c : comptes) {
+        pose16(p + position, c);
+        position += 2;
+    }
+    for (const int16 c : s.nbr_par_genre) {
+        pose16(p + position, c);
+        position += 2;
+    }
+    pose16(p + 37, s.nbr_opérations);
+    qToLittleEndian<qint32>(s.volume, p + 39);
+    quint64 bits;
+    static_assert(sizeof bits == sizeof s.date_relevé);
+    std::memcpy(&bits, &s.date_relevé, sizeof bits);
+    qToLittleEndian<quint64>(bits, p + 43);
+    return o;
+}
+
+stat_trimestre décode_trimestre(const char* p)
+{
+    stat_trimestre s;
+    s.trimestre = depuis_cp1252(p, largeur_libellé);
+    int16* comptes[] = {&s.nbr_adhérents, &s.nbr_enfants, &s.nbr_adultes, &s.nbr_masc,
+                        &s.nbr_fem,       &s.nbr_offres,  &s.nbr_demandes};
+    int position = 13;
+    for (int16* c : comptes) {
+        *c = prend16(p + position);
+        position += 2;
+    }
+    for (int16& c : s.nbr_par_genre) {
+        c = prend16(p + position);
+        position += 2;
+    }
+    s.nbr_opérations = prend16(p + 37);
+    s.volume = qFromLittleEndian<qint32>(p + 39);
+    const quint64 bits = qFromLittleEndian<quint64>(p + 43);
+    std::memcpy(&s.date_relevé, &bits, sizeof bits);
+    return s;
+}
+
+QString chemin_évolution() { return chemin_programme(QLatin1String(nom_fichier_évolution)); }
+
+QString libellé_trimestre()
+{
+    const QDate jour = aujourdhui();
+    const int trimestre = (jour.month() - 1) / 3 + 1;
+    return QStringLiteral(" %1- %2°trim").arg(jour.year()).arg(trimestre);
+}
+
+int nombre_échanges_date(double depuis)
+{
+    int n = 0;
+    pour_chaque_échange(depuis, [&](const ligne_de_compte&) { ++n; });
+    return n;
+}
+
+std::int64_t volume_échanges_date(double depuis)
+{
+    std::int64_t total = 0;
+    pour_chaque_échange(depuis, [&](const ligne_de_compte& l) { total += unités_arrondies(l.montant); });
+    return total;
+}
+
+void enregistre_évolution()
+{
+    const QString libellé = libellé_trimestre();
+    // Another data file or an archive: its figures are not the association's
+    // current ones. A program folder that refuses writing keeps no history.
+    if (sans_enregistrement || !mêmes_chemins(fichier_courant, fichier_données_défaut()))
+        return;
+
+    const QString chemin = chemin_évolution();
+    QByteArray octets;
+    if (QFileInfo::exists(chemin)) {
+        QString erreur;
+        const std::optional<QByteArray> lu = lit_fichier(chemin, erreur);
+        if (!lu) {
+            MsgBox(erreur + suite_écriture, style_boîte::ok);
+            return;
+        }
+        octets = *lu;
+    }
+    // A partial record is not ours to overwrite: the user is told and the
+    // file stays whole until someone looks at it.
+    if (octets.size() % taille_stat_trimestre != 0) {
+        MsgBox(fichier_abîmé(octets.size()) + suite_écriture, style_boîte::ok);
+        return;
+    }
+
+    // The quarter's record is rewritten, or a new one follows the last.
+    const qsizetype n = octets.size() / taille_stat_trimestre;
+    qsizetype cible = n + 1;
+    int base_opérations = 0;
+    std::int64_t base_volume = 0;
+    double moment_précédent = date_depuis(aujourdhui().addDays(-1));
+    if (n > 0) {
+        const stat_trimestre dernier = décode_trimestre(octets.constData() + (n - 1) * taille_stat_trimestre);
+        moment_précédent = dernier.date_relevé;
+        if (dernier.trimestre == à_largeur(libellé, largeur_libellé)) {
+            cible = n;
+            base_opérations = dernier.nbr_opérations;
+            base_volume = dernier.volume;
+        }
+    }
+
+    stat_trimestre s;
+    s.trimestre = à_largeur(libellé, largeur_libellé);
+    s.date_relevé = maintenant();
+    pour_chaque_adhérent(données, [&](int, const adhérent& a) {
+        if (a.additif >= 2)
+            return;
+        ++s.nbr_adhérents;
+        if (a.catégorie == 0)
+            ++s.nbr_enfants;
+        else if (a.catégorie == 1)
+            ++s.nbr_adultes;
+        if (a.sexe == 0)
+            ++s.nbr_masc;
+        else if (a.sexe == 1)
+            ++s.nbr_fem;
+    });
+    pour_chaque_proposition(données, [&](int, const proposition& p) {
+        if (p.additif >= 2)
+            return;
+        if (p.type == 1)
+            ++s.nbr_offres;
+        else if (p.type == 2)
+            ++s.nbr_demandes;
+        if (p.genre >= 0 && p.genre < 5)
+            ++s.nbr_par_genre[static_cast<std::size_t>(p.genre)];
+    });
+
+    // The stored figures are the quarter's so far; they are carried on whole.
+    const int opérations = nombre_échanges_date(moment_précédent) + base_opérations;
+    const std::int64_t volume = volume_échanges_date(moment_précédent) + base_volume;
+    if (opérations > std::numeric_limits<int16>::max() || volume > std::numeric_limits<std::int32_t>::max() ||
+        volume < std::numeric_limits<std::int32_t>::min()) {
+        MsgBox(QStringLiteral("Dépassement de capacité") + suite_écriture, style_boîte::ok);
+        return;
+    }
+    s.nbr_opérations = static_cast<int16>(opérations);
+    s.volume = static_cast<std::int32_t>(volume);
+
+    QByteArray nouveau = octets.left((cible - 1) * taille_stat_trimestre);
+    nouveau += encode_trimestre(s);
+    QString erreur;
+    if (!écrit_fichier_sûr(chemin, nouveau, erreur))
+        MsgBox(erreur + suite_écriture, style_boîte::ok);
+}
+
+historique_lu lit_historique()
+{
+    historique_lu h;
+    const QString chemin = chemin_évolution();
+    if (!QFileInfo::exists(chemin)) {
+        h.fichier_absent = true;
+        return h;
+    }
+    QString erreur;
+    const std::optional<QByteArray> octets = lit_fichier(chemin, erreur);
+    if (!octets) {
+        h.erreur = erreur;
+        return h;
+    }
+    const qsizetype n = octets->size() / taille_stat_trimestre;
+    h.trimestres.reserve(static_cast<std::size_t>(n));
+    for (qsizetype i = 0; i < n; ++i)
+        h.trimestres.push_back(décode_trimestre(octets->constData() + i * taille_stat_trimestre));
+    if (octets->size() % taille_stat_trimestre != 0)
+        h.erreur = fichier_abîmé(octets->size());
+    return h;
+}

@@ -1,0 +1,105 @@
+#include "statistics/evolution.h"
+
+#include "statistics/historique.h"
+#include "support/dossier_test.h"
+#include "ui_common/grille.h"
+
+namespace {
+
+QStringList lignes(const grille& g)
+{
+    QStringList r;
+    for (int i = 0; i < g.Rows(); ++i) {
+        QStringList cellules;
+        for (int c = 0; c < g.Cols(); ++c)
+            cellules << g.TextMatrix(i, c);
+        r << cellules.join(QLatin1Char('|'));
+    }
+    return r;
+}
+
+stat_trimestre trimestre(const char* libellé, int16 base)
+{
+    stat_trimestre s;
+    s.trimestre = QString::fromUtf8(libellé);
+    s.nbr_adhérents = base;
+    s.nbr_enfants = static_cast<int16>(base + 1);
+    s.nbr_adultes = static_cast<int16>(base + 2);
+    s.nbr_masc = static_cast<int16>(base + 3);
+    s.nbr_fem = static_cast<int16>(base + 4);
+    s.nbr_offres = static_cast<int16>(base + 5);
+    s.nbr_demandes = static_cast<int16>(base + 6);
+    s.nbr_par_genre = {static_cast<int16>(base + 10), static_cast<int16>(base + 11), static_cast<int16>(base + 12),
+                       static_cast<int16>(base + 13), static_cast<int16>(base + 14)};
+    s.nbr_opérations = static_cast<int16>(base + 20);
+    s.volume = 100000 + base;
+    return s;
+}
+
+class évolution : public essai_dossier {
+protected:
+    void SetUp() override
+    {
+        essai_dossier::SetUp();
+        initialise_paramètres();
+        écrit(nom_fichier_évolution, encode_trimestre(trimestre(" 2025- 3°trim", 10)) +
+                                         encode_trimestre(trimestre(" 2025- 4°trim", 20)) +
+                                         encode_trimestre(trimestre(" 2026- 1°trim", 30)));
+    }
+    grille gg;
+};
+
+}  // namespace
+
+TEST_F(évolution, une_ligne_par_trimestre)
+{
+    EXPECT_EQ(construit_évolution(gg, 0), "Evolution du nombre d'adhérents");
+    EXPECT_EQ(lignes(gg), QStringList({"Trimestres|nbr_adhérents|nbr_enfants|nbr_adultes|nbr_masc.|nbr_fem.",
+                                       " 2025- 3°trim|10|11|12|13|14", " 2025- 4°trim|20|21|22|23|24",
+                                       " 2026- 1°trim|30|31|32|33|34"}));
+    EXPECT_EQ(gg.FixedCols(), 1);
+
+    EXPECT_EQ(construit_évolution(gg, 2), "Evolution des échanges");
+    EXPECT_EQ(lignes(gg).mid(0, 2), QStringList({"Trimestres|nbr_opérations|Volume", " 2025- 3°trim|30|100010"}));
+}
+
+TEST_F(évolution, une_colonne_par_genre_nommé)
+{
+    données.noms_genres = {QStringLiteral("produit"), QStringLiteral("  "), QStringLiteral("savoir"), QString(),
+                           QStringLiteral(" troc ")};
+    EXPECT_EQ(construit_évolution(gg, 1), "Evolution des offres-demandes");
+    EXPECT_EQ(lignes(gg).mid(0, 2), QStringList({"Trimestres|nbr_offres|nbr_demandes|produit|savoir| troc ",
+                                                 " 2025- 3°trim|15|16|20|22|24"}));
+}
+
+TEST_F(évolution, sans_historique_puis_abîmé)
+{
+    // No history yet: one empty quarter, and an empty file left behind.
+    QFile::remove(chemin(nom_fichier_évolution));
+    construit_évolution(gg, 2);
+    EXPECT_EQ(lignes(gg), QStringList({"Trimestres|nbr_opérations|Volume", "|0|0"}));
+    EXPECT_TRUE(QFile::exists(chemin(nom_fichier_évolution)));
+    EXPECT_TRUE(lit(nom_fichier_évolution).isEmpty());
+    EXPECT_TRUE(boîtes.messages.empty());
+
+    // The empty history has no quarter.
+    construit_évolution(gg, 2);
+    EXPECT_EQ(gg.Rows(), 1);
+
+    // A partial record is told and not shown; the file stays as it is.
+    const QByteArray abîmé = encode_trimestre(trimestre(" 2025- 3°trim", 10)) + QByteArray(30, '\0');
+    écrit(nom_fichier_évolution, abîmé);
+    construit_évolution(gg, 0);
+    EXPECT_EQ(gg.Rows(), 2);
+    EXPECT_EQ(gg.TextMatrix(1, 1), "10");
+    ASSERT_EQ(boîtes.messages.size(), 1u);
+    EXPECT_EQ(boîtes.messages[0].texte,
+              "Le fichier evolstat.dat est abîmé : il se termine par un trimestre incomplet de 30 octet(s). "
+              "L'erreur s'est produite dans la lecture des données pour les statistiques d'évolution. "
+              "Ces dernières seront incomplètes.");
+    EXPECT_EQ(lit(nom_fichier_évolution), abîmé);
+
+    // Any other choice leaves the grid alone.
+    EXPECT_EQ(construit_évolution(gg, 7), QString());
+    EXPECT_EQ(gg.Rows(), 2);
+}

@@ -1,0 +1,263 @@
+#include "statistics/historique.h"
+
+#include "support/dossier_test.h"
+
+#include <QDir>
+
+namespace {
+
+const QString suite_écriture = QStringLiteral(
+    ". L'erreur s'est produite dans l'enregistrement des données pour les statistiques d'évolution. "
+    "Ces dernières seront incomplètes.");
+
+class historique : public essai_dossier {
+protected:
+    void SetUp() override
+    {
+        essai_dossier::SetUp();
+        initialise_paramètres();
+        fichier_courant = chemin("trovane.sel");
+    }
+
+    static void membre(int n, int16 additif, int16 catégorie, int16 sexe)
+    {
+        adhérent& a = données.table_adhérents[n];
+        a.additif = additif;
+        a.catégorie = catégorie;
+        a.sexe = sexe;
+        données.table_adhérents[++données.nombre_adhérents].ordre = static_cast<int16>(n);
+    }
+    static void offre(int slot, int16 additif, int16 type, int16 genre)
+    {
+        proposition& p = données.table_propositions[slot];
+        p.additif = additif;
+        p.type = type;
+        p.genre = genre;
+        données.table_propositions[++données.nombre_propositions].ordre = static_cast<int16>(slot);
+    }
+    static void ligne(double enregistrée, int compte, const char* sens, std::int64_t dix_millièmes)
+    {
+        ligne_de_compte& l = données.table_lignes_compte[++données.nombre_lignes_compte];
+        l.dte_enr = enregistrée;
+        l.compte = static_cast<int16>(compte);
+        l.sens = QString::fromLatin1(sens);
+        l.montant = monnaie::depuis_brut(dix_millièmes);
+    }
+
+    std::vector<stat_trimestre> relus() const
+    {
+        const QByteArray o = lit(nom_fichier_évolution);
+        std::vector<stat_trimestre> r;
+        for (qsizetype i = 0; i + taille_stat_trimestre <= o.size(); i += taille_stat_trimestre)
+            r.push_back(décode_trimestre(o.constData() + i));
+        return r;
+    }
+
+    const double hier = date_depuis(QDate(2026, 3, 13));
+};
+
+}  // namespace
+
+TEST(enregistrement_trimestre, disposition_octet_par_octet)
+{
+    stat_trimestre s;
+    s.trimestre = QStringLiteral(" 2000- 1°trim");
+    s.nbr_adhérents = 0x0102;
+    s.nbr_enfants = 3;
+    s.nbr_adultes = -2;
+    s.nbr_masc = 0x7FFF;
+    s.nbr_fem = 5;
+    s.nbr_offres = 6;
+    s.nbr_demandes = 7;
+    s.nbr_par_genre = {8, 9, 10, 11, 0x0A0B};
+    s.nbr_opérations = 0x0D0C;
+    s.volume = 0x01020304;
+    s.date_relevé = 36526.5;  // 1 January 2000, noon
+
+    const QByteArray attendu = QByteArray::fromHex(
+        "20323030302d2031b07472696d"  // label, the degree sign one byte
+        "0201" "0300" "feff" "ff7f" "0500" "0600" "0700"
+        "0800" "0900" "0a00" "0b00" "0b0a"
+        "0c0d"
+        "04030201"
+        "00000000d0d5e140");
+    ASSERT_EQ(attendu.size(), taille_stat_trimestre);
+    EXPECT_EQ(encode_trimestre(s).toHex(), attendu.toHex());
+    EXPECT_EQ(décode_trimestre(attendu.constData()), s);
+
+    // A short label is padded with blanks, a long one cut.
+    s.trimestre = QStringLiteral("abc");
+    EXPECT_EQ(encode_trimestre(s).left(13), QByteArray("abc          "));
+    s.trimestre = QStringLiteral("0123456789abcdef");
+    EXPECT_EQ(encode_trimestre(s).left(13), QByteArray("0123456789abc"));
+}
+
+TEST_F(historique, libellé_du_trimestre)
+{
+    EXPECT_EQ(libellé_trimestre(), QStringLiteral(" 2026- 1°trim"));
+    EXPECT_EQ(libellé_trimestre().size(), 13);
+    const std::pair<QDate, const char*> cas[] = {{QDate(2026, 4, 1), " 2026- 2°trim"},
+                                                 {QDate(2026, 6, 30), " 2026- 2°trim"},
+                                                 {QDate(2026, 9, 30), " 2026- 3°trim"},
+                                                 {QDate(2027, 12, 31), " 2027- 4°trim"}};
+    for (const auto& [jour, libellé] : cas) {
+        fixe_horloge(QDateTime(jour, QTime(8, 0)));
+        EXPECT_EQ(libellé_trimestre(), QString::fromUtf8(libellé)) << jour.toString().toStdString();
+    }
+}
+
+TEST_F(historique, le_premier_relevé_crée_le_fichier)
+{
+    membre(3, 0, 0, 0);  // a boy
+    membre(1, 1, 1, 1);  // a woman, new for the supplement
+    membre(4, 0, 2, 0);  // a man from another association
+    membre(2, 2, 1, 0);  // deleted: counts nowhere
+    membre(5, 3, 0, 1);  // eliminated: counts nowhere
+    offre(7, 0, 1, 0);
+    offre(2, 1, 1, 4);
+    offre(9, 0, 2, 0);
+    offre(3, 2, 1, 1);  // deleted
+    offre(4, 3, 2, 2);  // eliminated
+
+    ligne(hier, 3, "1", 50000);                  // recorded at the very start of yesterday: before it
+    ligne(hier - 1, 3, "1", 50000);              // the day before
+    ligne(hier + 0.25, 3, "1", 25000);           // 2,5 rounds to 2
+    ligne(hier + 0.5, 1, "1", 35000);            // 3,5 rounds to 4
+    ligne(hier + 0.5, 1, "2", 35000);            // a credit
+    ligne(hier + 0.5, premier_compte_asso, "1", 90000);  // an association account
+    ligne(date_depuis(QDate(2026, 3, 14), QTime(9, 0)), 4, "1", 10000);
+
+    enregistre_évolution();
+
+    EXPECT_TRUE(boîtes.messages.empty()) << boîtes.textes().join('|').toStdString();
+    ASSERT_EQ(lit(nom_fichier_évolution).size(), taille_stat_trimestre);
+    stat_trimestre attendu;
+    attendu.trimestre = QStringLiteral(" 2026- 1°trim");
+    attendu.nbr_adhérents = 3;
+    attendu.nbr_enfants = 1;
+    attendu.nbr_adultes = 1;
+    attendu.nbr_masc = 2;
+    attendu.nbr_fem = 1;
+    attendu.nbr_offres = 2;
+    attendu.nbr_demandes = 1;
+    attendu.nbr_par_genre = {2, 0, 0, 0, 1};
+    attendu.nbr_opérations = 3;
+    attendu.volume = 2 + 4 + 1;
+    attendu.date_relevé = date_depuis(QDate(2026, 3, 14), QTime(10, 30));
+    EXPECT_EQ(relus().front(), attendu);
+}
+
+TEST_F(historique, un_trimestre_se_récrit_puis_le_suivant_s_ajoute)
+{
+    membre(1, 0, 1, 0);
+    ligne(hier + 0.5, 1, "1", 100000);
+    enregistre_évolution();
+    const double premier = maintenant();
+
+    // Later in the same quarter: members recounted, exchanges added on; a
+    // line recorded exactly at the previous snapshot is not counted again.
+    membre(2, 0, 0, 1);
+    ligne(premier, 1, "1", 70000);
+    ligne(premier + 0.01, 2, "1", 30000);
+    fixe_horloge(QDateTime(QDate(2026, 3, 20), QTime(18, 0)));
+    enregistre_évolution();
+    std::vector<stat_trimestre> r = relus();
+    ASSERT_EQ(r.size(), 1u);
+    EXPECT_EQ(r[0].nbr_adhérents, 2);
+    EXPECT_EQ(r[0].nbr_fem, 1);
+    EXPECT_EQ(r[0].nbr_opérations, 2);
+    EXPECT_EQ(r[0].volume, 13);
+    EXPECT_EQ(r[0].date_relevé, date_depuis(QDate(2026, 3, 20), QTime(18, 0)));
+
+    // A new quarter starts from nothing, with what was recorded since.
+    ligne(date_depuis(QDate(2026, 3, 31)), 1, "1", 40000);
+    fixe_horloge(QDateTime(QDate(2026, 4, 2), QTime(9, 0)));
+    enregistre_évolution();
+    r = relus();
+    ASSERT_EQ(r.size(), 2u);
+    EXPECT_EQ(r[0].nbr_opérations, 2);
+    EXPECT_EQ(r[1].trimestre, QStringLiteral(" 2026- 2°trim"));
+    EXPECT_EQ(r[1].nbr_opérations, 1);
+    EXPECT_EQ(r[1].volume, 4);
+
+    // A clock set back to an earlier quarter appends rather than rewrites.
+    fixe_horloge(QDateTime(QDate(2026, 3, 25), QTime(9, 0)));
+    enregistre_évolution();
+    r = relus();
+    ASSERT_EQ(r.size(), 3u);
+    EXPECT_EQ(r[2].trimestre, QStringLiteral(" 2026- 1°trim"));
+    EXPECT_EQ(lit(nom_fichier_évolution).size(), 3 * taille_stat_trimestre);
+}
+
+TEST_F(historique, seulement_avec_le_fichier_de_données_par_défaut)
+{
+    membre(1, 0, 1, 0);
+    fichier_courant = chemin("archives/trovane.sel");
+    enregistre_évolution();
+    fichier_courant.clear();
+    enregistre_évolution();
+    fichier_courant = chemin("trovane.sel");
+    sans_enregistrement = true;
+    enregistre_évolution();
+    EXPECT_FALSE(QFile::exists(chemin(nom_fichier_évolution)));
+    EXPECT_TRUE(boîtes.messages.empty());
+}
+
+TEST_F(historique, les_cumuls_du_trimestre_sont_gardés_entiers)
+{
+    stat_trimestre stocké;
+    stocké.trimestre = libellé_trimestre();
+    stocké.nbr_opérations = 10001;
+    stocké.volume = 1000000001;
+    stocké.date_relevé = hier;
+    écrit(nom_fichier_évolution, encode_trimestre(stocké));
+    ligne(hier + 0.5, 1, "1", 20000);
+
+    enregistre_évolution();
+    const std::vector<stat_trimestre> r = relus();
+    ASSERT_EQ(r.size(), 1u);
+    EXPECT_EQ(r[0].nbr_opérations, 10002);
+    EXPECT_EQ(r[0].volume, 1000000003);
+}
+
+TEST_F(historique, un_fichier_abîmé_ou_un_dépassement_ne_perd_rien)
+{
+    // An empty history (as the history tables leave it) is no history.
+    écrit(nom_fichier_évolution, {});
+    enregistre_évolution();
+    EXPECT_EQ(lit(nom_fichier_évolution).size(), taille_stat_trimestre);
+    EXPECT_TRUE(boîtes.messages.empty());
+
+    // A partial record after the last whole one: told, and nothing written.
+    stat_trimestre ancien;
+    ancien.trimestre = QStringLiteral(" 2025- 4°trim");
+    const QByteArray abîmé = encode_trimestre(ancien) + QByteArray(20, 'x');
+    écrit(nom_fichier_évolution, abîmé);
+    enregistre_évolution();
+    ASSERT_EQ(boîtes.messages.size(), 1u);
+    EXPECT_EQ(boîtes.messages[0].texte,
+              QStringLiteral("Le fichier evolstat.dat est abîmé : il se termine par un trimestre incomplet de "
+                             "20 octet(s)") + suite_écriture);
+    EXPECT_EQ(boîtes.messages[0].style, style_boîte::ok);
+    EXPECT_EQ(lit(nom_fichier_évolution), abîmé);
+
+    // Exchanges beyond what a record holds: told, the record left as it was.
+    stat_trimestre plein;
+    plein.trimestre = libellé_trimestre();
+    plein.nbr_opérations = 32767;
+    plein.date_relevé = hier;
+    écrit(nom_fichier_évolution, encode_trimestre(plein));
+    ligne(hier + 0.5, 1, "1", 10000);
+    enregistre_évolution();
+    ASSERT_EQ(boîtes.messages.size(), 2u);
+    EXPECT_EQ(boîtes.messages[1].texte, QStringLiteral("Dépassement de capacité") + suite_écriture);
+    EXPECT_EQ(lit(nom_fichier_évolution), encode_trimestre(plein));
+
+    // A history that cannot be read at all.
+    QFile::remove(chemin(nom_fichier_évolution));
+    QDir().mkpath(chemin(nom_fichier_évolution));
+    enregistre_évolution();
+    ASSERT_EQ(boîtes.messages.size(), 3u);
+    EXPECT_TRUE(boîtes.messages[2].texte.endsWith(suite_écriture));
+    EXPECT_TRUE(QFileInfo(chemin(nom_fichier_évolution)).isDir());
+}
