@@ -1,4 +1,5 @@
 #include "accounts/fenetres_comptes.h"
+#include "catalogue/fenetres_catalogue.h"
 #include "classification/fenetres_classification.h"
 #include "data/fenetres/fenetres_donnees.h"
 #include "main_window/f_vesk.h"
@@ -21,6 +22,7 @@ int main(int argc, char* argv[])
     enregistre_fenêtres_classification();
     enregistre_fenêtres_données();
     enregistre_fenêtres_statistiques(enregistre_évolution);
+    enregistre_fenêtres_catalogue();
     // A data file named on the command line opens in the extraction window.
     const QStringList arguments = QCoreApplication::arguments();
     démarre_trovane(arguments.size() > 1 ? arguments.mid(1).join(QLatin1Char(' ')) : QString());

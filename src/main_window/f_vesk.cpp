@@ -1,6 +1,8 @@
 #include "main_window/f_vesk.h"
 
 #include "accounts/grilles_comptes.h"
+#include "catalogue/grille_catalogue.h"
+#include "catalogue/menu_catalogue.h"
 #include "data/dialogues.h"
 #include "data/dossiers.h"
 #include "data/fichier_donnees.h"
@@ -201,6 +203,15 @@ F_vesk::F_vesk()
                         },
                         [this]() -> QWidget* { return this; }});
     avis_fichier_chargé = [this] { fichier_chargé(); };
+    // What the catalogue borrows of the main window: the offers view and the
+    // page-count labels.
+    branche_catalogue({[](grille& g, bool décodé) { affiche_offres_demandes(g, décodé); },
+                       [this](int pages, int blanches) {
+                           for (QLabel* l : {Label4, lbl_nbr_pages, lblpb, lbl_pages_blanches})
+                               l->show();
+                           lbl_nbr_pages->setText(QString::number(pages));
+                           lbl_pages_blanches->setText(QString::number(blanches));
+                       }});
     avis_fusion_terminée = [this] {
         titre_ = QStringLiteral("Trovane ") + fichier_courant;
         mets_titre();
@@ -212,6 +223,7 @@ F_vesk::~F_vesk()
 {
     avis_fichier_chargé = nullptr;
     avis_fusion_terminée = nullptr;
+    branche_catalogue({});
     branche_principale({});
 }
 
@@ -350,6 +362,7 @@ void F_vesk::crée_menus()
         menus_grille_[mode] = m;
     }
     crée_menus_grille(*this);
+    remplit_menu_catalogue(*menus_grille_[QStringLiteral("catalogue")]);
 
     QMenu* impression = barre->addMenu(QStringLiteral("Impression"));
     ajoute(impression, QStringLiteral("config_imprim"), QStringLiteral("Configurer l'imprimante"),

@@ -1,0 +1,80 @@
+// The catalogue of a full association (3000 offers and requests, 5000
+// members, every section and sub-section) built as the catalogue window's
+// "Extraire" does, and paginated again as the catalogue menu does after a
+// row is inserted, measured on the printer.
+#include "catalogue/construction.h"
+#include "catalogue/grille_catalogue.h"
+#include "catalogue/mise_en_page.h"
+#include "catalogue/styles.h"
+#include "data/modele.h"
+#include "main_window/vues_tables.h"
+#include "support/jeu_essai.h"
+#include "ui_common/principale.h"
+#include "ui_common/surface_imprimante.h"
+
+#include <QApplication>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+void prépare_association(int type_catalogue)
+{
+    données = données_sel{};
+    initialise_paramètres();
+    remplit_association_essai(données, {5000, 3000, 10, 491});
+    données_sel& d = données;
+    d.type_catalogue = static_cast<int16>(type_catalogue);
+    for (std::size_t k = 0; k < 2; ++k) {
+        d.cat_classement[k] = 1;
+        d.cat_niveau_rubrique[k] = 1;
+        d.cat_écrire_offre[k] = 1;
+        d.cat_sous_rubriques[k] = 1;
+        d.cat_rubriques_images[k] = 0;
+        d.cat_liste_adhérents[k] = 1;
+        d.cat_sommaire[k] = 1;
+        d.cat_format[k] = 0;
+    }
+    branche_catalogue({[](grille& g, bool décodé) { affiche_offres_demandes(g, décodé); }, {}});
+}
+
+void construction(benchmark::State& état, int type_catalogue)
+{
+    prépare_association(type_catalogue);
+    surface_imprimante papier(imprimante());
+    for (auto _ : état) {
+        prépare_catalogue(gg(), papier);
+        benchmark::DoNotOptimize(dernière_page_catalogue);
+    }
+    état.counters["lignes"] = gg().Rows();
+    état.counters["pages"] = dernière_page_catalogue + 1;
+}
+BENCHMARK_CAPTURE(construction, catalogue, 1)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(construction, additif, 0)->Unit(benchmark::kMillisecond);
+
+// What the catalogue menu does after inserting or deleting a row.
+void nouvelle_mise_en_page(benchmark::State& état)
+{
+    prépare_association(1);
+    surface_imprimante papier(imprimante());
+    prépare_catalogue(gg(), papier);
+    for (auto _ : état) {
+        enlève_sauts_automatiques(gg());
+        mise_en_page_catalogue(gg(), papier);
+        applique_styles_catalogue(gg());
+    }
+    état.counters["lignes"] = gg().Rows();
+}
+BENCHMARK(nouvelle_mise_en_page)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

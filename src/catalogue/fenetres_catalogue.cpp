@@ -1,0 +1,10 @@
+#include "catalogue/fenetres_catalogue.h"
+
+#include "catalogue/f_catalogue.h"
+#include "ui_common/fenetres.h"
+#include "ui_common/principale.h"
+
+void enregistre_fenêtres_catalogue()
+{
+    enregistre_fenêtre(QStringLiteral("F_catalogue"), [] { return new F_catalogue(fenêtre_principale_ouverte()); });
+}

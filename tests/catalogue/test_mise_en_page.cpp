@@ -1,0 +1,174 @@
+#include "catalogue/mise_en_page.h"
+
+#include "catalogue/catalogue_essai.h"
+
+// On the recording surface in A4 portrait (16837.8 twips high), a content
+// page holds rows while their heights stay below 16838 - 2000 = 14838 twips:
+// 61 one-line entries of 240; the foot blank is counted from 14837.8.
+namespace {
+
+class pagination : public essai_catalogue {
+protected:
+    void SetUp() override
+    {
+        essai_catalogue::SetUp();
+        données.type_catalogue = 1;
+        données.cat_sommaire[1] = 0;
+        données.cat_liste_adhérents[1] = 0;
+        données.cat_format[1] = 0;
+        données.cat_rubriques_images[1] = 0;
+        données.cat_sous_rubriques[1] = 1;
+        hauteur_ligne_vide = 300;
+    }
+    std::vector<ligne_essai> suivies_de(std::vector<ligne_essai> a, const std::vector<ligne_essai>& b)
+    {
+        a.insert(a.end(), b.begin(), b.end());
+        return a;
+    }
+    grille g;
+};
+
+TEST_F(pagination, une_ligne_qui_ne_tient_plus_ouvre_la_page_suivante)
+{
+    int pages_principale = -1, blanches_principale = -1;
+    branche_catalogue({[](grille& gr, bool d) { affiche_offres_demandes(gr, d); },
+                       [&](int p, int b) { pages_principale = p, blanches_principale = b; }});
+    grille_essai(g, offres(70));
+    mise_en_page_catalogue(g, papier);
+
+    ASSERT_EQ(g.Rows(), 73);
+    EXPECT_EQ(sorte_de(g, 61), sorte_ligne::offre);
+    EXPECT_EQ(sorte_de(g, 62), sorte_ligne::saut_auto);
+    EXPECT_EQ(g.TextMatrix(62, col_cat::texte), " blanc: 3 mm- bas de page 0");
+    EXPECT_NEAR(valeur_cellule(g.TextMatrix(62, col_cat::hauteur)), 197.8, 0.01);  // not rounded
+    EXPECT_EQ(g.RowHeight(62), 200);  // never less than 200 on screen
+    EXPECT_EQ(g.CellBackColor(62, col_cat::texte), couleur_rgb(0, 0, 255));
+    EXPECT_EQ(g.TextMatrix(63, col_cat::texte), "offre 61");
+    EXPECT_EQ(page_ligne_catalogue[61], 0);
+    EXPECT_EQ(page_ligne_catalogue[62], 1);
+    EXPECT_EQ(page_ligne_catalogue[71], 1);
+    // The closing row: the blank left on the last page, no page change.
+    EXPECT_EQ(g.TextMatrix(72, col_cat::texte), " blanc: 224 mm- bas de page 1");
+    EXPECT_EQ(dernière_page_catalogue, 1);
+    EXPECT_EQ(pages_liste_adhérents[0], 2);
+    EXPECT_EQ(affichage_cat.nbr_pages, "2");
+    EXPECT_EQ(affichage_cat.pages_blanches, "0");
+    EXPECT_TRUE(affichage_cat.pages_visibles);
+    EXPECT_EQ(pages_principale, 2);
+    EXPECT_EQ(blanches_principale, 0);
+    // Rows are numbered again in column 0, row 1 excepted.
+    EXPECT_EQ(g.TextMatrix(72, 0), "72");
+}
+
+TEST_F(pagination, titres_et_labels_repoussés_en_haut_de_page)
+{
+    // A section title must have five times its height (16 points: 384) below
+    // it before 16838 - 2500: after 52 entries (12480) it goes to the next page.
+    grille_essai(g, suivies_de(offres(52), {{3, "JARDIN", "384", "2"}, {1, "bêche", "m", "201"}}));
+    mise_en_page_catalogue(g, papier);
+    EXPECT_EQ(sorte_de(g, 53), sorte_ligne::saut_auto);
+    EXPECT_EQ(g.TextMatrix(53, col_cat::texte), " blanc: 42 mm- bas de page 0");
+    EXPECT_EQ(g.TextMatrix(53, col_cat::hauteur), "2358");
+    EXPECT_EQ(g.RowHeight(53), 2358);
+    EXPECT_EQ(g.CellBackColor(53, col_cat::texte), couleur_défaut);
+    EXPECT_EQ(page_rubrique[2], 1);
+
+    // Automatic breaks switched off: the title stays where it falls.
+    données.cat_sans_sauts[1] = variante::de_nombre(1);
+    grille_essai(g, suivies_de(offres(52), {{3, "JARDIN", "384", "2"}, {1, "bêche", "m", "201"}}));
+    mise_en_page_catalogue(g, papier);
+    EXPECT_EQ(sorte_de(g, 53), sorte_ligne::rubrique);
+    EXPECT_EQ(page_rubrique[2], 0);
+
+    // A label (12 points: 288) needs twice its height below itself.
+    données.cat_sans_sauts[1] = variante::de_nombre(0);
+    grille_essai(g, suivies_de(offres(57), {{10, "Offre(s)", "288"}, {1, "bêche", "m", "201"}}));
+    mise_en_page_catalogue(g, papier);
+    EXPECT_EQ(sorte_de(g, 58), sorte_ligne::saut_auto);
+    EXPECT_EQ(g.CellBackColor(58, col_cat::texte), couleur_rgb(0, 0, 255));
+    EXPECT_EQ(sorte_de(g, 59), sorte_ligne::label_offres);
+}
+
+TEST_F(pagination, pages_de_titre_et_saut_manuel)
+{
+    // Title block: 2 x 384 + 3 x 288 + 2 x 336 = 2304 high, so the content
+    // starts on page (2304 + 2000) \ 16838 + 1 = 1.
+    données.cat_sommaire[1] = 1;
+    grille_essai(g, suivies_de(offres(3), suivies_de({{6, "Saut de page", {}}}, offres(2))));
+    mise_en_page_catalogue(g, papier);
+    EXPECT_EQ(page_ligne_catalogue[1], 1);
+    EXPECT_EQ(g.TextMatrix(4, col_cat::texte), " - blanc: 249 mm" "saut de page 1");
+    EXPECT_EQ(g.TextMatrix(4, col_cat::hauteur), "14118");
+    EXPECT_EQ(g.RowHeight(4), 14118);
+    EXPECT_EQ(page_ligne_catalogue[4], 0);  // a manual break gets no page
+    EXPECT_EQ(page_ligne_catalogue[5], 2);
+    EXPECT_EQ(affichage_cat.nbr_pages, "3");
+    EXPECT_EQ(affichage_cat.pages_blanches, "1");
+}
+
+TEST_F(pagination, pages_de_la_liste_des_adhérents)
+{
+    // Heading 2 x 336, then 288 a member, below 16838 - 2600 = 14238.
+    données.cat_liste_adhérents[1] = 1;
+    liste_adh = {{"0", 0}};
+    for (int p = 1; p <= 100; ++p)
+        liste_adh.push_back({QString::number(p), p});
+    grille_essai(g, offres(1));
+    mise_en_page_catalogue(g, papier);
+    EXPECT_EQ(pages_liste_adhérents[0], 1);
+    EXPECT_EQ(pages_liste_adhérents[47], 1);
+    EXPECT_EQ(pages_liste_adhérents[48], 2);
+    EXPECT_EQ(pages_liste_adhérents[96], 2);
+    EXPECT_EQ(pages_liste_adhérents[97], 3);
+    EXPECT_EQ(affichage_cat.nbr_pages, "4");
+    // The printer keeps the list's style.
+    EXPECT_EQ(papier.FontSize(), 12);
+}
+
+TEST_F(pagination, une_ligne_plus_haute_qu_une_page_a_la_sienne)
+{
+    grille_essai(g, {{1, "avant", "a"}, {8, "grande.gif", "20000"}, {1, "après", "b"}});
+    mise_en_page_catalogue(g, papier);
+    EXPECT_EQ(colonne(g, col_cat::sorte), QStringList({"1", "9", "8", "9", "1", "9"}));
+    EXPECT_EQ(page_ligne_catalogue[3], 1);
+    EXPECT_EQ(page_ligne_catalogue[5], 2);
+    EXPECT_EQ(dernière_page_catalogue, 2);
+}
+
+TEST_F(pagination, textes_répétés_imprimés_une_fois)
+{
+    grille_essai(g, {{1, "Miel", "Annick", "101"},
+                     {1, "Miel", "Bastien", "101"},    // same description
+                     {1, "Cidre", "Bastien", "101"},   // same member
+                     {2, "Cidre", "Bastien", "101"},   // another kind
+                     {7, "Espace libre", "567"},
+                     {7, "Espace libre", "567"}});
+    g.setTextMatrix(2, col_cat::genre, "1");
+    mise_en_page_catalogue(g, papier);
+    EXPECT_EQ(colonne(g, col_cat::texte).mid(0, 6), QStringList({"Miel", "", "Cidre", "Cidre", "Espace libre",
+                                                                   "Espace libre"}));
+    EXPECT_EQ(colonne(g, col_cat::identifiant).mid(0, 6),
+              QStringList({"Annick", "Bastien", "", "Bastien", "567", "567"}));
+    EXPECT_TRUE(g.TextMatrix(2, col_cat::code).isEmpty());
+    EXPECT_TRUE(g.TextMatrix(2, col_cat::genre).isEmpty());
+    EXPECT_EQ(g.TextMatrix(3, col_cat::code), "101");
+}
+
+TEST_F(pagination, sauts_automatiques_enlevés_et_pages_blanches)
+{
+    grille_essai(g, {{1, "a", "m"}, {9, "x", "10"}, {6, "Saut de page", {}}, {9, "y", "10"}, {1, "b", "n"}});
+    enlève_sauts_automatiques(g);
+    EXPECT_EQ(colonne(g, col_cat::sorte), QStringList({"1", "6", "1"}));
+
+    dernière_page_catalogue = 4;
+    données.cat_format[1] = 0;
+    EXPECT_EQ(nombre_pages_blanches(), 1);
+    données.cat_format[1] = 1;
+    EXPECT_EQ(nombre_pages_blanches(), 3);
+    dernière_page_catalogue = 7;
+    EXPECT_EQ(nombre_pages_blanches(), 0);
+    données.cat_format[1] = 2;
+    EXPECT_EQ(nombre_pages_blanches(), 0);
+}
+
+}  // namespace
