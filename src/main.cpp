@@ -4,6 +4,8 @@
 #include "data/fenetres/fenetres_donnees.h"
 #include "main_window/f_vesk.h"
 #include "members/fenetres_adherents.h"
+#include "printing/fenetres_impression.h"
+#include "reports/fenetres_reports.h"
 #include "statistics/fenetres_statistiques.h"
 #include "ui_common/dialogues_qt.h"
 #include "ui_common/shell.h"
@@ -23,6 +25,8 @@ int main(int argc, char* argv[])
     enregistre_fenêtres_données();
     enregistre_fenêtres_statistiques(enregistre_évolution);
     enregistre_fenêtres_catalogue();
+    enregistre_fenêtres_comptes_rendus();
+    enregistre_fenêtres_impression();
     // A data file named on the command line opens in the extraction window.
     const QStringList arguments = QCoreApplication::arguments();
     démarre_trovane(arguments.size() > 1 ? arguments.mid(1).join(QLatin1Char(' ')) : QString());

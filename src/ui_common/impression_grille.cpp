@@ -260,3 +260,13 @@ void configure_imprimante()
 {
     dialogue1().ShowPrinter();
 }
+
+double largeur_grille_twips(const grille& g)
+{
+    double total = 0;
+    for (int c = 0; c < g.Cols(); ++c)
+        total += g.ColWidth(c);
+    return total;
+}
+
+double largeur_grille_mm(const grille& g) { return largeur_grille_twips(g) / twips_par_mm; }

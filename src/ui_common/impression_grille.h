@@ -32,3 +32,7 @@ void imprime_grille(surface_page& imprimante, grille& grille, double largeur, co
 // The printer set-up (printer, paper, orientation) on the program's printer;
 // cancelling changes nothing.
 void configure_imprimante();
+
+// Sum of the grid's column widths, in twips and in millimetres.
+double largeur_grille_twips(const grille& g);
+double largeur_grille_mm(const grille& g);

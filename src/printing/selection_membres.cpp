@@ -1,0 +1,87 @@
+#include "printing/selection_membres.h"
+
+#include "data/dossiers.h"
+#include "data/modele.h"
+
+#include <QDir>
+#include <QListWidget>
+#include <QSignalBlocker>
+#include <unordered_set>
+
+void remplit_tous_adhérents(QListWidget& liste)
+{
+    const QSignalBlocker silence(&liste);
+    liste.clear();
+    pour_chaque_adhérent(données, [&](int n, const adhérent& a) {
+        // Added to a sorted list, the entry lands at its place: the number
+        // goes on the entry itself, never on the last row.
+        auto* entrée = new QListWidgetItem(a.identifiant.str(), &liste);
+        entrée->setData(Qt::UserRole, n);
+    });
+}
+
+std::vector<int> numéros_liste(const QListWidget& liste)
+{
+    std::vector<int> numéros;
+    numéros.reserve(static_cast<std::size_t>(liste.count()));
+    for (int i = 0; i < liste.count(); ++i)
+        numéros.push_back(liste.item(i)->data(Qt::UserRole).toInt());
+    return numéros;
+}
+
+void garde_sélection(QListWidget& liste, bool garder_sélectionnés)
+{
+    const QSignalBlocker silence(&liste);
+    int i = 0;
+    while (i < liste.count()) {
+        if (liste.item(i)->isSelected() != garder_sélectionnés)
+            delete liste.takeItem(i);
+        else
+            ++i;
+    }
+}
+
+QString garde_chiffres(const QString& texte)
+{
+    QString chiffres;
+    for (const QChar c : texte)
+        if (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
+            chiffres += c;
+    return chiffres;
+}
+
+std::vector<bool> un_par_foyer(const std::vector<int>& numéros)
+{
+    std::vector<bool> garder(numéros.size(), true);
+    std::unordered_set<QString> vus;
+    for (std::size_t i = 0; i < numéros.size(); ++i) {
+        const int n = numéros[i];
+        if (n < 0 || n > max_adhérents)
+            continue;
+        const QString tel = garde_chiffres(données.table_adhérents[static_cast<std::size_t>(n)].tel1);
+        if (tel.isEmpty())
+            continue;
+        garder[i] = vus.insert(tel).second;
+    }
+    return garder;
+}
+
+void garde_un_par_foyer(QListWidget& liste)
+{
+    const std::vector<bool> garder = un_par_foyer(numéros_liste(liste));
+    const QSignalBlocker silence(&liste);
+    for (int i = liste.count() - 1; i >= 0; --i)
+        if (!garder[static_cast<std::size_t>(i)])
+            delete liste.takeItem(i);
+}
+
+std::vector<sélection_enregistrée> sélections_enregistrées()
+{
+    std::vector<sélection_enregistrée> sélections;
+    const QDir dossier(chemin_programme(QStringLiteral("etats")));
+    const QStringList fichiers =
+        dossier.entryList({QStringLiteral("*.eta")}, QDir::Files, QDir::Name | QDir::IgnoreCase);
+    for (const QString& f : fichiers)
+        sélections.push_back({f.section(QLatin1Char('.'), 0, 0), dossier.filePath(f)});
+    return sélections;
+}

@@ -1,0 +1,74 @@
+#include "reports/etats_comptes.h"
+
+#include "accounts/grilles_comptes.h"
+#include "data/modele.h"
+#include "reports/periode_rapports.h"
+#include "ui_common/ajuste_grille.h"
+#include "ui_common/impression_grille.h"
+#include "ui_common/outils.h"
+
+#include <cmath>
+
+namespace {
+
+const QChar tab = QLatin1Char('\t');
+
+monnaie somme_colonne(const grille& g, int colonne)
+{
+    monnaie somme;
+    for (int r = 1; r < g.Rows(); ++r)
+        somme += montant_de_cellule(g.TextMatrix(r, colonne));
+    return somme;
+}
+
+}  // namespace
+
+bool tables_pour_état()
+{
+    return données.nombre_lignes_compte > 0 && données.nombre_propositions > 0 && données.nombre_adhérents > 0;
+}
+
+void remplit_tableau_bons(grille& g, const choix_lignes& choix, const std::vector<int>& comptes)
+{
+    remplit_bons_échange(g, choix.nombre, choix.période_choisie ? mode_période : mode_dernières, choix.début,
+                         choix.fin, comptes);
+    const monnaie total = somme_colonne(g, 3);
+    g.setColAlignment(3, alignement_grille::droite_centre);
+    g.AddItem(QString(tab) + tab + QStringLiteral("Total des échanges ...") + tab +
+              format_groupes(total, QStringLiteral("### ### 000")));
+    ajuste_grille(g);
+}
+
+void remplit_tableau_état(grille& g, const std::vector<int>& comptes)
+{
+    remplit_état_comptes(g, comptes);
+    // The totals keep the widths fitted to the accounts' rows.
+    g.AddItem(QString(tab) + QStringLiteral("Totaux: ") + tab +
+              format_groupes(somme_colonne(g, 2), QStringLiteral("### 000")) + tab +
+              format_groupes(somme_colonne(g, 3), QStringLiteral("### 000")) + tab +
+              format_groupes(somme_colonne(g, 4), QStringLiteral("### 000")) + tab +
+              format_groupes(somme_colonne(g, 5), QStringLiteral("### ### ### 000")));
+}
+
+QString titre_bons(const choix_lignes& choix, const QString& texte_dernières)
+{
+    QString titre = QStringLiteral("Relevé des échanges ");
+    if (choix.période_choisie)
+        titre += QStringLiteral(" ( du ") + date_courte(choix.début) + QStringLiteral(" au ") +
+                 date_courte(choix.fin) + QLatin1Char(')');
+    else
+        titre += QStringLiteral(" (") + texte_dernières + QStringLiteral(" opérations)");
+    return titre;
+}
+
+QString titre_état() { return QStringLiteral("Etat des comptes au  ") + date_courte(date_depuis(aujourdhui())); }
+
+int largeur_état_mm(const grille& g) { return static_cast<int>(std::lround(largeur_grille_mm(g))); }
+
+void imprime_tableau_état(surface_page& papier, grille& g, const QString& titre, double largeur_mm)
+{
+    papier.setCurrentY(1000);
+    const double largeur = plus_petit(largeur_mm * twips_par_mm, papier.Width() - 1600);
+    imprime_grille(papier, g, largeur, titre, true, true, false);
+    papier.EndDoc();
+}

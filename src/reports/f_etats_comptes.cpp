@@ -1,0 +1,309 @@
+#include "reports/f_etats_comptes.h"
+
+#include "accounts/grilles_comptes.h"
+#include "data/modele.h"
+#include "reports/etats_comptes.h"
+#include "reports/listes_comptes.h"
+#include "reports/periode_rapports.h"
+#include "ui_common/filtre_membres.h"
+#include "ui_common/grille_vue.h"
+#include "ui_common/outils.h"
+#include "ui_common/pages_aide.h"
+#include "ui_common/sablier.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QSignalBlocker>
+
+namespace {
+
+// Laid out in pixels of the 800 x 600 design, then fitted to the screen.
+constexpr int largeur_client = 790, hauteur_client = 560;
+
+const QColor bleu_pâle(204, 224, 255), bleu(160, 192, 255);
+
+// Option buttons and check boxes fill with their Button colour, frames with
+// their Window colour: both are set.
+void fond(QWidget* w, const QColor& c)
+{
+    QPalette p = w->palette();
+    p.setColor(QPalette::Window, c);
+    p.setColor(QPalette::Button, c);
+    w->setPalette(p);
+    w->setAutoFillBackground(true);
+}
+
+void place(QWidget* w, QWidget* parent, int x, int y, int l, int h)
+{
+    if (w->parentWidget() != parent) {
+        w->setParent(parent);
+        w->show();
+    }
+    w->setGeometry(x, y, l, h);
+}
+
+}  // namespace
+
+f_états_comptes::f_états_comptes()
+{
+    setWindowTitle(QStringLiteral(" Trovane : les bons d'échange"));
+    Op_type[0] = new QRadioButton(QStringLiteral("Bons d'échange"), centre);
+    Op_type[1] = new QRadioButton(QStringLiteral("Etat des comptes"), centre);
+    for (int i = 0; i < 2; ++i)
+        Op_type[static_cast<std::size_t>(i)]->setObjectName(QStringLiteral("Op_type%1").arg(i));
+    Op_type[0]->setChecked(true);
+    groupe_exclusif(this, Op_type);
+    cadre_options = new QGroupBox(QStringLiteral("Options d'impression"), centre);
+    cadre_options->setObjectName(QStringLiteral("cadre_options"));
+    lbl_police = new QLabel(QStringLiteral("Choix de la police"), cadre_options);
+    lbl_largeur = new QLabel(QStringLiteral("Largeur de la grille à l'impression: (en mm)"), cadre_options);
+    lbl_largeur->setWordWrap(true);
+    ct_largeur_grille = new QLabel(cadre_options);
+    ct_largeur_grille->setObjectName(QStringLiteral("ct_largeur_grille"));
+    ct_largeur_grille->setFrameShape(QFrame::Panel);
+    ct_largeur_grille->setFrameShadow(QFrame::Sunken);
+    ct_largeur_grille->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    ct_largeur_grille->setMargin(2);
+    info = new QLabel(cadre_options);
+    info->setObjectName(QStringLiteral("info"));
+    info->setWordWrap(true);
+    bt_imprimer->setToolTip(QStringLiteral("Imprime le bulletin en cours"));
+    nbr_listcount->setToolTip(QStringLiteral("Nombre de comptes dans la liste"));
+
+    place_contrôles();
+    crée_aide();
+    branche_contrôles_communs();
+    branche_contrôles();
+    fond(centre, bleu_pâle);
+    for (QWidget* w : std::initializer_list<QWidget*>{Op_type[0], Op_type[1]})
+        fond(w, bleu);
+    resize(largeur_client, hauteur_client + menuBar()->sizeHint().height());
+}
+
+void f_états_comptes::place_contrôles()
+{
+    place(Op_type[0], centre, 8, 6, 120, 22);
+    place(Op_type[1], centre, 132, 6, 120, 22);
+
+    place(cadre_adhérent, centre, 6, 32, 246, 348);
+    for (int i = 0; i < 3; ++i)
+        place(op_qui[static_cast<std::size_t>(i)], cadre_adhérent, 8, 18 + 18 * i, 228, 18);
+    place(num_cpt, cadre_adhérent, 8, 76, 60, 22);
+    place(spin_adh, cadre_adhérent, 70, 74, 16, 26);
+    place(nbr_listcount, cadre_adhérent, 170, 76, 66, 22);
+    place(Liste_comptes, cadre_adhérent, 8, 102, 230, 202);
+    place(bt_filtres_eleves, cadre_adhérent, 8, 310, 32, 28);
+    place(bt_trier, cadre_adhérent, 44, 310, 32, 28);
+    place(bt_initialiser, cadre_adhérent, 150, 310, 88, 28);
+
+    const std::array<QLabel*, 4> chiffres = {lbl_débits, lbl_crédits, lbl_volume, lbl_der_solde};
+    for (int i = 0; i < 4; ++i) {
+        place(légendes_chiffres[static_cast<std::size_t>(i)], centre, 10, 390 + 26 * i, 110, 20);
+        place(chiffres[static_cast<std::size_t>(i)], centre, 124, 388 + 26 * i, 124, 22);
+    }
+    place(bt_quitter, centre, 10, 518, 40, 34);
+
+    place(cadre_période, centre, 258, 4, 526, 84);
+    place(lbl_du_mois, cadre_période, 10, 22, 70, 20);
+    place(cb_mois, cadre_période, 80, 20, 110, 22);
+    place(lbl_dernières, cadre_période, 210, 22, 126, 20);
+    place(cb_dernières, cadre_période, 336, 20, 110, 22);
+    place(ctt_jour_dep, cadre_période, 10, 52, 30, 22);
+    place(ctt_mois_dep, cadre_période, 42, 52, 30, 22);
+    place(ctt_an_dep, cadre_période, 74, 52, 46, 22);
+    place(lbl_au, cadre_période, 122, 52, 26, 22);
+    place(ctt_jour_fin, cadre_période, 150, 52, 30, 22);
+    place(ctt_mois_fin, cadre_période, 182, 52, 30, 22);
+    place(ctt_an_fin, cadre_période, 214, 52, 46, 22);
+    place(bt_extraire_relevé, cadre_période, 420, 50, 96, 26);
+
+    place(cadre_options, centre, 258, 92, 526, 110);
+    place(bt_config_imprime, cadre_options, 10, 20, 36, 32);
+    place(bt_imprimer, cadre_options, 50, 20, 36, 32);
+    place(lbl_police, cadre_options, 100, 16, 170, 18);
+    place(cb_police_crédit, cadre_options, 100, 34, 170, 22);
+    place(cb_taille_crédit, cadre_options, 274, 34, 50, 22);
+    place(info, cadre_options, 10, 62, 330, 42);
+    place(lbl_largeur, cadre_options, 346, 16, 170, 34);
+    place(ct_largeur_grille, cadre_options, 346, 54, 60, 22);
+
+    place(lbl_titre, centre, 258, 206, 526, 24);
+    place(vue_gg_compte, centre, 258, 234, 526, 320);
+}
+
+void f_états_comptes::crée_aide()
+{
+    aide = menuBar()->addMenu(QStringLiteral("Aide"));
+    aide->setObjectName(QStringLiteral("aide"));
+    aide_sommaire = aide->addAction(QStringLiteral("Sommaire de l'aide"));
+    aide_comptes = aide->addAction(QStringLiteral("Aide de la page"));
+    aide_grille = aide->addAction(QStringLiteral("Astuces de la grille"));
+    aide_choix = aide->addAction(QStringLiteral("Trier la liste"));
+    connect(aide_sommaire, &QAction::triggered, this, [] { ouvre_aide(QStringLiteral("index")); });
+    connect(aide_comptes, &QAction::triggered, this, [] { ouvre_aide(QStringLiteral("echanges")); });
+    connect(aide_grille, &QAction::triggered, this, [] { ouvre_aide(QStringLiteral("techn_grille")); });
+    connect(aide_choix, &QAction::triggered, this, [] { ouvre_aide(QStringLiteral("techn_choix")); });
+}
+
+void f_états_comptes::branche_contrôles()
+{
+    for (int i = 0; i < 2; ++i)
+        connect(Op_type[static_cast<std::size_t>(i)], &QRadioButton::clicked, this, [this, i] { op_type_Click(i); });
+    connect(bt_imprimer, &QPushButton::clicked, this, [this] { bt_imprimer_Click(); });
+    // Resizing a column with the mouse shows the new printed width at once.
+    connect(vue_gg_compte->horizontalHeader(), &QHeaderView::sectionResized, this, [this] { ct_largeur_grille_Click(); });
+}
+
+// ---------------------------------------------------------------- loading
+
+void f_états_comptes::Form_Load()
+{
+    adapte_feuille_écran(*this);
+    sablier attente;
+    affiche_fond(*this);
+    setWindowTitle(QStringLiteral(" Trovane : les bons d'échange"));
+    remplit_liste(comptes_état_au_chargement());
+    remplit_listes_période();
+    {
+        const QSignalBlocker bloque(cb_taille_crédit);
+        cb_taille_crédit->setCurrentIndex(4);
+    }
+    cb_taille_crédit_Click();
+    const QDate jour = aujourdhui();
+    ctt_an_dep->setText(QString::number(jour.year()));
+    ctt_an_fin->setText(QString::number(jour.year()));
+    choisis_mois(jour.month() - 1);
+    entête_grille_écritures(gg_compte, true);
+    // With fewer than six accounts no account is chosen.
+    if (Liste_comptes->count() > 5)
+        choisis_compte(5);
+    attente.relâche();
+    info->setText(QStringLiteral("Changez de police, changez la taille, redimensionnez vos colonnes avec la souris et "
+                                 "lisez ci-dessous la largeur de votre grille à l'impression."));
+}
+
+// ---------------------------------------------------------------- the account and the kind
+
+void f_états_comptes::Liste_comptes_Click()
+{
+    compte_courant = static_cast<int16>(compte_choisi());
+    num_cpt->setText(QString::number(compte_courant));
+    montre_chiffres(compte_courant);
+    active_dates(true);
+    choisis_dernières(1);
+    montre_nombre_comptes();
+    bt_extraire_relevé_Click();
+}
+
+void f_états_comptes::op_type_Click(int index)
+{
+    {
+        const QSignalBlocker bloque(Op_type[static_cast<std::size_t>(index)]);
+        Op_type[static_cast<std::size_t>(index)]->setChecked(true);
+    }
+    cadre_période->setVisible(index == 0);
+    bt_extraire_relevé_Click();
+    setWindowTitle(index == 0 ? QStringLiteral(" Trovane : les bons d'échange")
+                              : QStringLiteral(" Trovane : l'état des comptes"));
+    compose_titre();
+}
+
+void f_états_comptes::période_par_mois()
+{
+    période_choisie = true;
+    active_dates(true);
+}
+
+void f_états_comptes::période_par_dernières()
+{
+    période_choisie = false;
+    active_dates(false);
+}
+
+// ---------------------------------------------------------------- the table
+
+void f_états_comptes::bt_extraire_relevé_Click()
+{
+    if (!tables_pour_état())
+        return;
+    gg_compte.setRows(1);
+    if (période_choisie && (!dt(ctt_jour_dep->text(), ctt_mois_dep->text(), ctt_an_dep->text()) ||
+                            !dt(ctt_jour_fin->text(), ctt_mois_fin->text(), ctt_an_fin->text())))
+        return;
+    if (const auto d = date_des_champs(ctt_jour_dep->text(), ctt_mois_dep->text(), ctt_an_dep->text()))
+        date_dep = *d;
+    if (const auto d = date_des_champs(ctt_jour_fin->text(), ctt_mois_fin->text(), ctt_an_fin->text()))
+        date_fin = *d;
+    if (Op_type[0]->isChecked()) {
+        remplit_tableau_bons(gg_compte, choix(), comptes_listés());
+        compose_titre();
+    } else {
+        remplit_tableau_état(gg_compte, comptes_listés());
+    }
+    ajuste_hauteurs_lignes();
+    ct_largeur_grille_Click();
+}
+
+void f_états_comptes::compose_titre()
+{
+    lbl_titre->setText(Op_type[1]->isChecked() ? titre_état() : titre_bons(choix(), cb_dernières->currentText()));
+}
+
+float f_états_comptes::calcul_largeur_grille() const { return static_cast<float>(largeur_état_mm(gg_compte)); }
+
+void f_états_comptes::ct_largeur_grille_Click()
+{
+    ct_largeur_grille->setText(QString::number(calcul_largeur_grille()));
+}
+
+void f_états_comptes::imprime_un_relevé()
+{
+    imprime_tableau_état(papier(), gg_compte, lbl_titre->text(), val_fr(ct_largeur_grille->text()));
+}
+
+void f_états_comptes::bt_imprimer_Click()
+{
+    imprime_un_relevé();
+    gg_compte.setRedraw(true);
+}
+
+// ---------------------------------------------------------------- the list
+
+void f_états_comptes::bt_initialiser_Click()
+{
+    remplit_liste(comptes_complets(true));
+    // The sixth entry is the first member when the five association
+    // accounts are named; a shorter list starts at its first entry.
+    if (Liste_comptes->count() > 5)
+        choisis_compte(5);
+    else if (Liste_comptes->count() > 0)
+        choisis_compte(0);
+}
+
+void f_états_comptes::bt_filtres_eleves_Click()
+{
+    {
+        const QSignalBlocker bloque(Liste_comptes);
+        Liste_comptes->clear();
+    }
+    montre_filtre_membres(QStringLiteral("comptes_états"));
+    synchronise_spin();
+    montre_nombre_comptes();
+    bt_extraire_relevé_Click();
+}
+
+void f_états_comptes::après_tri()
+{
+    montre_nombre_comptes();
+    bt_extraire_relevé_Click();
+}

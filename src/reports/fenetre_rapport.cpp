@@ -1,0 +1,606 @@
+#include "reports/fenetre_rapport.h"
+
+#include "accounts/extraction_comptes.h"
+#include "data/dossiers.h"
+#include "data/fichier_donnees.h"
+#include "data/modele.h"
+#include "reports/listes_comptes.h"
+#include "reports/periode_rapports.h"
+#include "ui_common/ajuste_grille.h"
+#include "ui_common/export_grille.h"
+#include "ui_common/filtre_membres.h"
+#include "ui_common/grille_vue.h"
+#include "ui_common/impression_grille.h"
+#include "ui_common/sablier.h"
+#include "ui_common/surface_imprimante.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QCursor>
+#include <QDir>
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QStyle>
+#include <QTimer>
+
+namespace {
+
+const char* noms_mois[] = {"Janvier", "Février", "Mars",      "Avril",   "Mai",      "Juin",
+                           "Juillet", "Août",    "Septembre", "Octobre", "Novembre", "Décembre"};
+
+QLineEdit* champ(QWidget* parent, const QString& nom)
+{
+    auto* c = new QLineEdit(parent);
+    c->setObjectName(nom);
+    return c;
+}
+
+QComboBox* liste_déroulante(QWidget* parent, const QString& nom)
+{
+    auto* c = new QComboBox(parent);
+    c->setObjectName(nom);
+    return c;
+}
+
+QPushButton* bouton(const QString& texte, QWidget* parent, const QString& nom)
+{
+    auto* b = new QPushButton(texte, parent);
+    b->setObjectName(nom);
+    return b;
+}
+
+QLabel* chiffre(QWidget* parent, const QString& nom)
+{
+    auto* l = new QLabel(parent);
+    l->setObjectName(nom);
+    l->setFrameShape(QFrame::Panel);
+    l->setFrameShadow(QFrame::Sunken);
+    l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    l->setMargin(2);
+    return l;
+}
+
+bool touche_entrée(const QKeyEvent* k) { return k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter; }
+
+}  // namespace
+
+fenêtre_rapport::fenêtre_rapport() : gg_compte(1, 7, 1, 0)
+{
+    // The design's small sans-serif type; "Arial" keeps its metrics here.
+    QFont police(QStringLiteral("Arial"));
+    police.setPointSizeF(8);
+    setFont(police);
+    crée_contrôles_communs();
+    crée_menus_communs();
+}
+
+fenêtre_rapport::~fenêtre_rapport() = default;
+
+// ---------------------------------------------------------------- building
+
+void fenêtre_rapport::crée_contrôles_communs()
+{
+    centre = new QWidget(this);
+    setCentralWidget(centre);
+
+    cadre_adhérent = new QGroupBox(QStringLiteral("Comptes "), centre);
+    cadre_adhérent->setObjectName(QStringLiteral("cadre_adhérent"));
+    const char* qui[] = {"Tous les comptes", "Les comptes adhérents", "Les comptes association"};
+    for (int i = 0; i < 3; ++i) {
+        op_qui[static_cast<std::size_t>(i)] = new QRadioButton(QString::fromUtf8(qui[i]), cadre_adhérent);
+        op_qui[static_cast<std::size_t>(i)]->setObjectName(QStringLiteral("op_qui%1").arg(i));
+    }
+    op_qui[0]->setChecked(true);
+    groupe_exclusif(this, op_qui);
+    num_cpt = champ(cadre_adhérent, QStringLiteral("num_cpt"));
+    num_cpt->setToolTip(QStringLiteral("[Entrée]  sélectionne le compte dans la liste"));
+    spin_adh = new QScrollBar(Qt::Vertical, cadre_adhérent);
+    spin_adh->setObjectName(QStringLiteral("spin_adh"));
+    spin_adh->setFocusPolicy(Qt::StrongFocus);
+    Liste_comptes = new QListWidget(cadre_adhérent);
+    Liste_comptes->setObjectName(QStringLiteral("Liste_comptes"));
+    Liste_comptes->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    Liste_comptes->setFont(QFont(QStringLiteral("Courier New"), 8));
+    bt_filtres_eleves = bouton(QString(), cadre_adhérent, QStringLiteral("bt_filtres_eleves"));
+    bt_filtres_eleves->setIcon(style()->standardIcon(QStyle::SP_FileDialogContentsView));
+    bt_filtres_eleves->setToolTip(QStringLiteral("filtrer la liste"));
+    bt_trier = bouton(QString(), cadre_adhérent, QStringLiteral("bt_trier"));
+    bt_trier->setIcon(style()->standardIcon(QStyle::SP_FileDialogListView));
+    bt_trier->setToolTip(QStringLiteral("trier la liste"));
+    bt_initialiser = bouton(QStringLiteral("initialiser"), cadre_adhérent, QStringLiteral("bt_initialiser"));
+    nbr_listcount = new QLabel(cadre_adhérent);
+    nbr_listcount->setObjectName(QStringLiteral("nbr_listcount"));
+    nbr_listcount->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+
+    cadre_période = new QGroupBox(QStringLiteral("Période de relevés"), centre);
+    cadre_période->setObjectName(QStringLiteral("cadre_période"));
+    ctt_jour_dep = champ(cadre_période, QStringLiteral("ctt_jour_dep"));
+    ctt_mois_dep = champ(cadre_période, QStringLiteral("ctt_mois_dep"));
+    ctt_an_dep = champ(cadre_période, QStringLiteral("ctt_an_dep"));
+    lbl_au = new QLabel(QStringLiteral("au"), cadre_période);
+    lbl_au->setAlignment(Qt::AlignCenter);
+    ctt_jour_fin = champ(cadre_période, QStringLiteral("ctt_jour_fin"));
+    ctt_mois_fin = champ(cadre_période, QStringLiteral("ctt_mois_fin"));
+    ctt_an_fin = champ(cadre_période, QStringLiteral("ctt_an_fin"));
+    lbl_du_mois = new QLabel(QStringLiteral("du mois de "), cadre_période);
+    cb_mois = liste_déroulante(cadre_période, QStringLiteral("cb_mois"));
+    lbl_dernières = new QLabel(QStringLiteral("dernières opérations :"), cadre_période);
+    cb_dernières = liste_déroulante(cadre_période, QStringLiteral("cb_dernières"));
+    bt_extraire_relevé = bouton(QStringLiteral("rafraîchir"), cadre_période, QStringLiteral("bt_extraire_relevé"));
+
+    bt_config_imprime = bouton(QString(), centre, QStringLiteral("bt_config_imprime"));
+    bt_config_imprime->setIcon(style()->standardIcon(QStyle::SP_ComputerIcon));
+    bt_config_imprime->setToolTip(QStringLiteral("Choix/configuration de l'imprimante"));
+    bt_imprimer = bouton(QString(), centre, QStringLiteral("bt_imprimer"));
+    bt_imprimer->setIcon(style()->standardIcon(QStyle::SP_FileIcon));
+    cb_police_crédit = liste_déroulante(centre, QStringLiteral("cb_police_crédit"));
+    cb_police_crédit->setPlaceholderText(QStringLiteral("police de la grille"));
+    cb_taille_crédit = liste_déroulante(centre, QStringLiteral("cb_taille_crédit"));
+
+    lbl_titre = champ(centre, QStringLiteral("lbl_titre"));
+    QFont titre = lbl_titre->font();
+    titre.setBold(true);
+    lbl_titre->setFont(titre);
+    vue_gg_compte = new vue_grille(gg_compte, centre);
+    vue_gg_compte->setObjectName(QStringLiteral("gg_compte"));
+    vue_gg_compte->setContextMenuPolicy(Qt::CustomContextMenu);
+
+    const char* légendes[] = {"nombre débits", "nombre crédits", "volume d'échanges", "dernier solde"};
+    for (std::size_t i = 0; i < 4; ++i)
+        légendes_chiffres[i] = new QLabel(QString::fromUtf8(légendes[i]), centre);
+    lbl_débits = chiffre(centre, QStringLiteral("lbl_débits"));
+    lbl_crédits = chiffre(centre, QStringLiteral("lbl_crédits"));
+    lbl_volume = chiffre(centre, QStringLiteral("lbl_volume"));
+    lbl_der_solde = chiffre(centre, QStringLiteral("lbl_der_solde"));
+
+    bt_quitter = bouton(QString(), centre, QStringLiteral("bt_quitter"));
+    bt_quitter->setIcon(style()->standardIcon(QStyle::SP_ArrowBack));
+    bt_quitter->setToolTip(QStringLiteral("retour à la page de départ"));
+}
+
+void fenêtre_rapport::crée_menus_communs()
+{
+    QMenuBar* barre = menuBar();
+    extraire = barre->addMenu(QStringLiteral("E&xtraire"));
+    extraire->setObjectName(QStringLiteral("extraire"));
+    const char* commandes[] = {"Garder les éléments séléctionnés", "NE garder QUE les éléments NON-sélectionnés",
+                               "tous :-)"};
+    for (int i = 0; i < 3; ++i) {
+        ext[i] = extraire->addAction(QString::fromUtf8(commandes[i]));
+        ext[i]->setObjectName(QStringLiteral("ext%1").arg(i));
+    }
+    ext[3] = extraire->addSeparator();
+    ext[4] = extraire->addAction(QStringLiteral("etat"));
+    ext[4]->setObjectName(QStringLiteral("ext4"));
+    fichiers_ext_[4] = QStringLiteral("etat.eta");
+
+    édition = barre->addMenu(QStringLiteral("&Edition"));
+    édition->setObjectName(QStringLiteral("édition"));
+    const char* éditions[] = {"Copier la grille", "Copier la sélection", "Ajuster la grille", "Imprimer la grille",
+                              "Enregistrer la grille"};
+    for (std::size_t i = 0; i < cpt.size(); ++i) {
+        cpt[i] = édition->addAction(QString::fromUtf8(éditions[i]));
+        cpt[i]->setObjectName(QStringLiteral("cpt%1").arg(i));
+    }
+}
+
+void fenêtre_rapport::branche_contrôles_communs()
+{
+    // User actions only: code that changes a selection runs its handler itself.
+    for (int i = 0; i < 3; ++i)
+        connect(op_qui[static_cast<std::size_t>(i)], &QRadioButton::clicked, this, [this, i] { Op_qui_Click(i); });
+    connect(Liste_comptes, &QListWidget::currentRowChanged, this, [this] {
+        synchronise_spin();
+        Liste_comptes_Click();
+    });
+    connect(spin_adh, &QScrollBar::valueChanged, this, [this] { spin_adh_Change(); });
+    connect(num_cpt, &QLineEdit::returnPressed, this, [this] {
+        QString num = num_cpt->text();
+        cherche_adh_par_num(num);
+    });
+    connect(bt_initialiser, &QPushButton::clicked, this, [this] { bt_initialiser_Click(); });
+    connect(bt_filtres_eleves, &QPushButton::clicked, this, [this] { bt_filtres_eleves_Click(); });
+    connect(bt_trier, &QPushButton::clicked, this, [this] { bt_trier_Click(); });
+    connect(cb_mois, &QComboBox::activated, this, [this] { cb_mois_Click(); });
+    connect(cb_dernières, &QComboBox::activated, this, [this] { cb_dernières_Click(); });
+    connect(bt_extraire_relevé, &QPushButton::clicked, this, [this] { bt_extraire_relevé_Click(); });
+    connect(cb_police_crédit, &QComboBox::activated, this, [this] { cb_police_crédit_Click(); });
+    connect(cb_taille_crédit, &QComboBox::activated, this, [this] { cb_taille_crédit_Click(); });
+    connect(bt_config_imprime, &QPushButton::clicked, this, [this] { bt_config_imprime_Click(); });
+    connect(bt_quitter, &QPushButton::clicked, this, [this] { bt_quitter_Click(); });
+    connect(vue_gg_compte, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& p) { édition->exec(vue_gg_compte->viewport()->mapToGlobal(p)); });
+    for (int i = 0; i < 3; ++i)
+        connect(ext[i], &QAction::triggered, this, [this, i] { ext_Click(i); });
+    connect(ext[4], &QAction::triggered, this, [this] { ext_Click(4); });
+    connect(extraire, &QMenu::aboutToShow, this, [this] { extraire_Click(); });
+    for (int i = 0; i < static_cast<int>(cpt.size()); ++i)
+        connect(cpt[static_cast<std::size_t>(i)], &QAction::triggered, this, [this, i] { cpt_Click(i); });
+
+    for (QObject* o : std::initializer_list<QObject*>{ctt_jour_dep, ctt_mois_dep, ctt_an_dep, ctt_jour_fin,
+                                                      ctt_mois_fin, ctt_an_fin, cb_police_crédit})
+        o->installEventFilter(this);
+}
+
+bool fenêtre_rapport::eventFilter(QObject* objet, QEvent* e)
+{
+    if (objet == cb_police_crédit && (e->type() == QEvent::FocusIn || e->type() == QEvent::MouseButtonPress))
+        cb_police_crédit_GotFocus();
+
+    const std::array<QLineEdit*, 6> chaîne = {ctt_jour_dep, ctt_mois_dep, ctt_an_dep,
+                                              ctt_jour_fin, ctt_mois_fin, ctt_an_fin};
+    const auto position = std::find(chaîne.begin(), chaîne.end(), objet);
+    if (position == chaîne.end())
+        return fenêtre_principale::eventFilter(objet, e);
+    QLineEdit* champ_date = *position;
+    if (e->type() == QEvent::FocusIn) {
+        // The caret after the text, once the line edit has placed its own.
+        QTimer::singleShot(0, champ_date, [champ_date] {
+            champ_date->deselect();
+            champ_date->setCursorPosition(static_cast<int>(champ_date->text().size()));
+        });
+    } else if (e->type() == QEvent::KeyPress && champ_date != ctt_an_fin) {
+        const auto* k = static_cast<QKeyEvent*>(e);
+        const QString t = k->text();
+        // Letters and every character above "9" are refused.
+        if (!t.isEmpty() && t[0].isPrint() && t[0] > QLatin1Char('9'))
+            return true;
+        if (touche_entrée(k) || k->key() == Qt::Key_Tab || k->key() == Qt::Key_Space) {
+            (*(position + 1))->setFocus(Qt::TabFocusReason);
+            return true;
+        }
+    }
+    return fenêtre_principale::eventFilter(objet, e);
+}
+
+// ---------------------------------------------------------------- small helpers
+
+void fenêtre_rapport::remplit_liste(const std::vector<entrée_liste>& entrées)
+{
+    {
+        const QSignalBlocker bloque(Liste_comptes);
+        Liste_comptes->clear();
+        for (const entrée_liste& e : entrées) {
+            auto* élément = new QListWidgetItem(e.texte, Liste_comptes);
+            élément->setData(Qt::UserRole, e.valeur);
+        }
+    }
+    synchronise_spin();
+}
+
+void fenêtre_rapport::montre_nombre_comptes() { nbr_listcount->setText(QString::number(Liste_comptes->count())); }
+
+void fenêtre_rapport::montre_chiffres(int compte)
+{
+    const std::optional<chiffres_compte> c = chiffres_du_compte(compte);
+    if (!c)
+        return;
+    lbl_der_solde->setText(c->der_solde);
+    lbl_débits->setText(c->débits);
+    lbl_crédits->setText(c->crédits);
+    lbl_volume->setText(c->volume);
+}
+
+void fenêtre_rapport::active_dates(bool oui)
+{
+    for (QLineEdit* c : {ctt_jour_dep, ctt_mois_dep, ctt_an_dep, ctt_jour_fin, ctt_mois_fin, ctt_an_fin})
+        c->setEnabled(oui);
+}
+
+void fenêtre_rapport::synchronise_spin()
+{
+    const QSignalBlocker bloque(spin_adh);
+    spin_adh->setRange(0, std::max(0, Liste_comptes->count() - 1));
+    spin_adh->setValue(std::max(0, Liste_comptes->currentRow()));
+}
+
+void fenêtre_rapport::choisis_compte(int position)
+{
+    {
+        const QSignalBlocker bloque(Liste_comptes);
+        if (position >= 0 && position < Liste_comptes->count())
+            Liste_comptes->setCurrentRow(position);
+        else
+            Liste_comptes->setCurrentRow(-1);
+    }
+    synchronise_spin();
+    if (Liste_comptes->currentRow() >= 0)
+        Liste_comptes_Click();
+}
+
+void fenêtre_rapport::choisis_dernières(int position)
+{
+    {
+        const QSignalBlocker bloque(cb_dernières);
+        cb_dernières->setCurrentIndex(position);
+    }
+    cb_dernières_Click();
+}
+
+void fenêtre_rapport::choisis_mois(int position)
+{
+    {
+        const QSignalBlocker bloque(cb_mois);
+        cb_mois->setCurrentIndex(position);
+    }
+    cb_mois_Click();
+}
+
+void fenêtre_rapport::remplit_listes_période()
+{
+    const QSignalBlocker bloque_tailles(cb_taille_crédit), bloque_mois(cb_mois), bloque_dernières(cb_dernières);
+    cb_taille_crédit->clear();
+    for (int t = 8; t <= 16; ++t)
+        cb_taille_crédit->addItem(QString::number(t));
+    cb_mois->clear();
+    for (const char* m : noms_mois)
+        cb_mois->addItem(QString::fromUtf8(m));
+    jours_mois = jours_des_mois(aujourdhui().year());
+    cb_dernières->clear();
+    for (const char* d : {"toutes", "5 dernières", "10 dernières", "15 dernières", "20 dernières", "25 dernières"})
+        cb_dernières->addItem(QString::fromUtf8(d));
+    cb_dernières->setCurrentIndex(-1);
+}
+
+void fenêtre_rapport::ajuste_hauteurs_lignes()
+{
+    const int hauteur = std::max(grille::hauteur_défaut,
+                                 pixels_en_twips(QFontMetrics(police_qt(gg_compte.police())).height() + 2));
+    redraw_suspendu pause(gg_compte);
+    for (int r = 0; r < gg_compte.Rows(); ++r)
+        gg_compte.setRowHeight(r, hauteur);
+}
+
+std::vector<int> fenêtre_rapport::comptes_listés() const
+{
+    std::vector<int> comptes;
+    comptes.reserve(static_cast<std::size_t>(Liste_comptes->count()));
+    for (int i = 0; i < Liste_comptes->count(); ++i)
+        comptes.push_back(Liste_comptes->item(i)->data(Qt::UserRole).toInt());
+    return comptes;
+}
+
+int fenêtre_rapport::compte_choisi() const
+{
+    const QListWidgetItem* e = Liste_comptes->currentItem();
+    return e ? e->data(Qt::UserRole).toInt() : 0;
+}
+
+choix_lignes fenêtre_rapport::choix() const { return {période_choisie, nombre_dernières, date_dep, date_fin}; }
+
+surface_page& fenêtre_rapport::papier()
+{
+    if (papier_essai)
+        return *papier_essai;
+    if (!imprimante_)
+        imprimante_ = std::make_unique<surface_imprimante>(imprimante());
+    return *imprimante_;
+}
+
+// ---------------------------------------------------------------- period
+
+bool fenêtre_rapport::dt(const QString& jour, const QString& mois, const QString& an)
+{
+    return contrôle_date_période(jour, mois, an);
+}
+
+void fenêtre_rapport::cb_mois_Click()
+{
+    const int m = cb_mois->currentIndex() + 1;
+    if (m < 1 || m > 12)
+        return;
+    // The whole month of the start year, as that year's calendar has it.
+    const champs_période p = période_du_mois(m, ctt_an_dep->text(), jours_mois);
+    ctt_jour_dep->setText(p.jour_début);
+    ctt_mois_dep->setText(p.mois_début);
+    ctt_an_fin->setText(ctt_an_dep->text());
+    ctt_jour_fin->setText(p.jour_fin);
+    ctt_mois_fin->setText(p.mois_fin);
+    période_par_mois();
+    bt_extraire_relevé_Click();
+}
+
+void fenêtre_rapport::cb_dernières_Click()
+{
+    const dernières_opérations d = choix_dernières(cb_dernières->currentIndex(), données.nombre_lignes_compte,
+                                                   {première_ligne, dernière_ligne, nombre_dernières});
+    première_ligne = d.première_ligne;
+    dernière_ligne = d.dernière_ligne;
+    nombre_dernières = d.nombre;
+    période_par_dernières();
+    bt_extraire_relevé_Click();
+}
+
+// ---------------------------------------------------------------- the account list
+
+void fenêtre_rapport::enlever_comptes_asso()
+{
+    bt_initialiser_Click();
+    const QSignalBlocker bloque(Liste_comptes);
+    for (int i = 0; i < Liste_comptes->count();) {
+        if (est_compte_asso(Liste_comptes->item(i)->data(Qt::UserRole).toInt()))
+            delete Liste_comptes->takeItem(i);
+        else
+            ++i;
+    }
+    synchronise_spin();
+}
+
+void fenêtre_rapport::enlever_comptes_adh()
+{
+    bt_initialiser_Click();
+    const QSignalBlocker bloque(Liste_comptes);
+    for (int i = 0; i < Liste_comptes->count();) {
+        if (!est_compte_asso(Liste_comptes->item(i)->data(Qt::UserRole).toInt()))
+            delete Liste_comptes->takeItem(i);
+        else
+            ++i;
+    }
+    synchronise_spin();
+}
+
+void fenêtre_rapport::Op_qui_Click(int index)
+{
+    {
+        const QSignalBlocker bloque(op_qui[static_cast<std::size_t>(index)]);
+        op_qui[static_cast<std::size_t>(index)]->setChecked(true);
+    }
+    switch (index) {
+    case 0:
+        bt_initialiser_Click();
+        bt_filtres_eleves->setEnabled(false);
+        bt_trier->setEnabled(false);
+        break;
+    case 1:
+        enlever_comptes_asso();
+        bt_filtres_eleves->setEnabled(true);
+        bt_trier->setEnabled(true);
+        break;
+    case 2:
+        bt_filtres_eleves->setEnabled(false);
+        bt_trier->setEnabled(false);
+        enlever_comptes_adh();
+        break;
+    default:
+        return;
+    }
+    if (Liste_comptes->count() > 0)
+        choisis_compte(0);
+}
+
+void fenêtre_rapport::cherche_adh_par_num(QString& num)
+{
+    if (num.isEmpty()) {
+        if (Liste_comptes->currentRow() >= 0)
+            num = QString::number(compte_choisi());
+        return;
+    }
+    const double voulu = val_fr(num);
+    for (int i = 0; i < Liste_comptes->count(); ++i)
+        if (Liste_comptes->item(i)->data(Qt::UserRole).toInt() == voulu) {
+            if (i != Liste_comptes->currentRow())
+                choisis_compte(i);
+            return;
+        }
+}
+
+void fenêtre_rapport::spin_adh_Change()
+{
+    if (spin_adh->value() != Liste_comptes->currentRow())
+        choisis_compte(spin_adh->value());
+    synchronise_spin();
+}
+
+// ---------------------------------------------------------------- the grid's font
+
+void fenêtre_rapport::cb_police_crédit_GotFocus()
+{
+    if (cb_police_crédit->count() > 0)
+        return;
+    sablier attente;
+    const QSignalBlocker bloque(cb_police_crédit);
+    cb_police_crédit->addItems(QFontDatabase::families());
+    cb_police_crédit->setCurrentIndex(-1);
+}
+
+void fenêtre_rapport::cb_police_crédit_Click()
+{
+    if (cb_police_crédit->currentIndex() < 0)
+        return;
+    gg_compte.setFontName(cb_police_crédit->currentText());
+    bt_extraire_relevé_Click();
+}
+
+void fenêtre_rapport::cb_taille_crédit_Click()
+{
+    const double taille = val_fr(cb_taille_crédit->currentText());
+    if (taille <= 0)
+        return;
+    gg_compte.setFontSize(static_cast<float>(taille));
+    bt_extraire_relevé_Click();
+}
+
+// ---------------------------------------------------------------- menus and buttons
+
+void fenêtre_rapport::cpt_Click(int index)
+{
+    switch (index) {
+    case 0: copie_grille(gg_compte); break;
+    case 1: copie_sélection(gg_compte); break;
+    case 2: ajuste_grille(gg_compte); break;
+    case 3: imprime_écritures(papier(), gg_compte, lbl_titre->text()); break;
+    case 4: enregistre_grille(gg_compte, nom_grille_enregistrée(), 0); break;
+    default: break;
+    }
+}
+
+void fenêtre_rapport::bt_config_imprime_Click() { configure_imprimante(); }
+
+void fenêtre_rapport::bt_quitter_Click() { close(); }
+
+void fenêtre_rapport::Form_QueryUnload(bool&)
+{
+    // Skipped while an archive is open.
+    enregistrer_fichier(fichier_courant, false);
+}
+
+void fenêtre_rapport::remplit_menu_états()
+{
+    // One item per saved selection from item 4 on. An item keeps the file it
+    // was made for, whatever points its name holds.
+    const QStringList fichiers = QDir(chemin_programme(QStringLiteral("etats")))
+                                     .entryList({QStringLiteral("*.eta")}, QDir::Files, QDir::Name | QDir::IgnoreCase);
+    for (int i = 0; i < fichiers.size(); ++i) {
+        const int n = i + 4;
+        if (!ext.contains(n)) {
+            ext[n] = extraire->addAction(QString());
+            ext[n]->setObjectName(QStringLiteral("ext%1").arg(n));
+            connect(ext[n], &QAction::triggered, this, [this, n] { ext_Click(n); });
+        }
+        ext[n]->setText(fichiers[i].section(QLatin1Char('.'), 0, 0));
+        fichiers_ext_[n] = fichiers[i];
+    }
+}
+
+void fenêtre_rapport::extraire_Click() { remplit_menu_états(); }
+
+void fenêtre_rapport::bt_trier_Click()
+{
+    extraire_Click();
+    extraire->exec(QCursor::pos());
+    après_tri();
+}
+
+void fenêtre_rapport::ext_Click(int index)
+{
+    if (index == 0 || index == 1) {
+        // 0 keeps the selected entries, 1 the others.
+        const bool garder_sélectionnés = index == 0;
+        const QSignalBlocker bloque(Liste_comptes);
+        for (int i = 0; i < Liste_comptes->count();) {
+            if (Liste_comptes->item(i)->isSelected() == garder_sélectionnés)
+                ++i;
+            else
+                delete Liste_comptes->takeItem(i);
+        }
+    } else if (index == 2) {
+        bt_initialiser_Click();
+    } else if (index >= 4 && fichiers_ext_.contains(index)) {
+        charge_etat(chemin_programme(QStringLiteral("etats/") + fichiers_ext_[index]), Liste_comptes);
+    }
+    montre_nombre_comptes();
+    synchronise_spin();
+    if (Liste_comptes->count() > 0)
+        choisis_compte(0);
+}
