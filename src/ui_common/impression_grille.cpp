@@ -12,6 +12,13 @@
 
 namespace {
 
+QString sans_blancs_finaux(QString texte)
+{
+    while (texte.endsWith(QLatin1Char(' ')))
+        texte.chop(1);
+    return texte;
+}
+
 // Layout of a printed grid, in twips.
 constexpr double haut_de_page = 1000;     // the title never starts above; continuation pages start here
 constexpr double x_texte = 800;           // title and column 0
@@ -156,13 +163,14 @@ private:
         for (int c = 0; c <= dernière; ++c) {
             if (c > 0)
                 gauche += largeur(c - 1);
-            // A shortened text keeps the place computed for its full text.
-            const double x = à_droite(c) ? gauche + largeur(c) - s_.TextWidth(g_.TextMatrix(r, c)) - retrait_droite
-                                         : gauche;
+            // Fixed-width fields end in blanks that print nothing but would
+            // wrap onto a second line. A shortened text keeps the place
+            // computed for its full text.
+            QString texte = sans_blancs_finaux(g_.TextMatrix(r, c));
+            const double x = à_droite(c) ? gauche + largeur(c) - s_.TextWidth(texte) - retrait_droite : gauche;
             s_.setCurrentX(x);
             s_.setCurrentY(y_);
             if (g_.ColWidth(c) > largeur_colonne_cachée) {
-                QString texte = g_.TextMatrix(r, c);
                 if (tronquer_ && c != dernière)
                     while (!texte.isEmpty() && s_.TextWidth(texte) > largeur(c) - s_.TextWidth(sonde))
                         texte.chop(1);

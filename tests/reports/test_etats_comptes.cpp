@@ -113,7 +113,7 @@ TEST_F(essai_états, l_impression_prend_la_largeur_de_la_grille_dans_la_feuille)
     ASSERT_FALSE(traits.empty());
     // Rules run from 750 twips to 100 twips past the columns.
     EXPECT_NEAR(traits[0].x2, 110 * twips_par_mm + 850, 1);
-    EXPECT_TRUE(mots_de(page).contains("Totaux: "));
+    EXPECT_TRUE(mots_de(page).contains("Totaux:"));
 
     // ...and the sheet less 800 twips each side otherwise.
     surface_enregistrée large;
@@ -137,7 +137,7 @@ TEST_F(essai_états, un_long_état_continue_sur_les_pages_suivantes)
     // The headers come again on the next page, the totals close the last one.
     EXPECT_FALSE(mots_de(pages[1]).contains("Etat des comptes au  14/03/2026"));
     EXPECT_TRUE(mots_de(pages[1]).contains("Position"));
-    EXPECT_TRUE(mots_de(pages.back()).contains("Totaux: "));
+    EXPECT_TRUE(mots_de(pages.back()).contains("Totaux:"));
     int lignes = 0;
     for (const page_dessinée& p : pages)
         lignes += static_cast<int>(mots_de(p).count("Céline D."));
