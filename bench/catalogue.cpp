@@ -1,18 +1,25 @@
 // The catalogue of a full association (3000 offers and requests, 5000
 // members, every section and sub-section) built as the catalogue window's
 // "Extraire" does, and paginated again as the catalogue menu does after a
-// row is inserted, measured on the printer.
+// row is inserted, measured on the printer; then every page composed and
+// printed to a PDF file, and every page composed on the preview picture.
+#include "catalogue/cible_page.h"
+#include "catalogue/composition.h"
 #include "catalogue/construction.h"
 #include "catalogue/grille_catalogue.h"
+#include "catalogue/impression_catalogue.h"
 #include "catalogue/mise_en_page.h"
 #include "catalogue/styles.h"
 #include "data/modele.h"
 #include "main_window/vues_tables.h"
 #include "support/jeu_essai.h"
 #include "ui_common/principale.h"
+#include "ui_common/surface_apercu.h"
 #include "ui_common/surface_imprimante.h"
 
 #include <QApplication>
+#include <QPrinter>
+#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -65,6 +72,49 @@ void nouvelle_mise_en_page(benchmark::State& état)
     état.counters["lignes"] = gg().Rows();
 }
 BENCHMARK(nouvelle_mise_en_page)->Unit(benchmark::kMillisecond);
+
+// What "Imprime le catalogue" does with a printer that writes a PDF file:
+// every page composed from the grid and the page tables, one document.
+void impression_pdf(benchmark::State& état)
+{
+    prépare_association(1);
+    // Fifty sections: the contents hold on the title page at 6 points.
+    données.taille_sommaire[1] = 6;
+    QTemporaryDir dossier;
+    QPrinter pdf(QPrinter::HighResolution);
+    pdf.setOutputFormat(QPrinter::PdfFormat);
+    pdf.setOutputFileName(dossier.filePath(QStringLiteral("catalogue.pdf")));
+    pdf.setPageSize(QPageSize(QPageSize::A4));
+    surface_imprimante papier(pdf);
+    prépare_catalogue(gg(), papier);
+    for (auto _ : état) {
+        for (int p = 0; p <= dernière_page_catalogue; ++p) {
+            if (p > 0)
+                papier.NewPage();
+            imprime_face(papier, gg(), {p});
+        }
+        papier.EndDoc();
+    }
+    état.counters["pages"] = dernière_page_catalogue + 1;
+    état.counters["lignes"] = gg().Rows();
+}
+BENCHMARK(impression_pdf)->Unit(benchmark::kMillisecond);
+
+// Every page once on the preview picture, as the preview draws each view.
+void aperçu_des_pages(benchmark::State& état)
+{
+    prépare_association(1);
+    données.taille_sommaire[1] = 6;
+    surface_imprimante papier(imprimante());
+    prépare_catalogue(gg(), papier);
+    surface_aperçu aperçu(QSizeF(largeur_a4, hauteur_a4));
+    cible_page cible = cible_aperçu(aperçu, papier);
+    for (auto _ : état)
+        for (int p = 0; p <= dernière_page_catalogue; ++p)
+            aperçu_page(cible, gg(), p);
+    état.counters["pages"] = dernière_page_catalogue + 1;
+}
+BENCHMARK(aperçu_des_pages)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -1,5 +1,6 @@
 #include "catalogue/fenetres_catalogue.h"
 
+#include "catalogue/f_apercu.h"
 #include "catalogue/f_catalogue.h"
 #include "ui_common/fenetres.h"
 #include "ui_common/principale.h"
@@ -7,4 +8,5 @@
 void enregistre_fenêtres_catalogue()
 {
     enregistre_fenêtre(QStringLiteral("F_catalogue"), [] { return new F_catalogue(fenêtre_principale_ouverte()); });
+    enregistre_fenêtre(QStringLiteral("f_aperçu"), [] { return new f_aperçu(fenêtre_principale_ouverte()); });
 }

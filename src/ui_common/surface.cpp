@@ -91,6 +91,8 @@ QFont police_qt(const police_page& police)
     f.setPointSizeF(std::max(police.taille, 0.5));
     f.setBold(police.gras);
     f.setItalic(police.italique);
+    f.setStrikeOut(police.barré);
+    f.setUnderline(police.souligné);
     return f;
 }
 

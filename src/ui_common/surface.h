@@ -25,6 +25,8 @@ struct police_page {
     double taille = 10;  // points
     bool gras = false;
     bool italique = false;
+    bool barré = false;     // struck through
+    bool souligné = false;  // underlined
     bool operator==(const police_page&) const = default;
 };
 
@@ -59,6 +61,10 @@ public:
     void setFontBold(bool gras) { police_.gras = gras; }
     bool FontItalic() const { return police_.italique; }
     void setFontItalic(bool italique) { police_.italique = italique; }
+    bool FontStrikethru() const { return police_.barré; }
+    void setFontStrikethru(bool barré) { police_.barré = barré; }
+    bool FontUnderline() const { return police_.souligné; }
+    void setFontUnderline(bool souligné) { police_.souligné = souligné; }
 
     // ---- current position
     double CurrentX() const { return x_; }

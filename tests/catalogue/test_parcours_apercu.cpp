@@ -1,0 +1,89 @@
+#include "catalogue/parcours_apercu.h"
+
+#include "catalogue/catalogue_essai.h"
+
+#include <deque>
+
+namespace {
+
+// The run driven by scripted commands: what it showed and printed, in order.
+class parcours : public essai_catalogue {
+protected:
+    void SetUp() override
+    {
+        essai_catalogue::SetUp();
+        données.type_catalogue = 1;
+    }
+    void déroule(int mode, int pages, bool double_a5, std::initializer_list<const char*> commandes_)
+    {
+        données.cat_format[1] = double_a5 ? 1 : 0;
+        dernière_page_catalogue = static_cast<int16>(pages - 1);
+        for (const char* c : commandes_)
+            commandes.emplace_back(QString::fromUtf8(c));
+        const hôte_aperçu hôte{[this](const vue_aperçu& v) { montrées << v.étiquette; },
+                               [this] {
+                                   // Out of script: the window closes.
+                                   if (commandes.empty())
+                                       return QStringLiteral("annuler");
+                                   const QString c = commandes.front();
+                                   commandes.pop_front();
+                                   return c;
+                               },
+                               [this](const vue_aperçu& v) { imprimées << v.étiquette; }};
+        déroule_aperçu(mode, hôte);
+    }
+    std::deque<QString> commandes;
+    QStringList montrées, imprimées;
+};
+
+TEST_F(parcours, livret_comme_impression)
+{
+    boîtes.réponses = {rép_ok};
+    déroule(1, 10, true,
+            {"suivant", "suivant", "suivant", "précédent", "suivant", "précédent", "imprimer", "suivant", "suivant"});
+    EXPECT_EQ(montrées, QStringList({"1 / 10", "3 / 8", "5 / 6", "7 / 4", "7 / 4", "9 / 2", "7 / 4", "9 / 2",
+                                     "11 / 0", "1 / 10"}));
+    EXPECT_EQ(imprimées, QStringList({"7 / 4"}));
+    // The word before the second pass only.
+    ASSERT_EQ(boîtes.messages.size(), 1u);
+    EXPECT_EQ(boîtes.messages[0].texte,
+              "A l'impression, vous devrez replacer vos feuilles ici si vous désirez des recto/verso");
+    EXPECT_EQ(boîtes.messages[0].style, style_boîte::ok_annuler | style_boîte::information);
+
+    // Cancel on that word: the first pass again. One page: 1 | 2, then 3 | 0.
+    montrées.clear();
+    boîtes.réponses = {rép_annuler, rép_ok};
+    déroule(1, 1, true, {"suivant", "suivant", "suivant"});
+    EXPECT_EQ(montrées, QStringList({"1 / 2", "1 / 2", "3 / 0", "1 / 2"}));
+}
+
+TEST_F(parcours, pages_simples_comme_impression)
+{
+    boîtes.réponses = {rép_ok};
+    déroule(1, 5, false, {"suivant", "suivant", "suivant", "suivant", "suivant", "suivant"});
+    EXPECT_EQ(montrées, QStringList({"0", "2", "4", "5", "3", "1", "0"}));
+    ASSERT_FALSE(boîtes.messages.empty());
+    EXPECT_EQ(boîtes.messages[0].texte,
+              "A l'impression, vous devrez retourner vos feuilles ici si vous désirez des recto/verso");
+
+    // Cancel on the word ends the run on the last front.
+    montrées.clear();
+    boîtes.réponses = {rép_annuler};
+    déroule(1, 5, false, {"suivant", "suivant", "suivant", "suivant"});
+    EXPECT_EQ(montrées, QStringList({"0", "2", "4"}));
+    EXPECT_EQ(commandes.size(), 1u);  // nobody waits for the last one
+}
+
+TEST_F(parcours, page_à_page)
+{
+    déroule(0, 1, false, {"suivant", "précédent"});
+    EXPECT_EQ(montrées, QStringList({"0", "0", "0"}));
+
+    montrées.clear();
+    déroule(0, 4, true, {"suivant", "imprimer", "précédent"});
+    EXPECT_EQ(montrées, QStringList({"0 / 1", "2 / 3", "0 / 1", "0 / 1"}));
+    EXPECT_EQ(imprimées, QStringList({"2 / 3"}));
+    EXPECT_TRUE(boîtes.messages.empty());
+}
+
+}  // namespace
