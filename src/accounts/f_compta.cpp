@@ -13,6 +13,7 @@
 #include "data/fichier_donnees.h"
 #include "data/reglages.h"
 #include "ui_common/ajuste_grille.h"
+#include "ui_common/controles.h"
 #include "ui_common/export_grille.h"
 #include "ui_common/filtre_membres.h"
 #include "ui_common/grille_vue.h"
@@ -106,12 +107,6 @@ bool caractère_refusé(const QKeyEvent* k)
     return !t.isEmpty() && t[0].isPrint() && t[0] > QLatin1Char('9');
 }
 
-// A focus change that the program counts: not a popup opening, nor the
-// window losing or getting the focus.
-bool vrai_changement_de_focus(const QFocusEvent* f)
-{
-    return f->reason() != Qt::PopupFocusReason && f->reason() != Qt::ActiveWindowFocusReason;
-}
 
 }  // namespace
 
@@ -1539,7 +1534,7 @@ bool f_compta::eventFilter(QObject* objet, QEvent* e)
         return false;
     }
 
-    if (e->type() == QEvent::FocusIn && vrai_changement_de_focus(static_cast<QFocusEvent*>(e))) {
+    if (e->type() == QEvent::FocusIn && focus_de_l_utilisateur(static_cast<QFocusEvent*>(e))) {
         auto* champ = qobject_cast<QLineEdit*>(objet);
         if (objet == cb_rub1) {
             données_modifiées = true;
@@ -1558,7 +1553,7 @@ bool f_compta::eventFilter(QObject* objet, QEvent* e)
         return false;
     }
 
-    if (e->type() == QEvent::FocusOut && vrai_changement_de_focus(static_cast<QFocusEvent*>(e))) {
+    if (e->type() == QEvent::FocusOut && focus_de_l_utilisateur(static_cast<QFocusEvent*>(e))) {
         if (objet == num_cpt) {
             // Leaving the number of the account already chosen changes nothing:
             // choosing an association account again would refill the list of

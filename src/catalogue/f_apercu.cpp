@@ -3,6 +3,7 @@
 #include "catalogue/impression_catalogue.h"
 #include "catalogue/mesures.h"
 #include "data/modele.h"
+#include "ui_common/controles.h"
 #include "ui_common/outils.h"
 #include "ui_common/pages_aide.h"
 #include "ui_common/principale.h"
@@ -32,27 +33,11 @@ constexpr double points_par_pouce_aperçu = 96;
 int px(double twips) { return static_cast<int>(std::lround(twips / twips_pixel)); }
 int twips(int pixels) { return static_cast<int>(std::lround(pixels * twips_pixel)); }
 
-// A symbol as a button's picture, whatever font the window gets.
-QIcon icône(char32_t code, const QColor& couleur)
-{
-    QPixmap image(32, 32);
-    image.fill(Qt::transparent);
-    {
-        QPainter p(&image);
-        p.setRenderHint(QPainter::TextAntialiasing);
-        QFont police(police_symboles());
-        police.setPixelSize(28);
-        p.setFont(police);
-        p.setPen(couleur);
-        p.drawText(image.rect(), Qt::AlignCenter, QString::fromUcs4(&code, 1));
-    }
-    return QIcon(image);
-}
 
 QIcon icône_wingdings(int code, const QColor& couleur)
 {
     const QString glyphe = glyphe_wingdings(code);
-    return icône(glyphe.toUcs4().value(0), couleur);
+    return icône_symbole(glyphe, couleur);
 }
 
 // The printer's sheet in twips, upright.
@@ -140,11 +125,11 @@ void f_aperçu::crée_contrôles()
                           &f_aperçu::bt_précédent_Click);
     bt_suivant = bouton(QStringLiteral("bt_suivant"), {192, 5, 38, 38}, icône_wingdings(216, bleu), {},
                         &f_aperçu::bt_suivant_Click);
-    bt_imprimer_page = bouton(QStringLiteral("bt_imprimer_page"), {242, 5, 38, 38}, icône(U'\U0001F5B6', bleu),
+    bt_imprimer_page = bouton(QStringLiteral("bt_imprimer_page"), {242, 5, 38, 38}, icône_symbole(U'\U0001F5B6', bleu),
                               QStringLiteral("Imprime la page  en cours"), &f_aperçu::bt_imprimer_page_Click);
-    bt_imprimer = bouton(QStringLiteral("bt_imprimer"), {282, 5, 38, 38}, icône(U'\U0001F5A8', bleu),
+    bt_imprimer = bouton(QStringLiteral("bt_imprimer"), {282, 5, 38, 38}, icône_symbole(U'\U0001F5A8', bleu),
                          QStringLiteral("Imprime le catalogue"), &f_aperçu::bt_imprimer_Click);
-    bt_annuler = bouton(QStringLiteral("bt_annuler"), {332, 5, 38, 38}, icône(U'\u2B8C', QColor(128, 0, 0)),
+    bt_annuler = bouton(QStringLiteral("bt_annuler"), {332, 5, 38, 38}, icône_symbole(U'\u2B8C', QColor(128, 0, 0)),
                         QStringLiteral("retour page précédente"), &f_aperçu::bt_annuler_Click);
 
     auto* zooms = new QButtonGroup(this);

@@ -10,6 +10,7 @@
 #include "data/fichier_donnees.h"
 #include "data/modele.h"
 #include "data/valeurs.h"
+#include "ui_common/controles.h"
 #include "ui_common/dialogue_commun.h"
 #include "ui_common/outils.h"
 #include "ui_common/pages_aide.h"
@@ -96,23 +97,6 @@ void coche(QCheckBox* c, int valeur, F&& clic)
 
 int16 valeur(const QCheckBox* c) { return c->isChecked() ? 1 : 0; }
 
-// A symbol drawn as a button picture, whatever font the button gets when the
-// window is fitted to the screen.
-QIcon icône(char32_t code, const QColor& couleur)
-{
-    QPixmap image(32, 32);
-    image.fill(Qt::transparent);
-    {
-        QPainter p(&image);
-        p.setRenderHint(QPainter::TextAntialiasing);
-        QFont police(police_symboles());
-        police.setPixelSize(30);
-        p.setFont(police);
-        p.setPen(couleur);
-        p.drawText(image.rect(), Qt::AlignCenter, QString::fromUcs4(&code, 1));
-    }
-    return QIcon(image);
-}
 
 // While the build runs, nothing else of the program takes a click: the other
 // windows and this one's options wait.
@@ -277,10 +261,10 @@ void F_catalogue::crée_contrôles()
                        &F_catalogue::bt_aperçu_Click);
     bt_grille = bouton(centre, QStringLiteral("bt_grille"), {}, {140, 476, 50, 34}, &F_catalogue::bt_grille_Click);
     bt_grille->setToolTip(QStringLiteral("Voir la grille d'extraction du catalogue"));
-    bt_grille->setIcon(icône(U'\u25A6', QColor(0, 0, 128)));
+    bt_grille->setIcon(icône_symbole(U'\u25A6', QColor(0, 0, 128)));
     bt_annuler = bouton(centre, QStringLiteral("bt_annuler"), {}, {200, 476, 50, 34}, &F_catalogue::bt_annuler_Click);
     bt_annuler->setToolTip(QStringLiteral("retour à la page de départ"));
-    bt_annuler->setIcon(icône(U'\U0001F3E0', QColor(0, 0, 128)));
+    bt_annuler->setIcon(icône_retour());
 
     // ---- what goes in
     cadre_quoi = cadre(centre, QStringLiteral("cadre_quoi"), {}, {268, 4, 262, 300});
@@ -311,7 +295,7 @@ void F_catalogue::crée_contrôles()
     bt_config_imprim = bouton(cadre_format, QStringLiteral("bt_config_imprim"), {}, {10, 16, 44, 44},
                               &F_catalogue::bt_config_imprim_Click);
     bt_config_imprim->setToolTip(QStringLiteral("Choix/configuration de l'imprimante"));
-    bt_config_imprim->setIcon(icône(U'\U0001F5A8', QColor(0, 0, 128)));
+    bt_config_imprim->setIcon(icône_symbole(U'\U0001F5A8', QColor(0, 0, 128)));
     for (QPushButton* b : {bt_grille, bt_annuler, bt_config_imprim})
         b->setIconSize(QSize(26, 26));
     options(ob_format, cadre_format, QStringLiteral("ob_format"),

@@ -8,6 +8,7 @@
 #include "data/fichier_donnees.h"
 #include "data/modele.h"
 #include "data/valeurs.h"
+#include "ui_common/controles.h"
 #include "ui_common/outils.h"
 #include "ui_common/pages_aide.h"
 #include "ui_common/principale.h"
@@ -52,12 +53,6 @@ void ajoute_ligne(QListWidget& liste, const QString& texte, int slot)
     item->setData(Qt::UserRole, slot);
 }
 
-bool focus_de_l_utilisateur(const QEvent* e)
-{
-    const auto raison = static_cast<const QFocusEvent*>(e)->reason();
-    return raison != Qt::ActiveWindowFocusReason && raison != Qt::PopupFocusReason &&
-           raison != Qt::MenuBarFocusReason;
-}
 
 bool est_entrée(int touche) { return touche == Qt::Key_Return || touche == Qt::Key_Enter; }
 

@@ -6,6 +6,7 @@
 #include "data/fichier_donnees.h"
 #include "data/modele.h"
 #include "data/valeurs.h"
+#include "ui_common/controles.h"
 #include "ui_common/dialogue_commun.h"
 #include "ui_common/outils.h"
 #include "ui_common/pages_aide.h"
@@ -66,13 +67,6 @@ std::vector<int> sélectionnés(const QListWidget& liste)
     return r;
 }
 
-// A focus that the user moved: not the window coming back nor a popup closing.
-bool focus_de_l_utilisateur(const QEvent* e)
-{
-    const auto raison = static_cast<const QFocusEvent*>(e)->reason();
-    return raison != Qt::ActiveWindowFocusReason && raison != Qt::PopupFocusReason &&
-           raison != Qt::MenuBarFocusReason;
-}
 
 bool est_entrée(const QKeyEvent* k) { return k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter; }
 

@@ -18,21 +18,3 @@ void enregistre_fenêtres_classification()
     enregistre_fenêtre(QStringLiteral("f_base"), [] { return new f_base(fenêtre_principale_ouverte()); });
 }
 
-void applique_image_retour(QPushButton& bouton)
-{
-    // A house drawn from the symbol font, whatever font the button gets when
-    // the window is fitted to the screen.
-    QPixmap image(32, 32);
-    image.fill(Qt::transparent);
-    {
-        QPainter p(&image);
-        p.setRenderHint(QPainter::TextAntialiasing);
-        QFont police(police_symboles());
-        police.setPixelSize(28);
-        p.setFont(police);
-        p.setPen(QColor(0, 0, 128));
-        p.drawText(image.rect(), Qt::AlignCenter, QString::fromUcs4(U"\U0001F3E0"));
-    }
-    bouton.setIcon(QIcon(image));
-    bouton.setIconSize(image.size());
-}

@@ -4,6 +4,7 @@
 #include "data/fichier_donnees.h"
 #include "data/fichiers.h"
 #include "catalogue/additifs.h"
+#include "ui_common/controles.h"
 #include "ui_common/pages_aide.h"
 #include "main_window/vues_tables.h"
 #include "members/aides_saisie.h"
@@ -41,13 +42,6 @@ const QString caption_supprimer = QStringLiteral("Supprimer");
 const QString caption_restaurer = QStringLiteral("Restaurer");
 const QString caption_annuler = QStringLiteral("Annuler");
 
-// Focus that comes or goes with a popup or with the whole window is not the
-// user moving between fields.
-bool focus_du_formulaire(const QEvent* e)
-{
-    const Qt::FocusReason r = static_cast<const QFocusEvent*>(e)->reason();
-    return r != Qt::PopupFocusReason && r != Qt::ActiveWindowFocusReason;
-}
 
 bool est_entrée(const QKeyEvent* k) { return k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter; }
 
@@ -1188,11 +1182,11 @@ bool f_adhérents::eventFilter(QObject* objet, QEvent* e)
     switch (e->type()) {
     case QEvent::KeyPress: return touche_contrôle(objet, static_cast<QKeyEvent*>(e));
     case QEvent::FocusIn:
-        if (focus_du_formulaire(e))
+        if (focus_de_l_utilisateur(e))
             focus_reçu(objet);
         break;
     case QEvent::FocusOut:
-        if (focus_du_formulaire(e))
+        if (focus_de_l_utilisateur(e))
             focus_perdu(objet);
         break;
     case QEvent::MouseButtonDblClick:

@@ -2,6 +2,7 @@
 
 #include "data/dossiers.h"
 #include "data/modele.h"
+#include "ui_common/controles.h"
 #include "ui_common/dialogue_commun.h"
 #include "ui_common/filtre_membres.h"
 #include "ui_common/outils.h"
@@ -103,30 +104,7 @@ const char* noms_clefs[nombre_clefs_filtre] = {"e_commune_1", "e_commune_2", "e_
                                                "e_div4_f",    "e_prof_pere", "e_prof_mere", "e_div2_f",
                                                "lbl_solde",   "lbl_volume"};
 
-// Focus that comes or goes with a popup or with the whole window is not the
-// user moving between fields.
-bool focus_du_formulaire(const QEvent* e)
-{
-    const Qt::FocusReason r = static_cast<const QFocusEvent*>(e)->reason();
-    return r != Qt::PopupFocusReason && r != Qt::ActiveWindowFocusReason;
-}
 
-// The picture of the return button: the blue house the help pages speak of.
-QIcon maison_bleue()
-{
-    QPixmap image(32, 32);
-    image.fill(Qt::transparent);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    const QColor bleu(40, 90, 200);
-    p.setPen(QPen(bleu.darker(150), 1.5));
-    p.setBrush(bleu);
-    p.drawPolygon(QPolygonF({QPointF(2, 16), QPointF(16, 3), QPointF(30, 16)}));
-    p.drawRect(QRectF(6, 16, 20, 13));
-    p.setBrush(Qt::white);
-    p.drawRect(QRectF(13, 20, 6, 9));
-    return QIcon(image);
-}
 
 void montre_texte(QLineEdit* zone, const QString& texte)
 {
@@ -223,7 +201,7 @@ void p_filtrfam::crée_contrôles()
     aide = bouton(QStringLiteral("?"), "aide", 658, 308, 40, 40);
     aide->setFont(QFont(aide->font().family(), 14, QFont::Bold));
     bt_annuler = bouton(QString(), "bt_annuler", 734, 302, 46, 46);
-    bt_annuler->setIcon(maison_bleue());
+    bt_annuler->setIcon(icône_retour());
     bt_annuler->setIconSize(QSize(32, 32));
     bt_annuler->setToolTip(QStringLiteral("retour à la page précédente"));
 
@@ -475,11 +453,11 @@ bool p_filtrfam::eventFilter(QObject* objet, QEvent* e)
         break;
     }
     case QEvent::FocusIn:
-        if (nombre && focus_du_formulaire(e))
+        if (nombre && focus_de_l_utilisateur(e))
             QTimer::singleShot(0, zone, [zone] { zone->selectAll(); });
         break;
     case QEvent::FocusOut:
-        if (date && focus_du_formulaire(e))
+        if (date && focus_de_l_utilisateur(e))
             date_LostFocus(zone);
         break;
     default: break;

@@ -8,6 +8,7 @@
 #include "printing/liste_membres.h"
 #include "printing/selection_membres.h"
 #include "ui_common/ajuste_grille.h"
+#include "ui_common/controles.h"
 #include "ui_common/dialogue_commun.h"
 #include "ui_common/export_grille.h"
 #include "ui_common/filtre_membres.h"
@@ -48,28 +49,7 @@ namespace {
 const QString listes = QStringLiteral("listes");
 const QString étiquettes = QStringLiteral("étiquettes");
 
-// A picture button's face: a symbol drawn in the symbol font.
-QIcon icône(const QString& glyphe, const QColor& couleur = QColor(0, 0, 128))
-{
-    QPixmap image(32, 32);
-    image.fill(Qt::transparent);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::TextAntialiasing);
-    QFont police(police_symboles());
-    police.setPixelSize(26);
-    p.setFont(police);
-    p.setPen(couleur);
-    p.drawText(image.rect(), Qt::AlignCenter, glyphe);
-    return QIcon(image);
-}
 
-// A focus the user moved: not the window coming back nor a popup closing.
-bool focus_de_l_utilisateur(const QEvent* e)
-{
-    const auto raison = static_cast<const QFocusEvent*>(e)->reason();
-    return raison != Qt::ActiveWindowFocusReason && raison != Qt::PopupFocusReason &&
-           raison != Qt::MenuBarFocusReason;
-}
 
 }  // namespace
 
@@ -122,41 +102,12 @@ void f_impression::crée_contrôles()
     setCentralWidget(centre);
     resize(800, 600);
 
-    auto cadre = [](QWidget* parent, const QString& nom, const QString& titre, int x, int y, int l, int h) {
-        auto* g = new QGroupBox(titre, parent);
-        g->setObjectName(nom);
-        g->setGeometry(x, y, l, h);
-        return g;
-    };
-    auto option = [](QWidget* parent, const QString& nom, const QString& texte, int x, int y, int l) {
-        auto* o = new QRadioButton(texte, parent);
-        o->setObjectName(nom);
-        o->setGeometry(x, y, l, 22);
-        return o;
-    };
-    auto bouton = [](QWidget* parent, const QString& nom, const QString& texte, int x, int y, int l, int h) {
-        auto* b = new QPushButton(texte, parent);
-        b->setObjectName(nom);
-        b->setGeometry(x, y, l, h);
-        return b;
-    };
-    auto étiquette = [](QWidget* parent, const QString& texte, int x, int y, int l) {
-        auto* e = new QLabel(texte, parent);
-        e->setGeometry(x, y, l, 20);
-        return e;
-    };
-    auto liste_choix = [](QWidget* parent, const QString& nom, int x, int y, int l) {
-        auto* c = new QComboBox(parent);
-        c->setObjectName(nom);
-        c->setGeometry(x, y, l, 24);
-        return c;
-    };
-    auto case_à_cocher = [](QWidget* parent, const QString& nom, const QString& texte, int x, int y, int l) {
-        auto* c = new QCheckBox(texte, parent);
-        c->setObjectName(nom);
-        c->setGeometry(x, y, l, 22);
-        return c;
-    };
+    const auto cadre = &crée_cadre;
+    const auto option = &crée_option;
+    const auto bouton = &crée_bouton;
+    const auto étiquette = &crée_étiquette;
+    const auto liste_choix = &crée_liste_choix;
+    const auto case_à_cocher = &crée_case;
 
     // ---- what is printed
     cadre_quoi = cadre(centre, QStringLiteral("cadre_quoi"), QStringLiteral("Quoi ?"), 6, 4, 226, 48);
@@ -181,11 +132,11 @@ void f_impression::crée_contrôles()
     connect(liste, &QListWidget::currentRowChanged, this, [this] { liste_Click(); });
     connect(liste, &QListWidget::customContextMenuRequested, this, [this] { bt_trier_Click(); });
     bt_trier = bouton(Cadre_extraxction, QStringLiteral("bt_trier"), QString(), 8, 254, 40, 28);
-    bt_trier->setIcon(icône(QStringLiteral("✂")));
+    bt_trier->setIcon(icône_symbole(QStringLiteral("✂")));
     bt_trier->setToolTip(QStringLiteral("trier la liste"));
     connect(bt_trier, &QPushButton::clicked, this, [this] { bt_trier_Click(); });
     bt_filtres_eleves = bouton(Cadre_extraxction, QStringLiteral("bt_filtres_eleves"), QString(), 52, 254, 40, 28);
-    bt_filtres_eleves->setIcon(icône(QStringLiteral("⛛")));
+    bt_filtres_eleves->setIcon(icône_symbole(QStringLiteral("⛛")));
     bt_filtres_eleves->setToolTip(QStringLiteral("filtrer la liste"));
     connect(bt_filtres_eleves, &QPushButton::clicked, this, [this] { bt_filtres_eleves_Click(); });
     bt_initialiser =
@@ -229,22 +180,22 @@ void f_impression::crée_contrôles()
 
     // ---- buttons
     bt_imprimer = bouton(centre, QStringLiteral("bt_imprimer"), QString(), 6, 512, 54, 44);
-    bt_imprimer->setIcon(icône(QString::fromUcs4(U"\U0001F5A8")));
+    bt_imprimer->setIcon(icône_symbole(QString::fromUcs4(U"\U0001F5A8")));
     bt_imprimer->setIconSize(QSize(30, 30));
     bt_imprimer->setToolTip(QStringLiteral("Imprime la totalité de la liste"));
     connect(bt_imprimer, &QPushButton::clicked, this, [this] { bt_imprimer_Click(); });
     bt_imprimer_un = bouton(centre, QStringLiteral("bt_imprimer_un"), QString(), 64, 512, 54, 44);
-    bt_imprimer_un->setIcon(icône(QStringLiteral("☑")));
+    bt_imprimer_un->setIcon(icône_symbole(QStringLiteral("☑")));
     bt_imprimer_un->setIconSize(QSize(30, 30));
     bt_imprimer_un->setToolTip(QStringLiteral("Imprime la sélection"));
     connect(bt_imprimer_un, &QPushButton::clicked, this, [this] { bt_imprimer_un_Click(); });
     bt_imprimantes = bouton(centre, QStringLiteral("bt_imprimantes"), QString(), 122, 512, 54, 44);
-    bt_imprimantes->setIcon(icône(QStringLiteral("⚙")));
+    bt_imprimantes->setIcon(icône_symbole(QStringLiteral("⚙")));
     bt_imprimantes->setIconSize(QSize(30, 30));
     bt_imprimantes->setToolTip(QStringLiteral("choix/configuration de l'imprimante"));
     connect(bt_imprimantes, &QPushButton::clicked, this, [this] { bt_imprimantes_Click(); });
     bt_annuler = bouton(centre, QStringLiteral("bt_annuler"), QString(), 180, 512, 52, 44);
-    bt_annuler->setIcon(icône(QStringLiteral("✖"), QColor(160, 0, 0)));
+    bt_annuler->setIcon(icône_symbole(QStringLiteral("✖"), QColor(160, 0, 0)));
     bt_annuler->setIconSize(QSize(26, 26));
     bt_annuler->setToolTip(QStringLiteral("Fermer"));
     connect(bt_annuler, &QPushButton::clicked, this, [this] { bt_annuler_Click(); });

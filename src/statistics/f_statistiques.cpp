@@ -7,6 +7,7 @@
 #include "statistics/evolution.h"
 #include "statistics/historique.h"
 #include "statistics/tableaux.h"
+#include "ui_common/controles.h"
 #include "ui_common/export_grille.h"
 #include "ui_common/filtre_membres.h"
 #include "ui_common/grille_vue.h"
@@ -60,27 +61,7 @@ QString couleur_onglet(const QColor& c)
         .arg(c.name());
 }
 
-// A focus that the user moved: not the window coming back nor a popup closing.
-bool focus_de_l_utilisateur(const QEvent* e)
-{
-    const auto raison = static_cast<const QFocusEvent*>(e)->reason();
-    return raison != Qt::ActiveWindowFocusReason && raison != Qt::PopupFocusReason &&
-           raison != Qt::MenuBarFocusReason;
-}
 
-QIcon icône_retour()
-{
-    QPixmap image(32, 32);
-    image.fill(Qt::transparent);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::TextAntialiasing);
-    QFont police(police_symboles());
-    police.setPixelSize(28);
-    p.setFont(police);
-    p.setPen(QColor(0, 0, 128));
-    p.drawText(image.rect(), Qt::AlignCenter, QString::fromUcs4(U"\U0001F3E0"));
-    return QIcon(image);
-}
 
 }  // namespace
 
@@ -104,24 +85,9 @@ void f_statistiques::crée_contrôles()
     setCentralWidget(centre);
     resize(800, 600);
 
-    auto cadre = [](QWidget* parent, const QString& nom, const QString& titre, int x, int y, int l, int h) {
-        auto* g = new QGroupBox(titre, parent);
-        g->setObjectName(nom);
-        g->setGeometry(x, y, l, h);
-        return g;
-    };
-    auto option = [](QWidget* parent, const QString& nom, const QString& texte, int x, int y, int l) {
-        auto* o = new QRadioButton(texte, parent);
-        o->setObjectName(nom);
-        o->setGeometry(x, y, l, 22);
-        return o;
-    };
-    auto bouton = [](QWidget* parent, const QString& nom, const QString& texte, int x, int y, int l, int h) {
-        auto* b = new QPushButton(texte, parent);
-        b->setObjectName(nom);
-        b->setGeometry(x, y, l, h);
-        return b;
-    };
+    const auto cadre = &crée_cadre;
+    const auto option = &crée_option;
+    const auto bouton = &crée_bouton;
 
     // ---- the tabs
     static const char* onglets[] = {"Adhérents", "Catalogue", "échanges", "évolutions"};

@@ -1,8 +1,8 @@
 #include "data/fenetres/f_archivage.h"
 
-#include "classification/fenetres_classification.h"
 #include "data/dialogues.h"
 #include "data/fenetres/fenetres_donnees.h"
+#include "ui_common/controles.h"
 #include "ui_common/outils.h"
 #include "ui_common/pages_aide.h"
 #include "ui_common/sablier.h"

@@ -1,9 +1,9 @@
 #include "data/fenetres/f_maj.h"
 
-#include "classification/fenetres_classification.h"
 #include "data/fenetres/fenetres_donnees.h"
 #include "data/fenetres/options.h"
 #include "data/modele.h"
+#include "ui_common/controles.h"
 #include "ui_common/outils.h"
 #include "ui_common/pages_aide.h"
 

@@ -1,11 +1,11 @@
 #include "data/fenetres/f_options.h"
 
-#include "classification/fenetres_classification.h"
 #include "data/dialogues.h"
 #include "data/fenetres/fenetres_donnees.h"
 #include "data/fichier_donnees.h"
 #include "data/fichiers.h"
 #include "data/modele.h"
+#include "ui_common/controles.h"
 #include "ui_common/dialogue_commun.h"
 #include "ui_common/outils.h"
 #include "ui_common/pages_aide.h"

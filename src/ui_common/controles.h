@@ -1,0 +1,37 @@
+#pragma once
+// Small pieces every window is built from: button pictures drawn from the
+// symbol font (so that they stay sharp whatever font the window is fitted
+// to), the blue house of the return buttons, and the focus rule of the
+// program's fields.
+#include <QColor>
+#include <QIcon>
+#include <QString>
+
+class QCheckBox;
+class QComboBox;
+class QEvent;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+class QWidget;
+
+// A symbol (one glyph of the symbol font) as a button picture.
+QIcon icône_symbole(const QString& glyphe, const QColor& couleur = QColor(0, 0, 128), int taille = 28);
+QIcon icône_symbole(char32_t code, const QColor& couleur = QColor(0, 0, 128), int taille = 28);
+
+// The blue house of the buttons that go back to the main window.
+QIcon icône_retour();
+void applique_image_retour(QPushButton& bouton);
+
+// A focus change the user made by moving between fields: not a popup or a
+// menu opening or closing, nor the window losing or getting the focus.
+bool focus_de_l_utilisateur(const QEvent* e);
+
+// Controls named and placed (pixels of the 800 x 600 design) in one call.
+QGroupBox* crée_cadre(QWidget* parent, const QString& nom, const QString& titre, int x, int y, int l, int h);
+QRadioButton* crée_option(QWidget* parent, const QString& nom, const QString& texte, int x, int y, int l);
+QPushButton* crée_bouton(QWidget* parent, const QString& nom, const QString& texte, int x, int y, int l, int h);
+QLabel* crée_étiquette(QWidget* parent, const QString& texte, int x, int y, int l);
+QComboBox* crée_liste_choix(QWidget* parent, const QString& nom, int x, int y, int l);
+QCheckBox* crée_case(QWidget* parent, const QString& nom, const QString& texte, int x, int y, int l);
