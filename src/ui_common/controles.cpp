@@ -1,5 +1,6 @@
 #include "ui_common/controles.h"
 
+#include "data/cp1252.h"
 #include "ui_common/symboles.h"
 
 #include <QCheckBox>
@@ -7,11 +8,18 @@
 #include <QFocusEvent>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTextEdit>
+#include <QValidator>
 #include <QPainter>
 #include <QPixmap>
 #include <QPolygonF>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
+#include <QTextCursor>
+#include <algorithm>
 
 QIcon icône_symbole(const QString& glyphe, const QColor& couleur, int taille)
 {
@@ -102,4 +110,68 @@ QComboBox* crée_liste_choix(QWidget* parent, const QString& nom, int x, int y, 
 QCheckBox* crée_case(QWidget* parent, const QString& nom, const QString& texte, int x, int y, int l)
 {
     return placé(new QCheckBox(texte, parent), nom, x, y, l, 22);
+}
+
+namespace {
+
+bool hors_code(QChar c) { return octet_cp1252(c) < 0; }
+
+class validateur_cp1252 : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& texte, int&) const override
+    {
+        return std::any_of(texte.cbegin(), texte.cend(), hors_code) ? Invalid : Acceptable;
+    }
+};
+
+// Removes from a text box what was just typed or pasted and cannot be saved.
+template <class Boîte>
+void nettoie(Boîte* boîte)
+{
+    const QString texte = boîte->toPlainText();
+    if (!std::any_of(texte.cbegin(), texte.cend(), hors_code))
+        return;
+    QTextCursor curseur = boîte->textCursor();
+    const int position = curseur.position();
+    QString propre;
+    int avant = 0;
+    for (int i = 0; i < texte.size(); ++i) {
+        if (hors_code(texte[i])) {
+            if (i < position)
+                ++avant;
+            continue;
+        }
+        propre += texte[i];
+    }
+    const QSignalBlocker bloque(boîte);
+    boîte->setPlainText(propre);
+    curseur = boîte->textCursor();
+    curseur.setPosition(std::max(0, position - avant));
+    boîte->setTextCursor(curseur);
+}
+
+}  // namespace
+
+void protège_saisies(QWidget& fenêtre)
+{
+    static const char* marque = "trovane_protégé";
+    for (QLineEdit* l : fenêtre.findChildren<QLineEdit*>()) {
+        if (l->validator() || l->property(marque).toBool())
+            continue;
+        l->setValidator(new validateur_cp1252(l));
+        l->setProperty(marque, true);
+    }
+    for (QPlainTextEdit* t : fenêtre.findChildren<QPlainTextEdit*>()) {
+        if (t->property(marque).toBool())
+            continue;
+        t->setProperty(marque, true);
+        QObject::connect(t, &QPlainTextEdit::textChanged, t, [t] { nettoie(t); });
+    }
+    for (QTextEdit* t : fenêtre.findChildren<QTextEdit*>()) {
+        if (t->property(marque).toBool())
+            continue;
+        t->setProperty(marque, true);
+        QObject::connect(t, &QTextEdit::textChanged, t, [t] { nettoie(t); });
+    }
 }

@@ -28,6 +28,12 @@ void applique_image_retour(QPushButton& bouton);
 // menu opening or closing, nor the window losing or getting the focus.
 bool focus_de_l_utilisateur(const QEvent* e);
 
+// Every text field of the window (line edits, editable lists, text boxes)
+// refuses the characters the data file cannot hold (Windows-1252): they are
+// dropped as they are typed or pasted. Fields with a validator of their own
+// keep it. Run again on a window adds nothing twice.
+void protège_saisies(QWidget& fenêtre);
+
 // Controls named and placed (pixels of the 800 x 600 design) in one call.
 QGroupBox* crée_cadre(QWidget* parent, const QString& nom, const QString& titre, int x, int y, int l, int h);
 QRadioButton* crée_option(QWidget* parent, const QString& nom, const QString& texte, int x, int y, int l);

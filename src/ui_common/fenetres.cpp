@@ -1,5 +1,7 @@
 #include "ui_common/fenetres.h"
 
+#include "ui_common/controles.h"
+
 #include <QEventLoop>
 #include <QHash>
 #include <QPointer>
@@ -189,4 +191,11 @@ bool ferme_fenêtres(const fenêtre_programme* sauf)
         if (!f->feuille().close())
             return false;
     }
+}
+
+void fenêtre_programme::montrée()
+{
+    fermée_ = false;
+    // Whatever the window lets the user type reaches the data file.
+    protège_saisies(feuille());
 }

@@ -39,7 +39,7 @@ protected:
     // For fenêtre_de: runs Form_QueryUnload; true when the window may close.
     bool joue_fermeture();
     void joue_activation();
-    void montrée() { fermée_ = false; }
+    void montrée();
 
 private:
     bool fermée_ = false;

@@ -3,6 +3,9 @@
 #include "ui_common/fenetres.h"
 
 #include <QApplication>
+#include <QIntValidator>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QPointer>
@@ -231,4 +234,31 @@ TEST_F(essai_fenêtres, UneBoîteDuProgrammeSeFermeParSonGestionnaire)
     EXPECT_EQ(résultat, QDialog::Accepted);
     laisse_passer();
     EXPECT_TRUE(garde.isNull());
+}
+
+// Typed as a keyboard would, one character at a time (accents included).
+void tape(QWidget* w, const QString& texte)
+{
+    for (QChar c : texte) {
+        QKeyEvent appui(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(w, &appui);
+    }
+}
+
+TEST(saisies_protegees, ce_que_le_fichier_ne_peut_garder_n_entre_pas)
+{
+    fenêtre f;
+    auto* champ = new QLineEdit(&f);
+    auto* nombre = new QLineEdit(&f);
+    nombre->setValidator(new QIntValidator(nombre));
+    auto* notes = new QPlainTextEdit(&f);
+    f.show();
+    tape(champ, QString::fromUtf8("Zoé Ω ça"));
+    EXPECT_EQ(champ->text(), QString::fromUtf8("Zoé  ça"));
+    EXPECT_TRUE(qobject_cast<const QIntValidator*>(nombre->validator()));
+    notes->setFocus();
+    tape(notes, QString::fromUtf8("œuvre"));
+    notes->insertPlainText(QString::fromUtf8(" ☺ fin"));
+    EXPECT_EQ(notes->toPlainText(), QString::fromUtf8("œuvre  fin"));
+    f.close();
 }
