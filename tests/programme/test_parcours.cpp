@@ -13,7 +13,9 @@
 #include <QApplication>
 #include <QDir>
 #include <QPointer>
+#include <QLabel>
 #include <QPushButton>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -109,4 +111,27 @@ TEST_F(parcours, consulter_sans_rien_changer_ne_change_pas_le_fichier)
             break;
         }
     EXPECT_EQ(avant.size(), après.size());
+}
+
+TEST(premier_démarrage, accueil_avec_l_image_et_les_boutons_actifs)
+{
+    QTemporaryDir dossier;
+    fixe_dossier_programme(dossier.path());
+    dialogues_scriptés boîtes;
+    installe_dialogues(&boîtes);
+    enregistre_toutes_les_fenêtres();
+    données = données_sel{};
+    QPointer<F_vesk> f = &démarre_trovane();
+    EXPECT_EQ(boîtes.textes(), QStringList{"Voulez-vous consulter l'aide [Commencer avec Trovane] maintenant ?"});
+    f->op(1)->click();
+    QApplication::processEvents();
+    EXPECT_FALSE(f->Image1->pixmap().isNull());
+    EXPECT_TRUE(f->Bt_appel_feuilles->isEnabled());
+    const QString sortie = QDir(QCoreApplication::applicationDirPath()).filePath("captures");
+    QDir().mkpath(sortie);
+    f->grab().save(QDir(sortie).filePath("accueil.png"));
+    f->close();
+    QApplication::processEvents();
+    installe_dialogues(nullptr);
+    fixe_dossier_programme({});
 }
