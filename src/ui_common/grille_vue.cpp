@@ -96,7 +96,9 @@ Qt::Alignment alignement_qt(int alignement, const QString& texte)
     Qt::Alignment h;
     Qt::Alignment v = Qt::AlignVCenter;
     if (alignement == alignement_grille::général) {
-        h = est_numérique(texte) ? Qt::AlignRight : Qt::AlignLeft;
+        // A number stands alone: "02 98 85 10" is a telephone, not a number.
+        const QString t = texte.trimmed();
+        h = !t.contains(QLatin1Char(' ')) && est_numérique(t) ? Qt::AlignRight : Qt::AlignLeft;
     } else {
         h = alignement < 3 ? Qt::AlignLeft : (alignement < 6 ? Qt::AlignHCenter : Qt::AlignRight);
         v = alignement % 3 == 0 ? Qt::AlignTop : (alignement % 3 == 1 ? Qt::AlignVCenter : Qt::AlignBottom);
@@ -112,8 +114,14 @@ QVariant modele_grille::data(const QModelIndex& index, int role) const
         return {};
     const int r = ligne_grille(index.row()), c = colonne_grille(index.column());
     switch (role) {
-    case Qt::DisplayRole:
-        return g_->TextMatrix(r, c);
+    case Qt::DisplayRole: {
+        // The blanks that pad fixed-width fields show nothing but would push
+        // a right-aligned text out of its column.
+        QString texte = g_->TextMatrix(r, c);
+        while (texte.endsWith(QLatin1Char(' ')))
+            texte.chop(1);
+        return texte;
+    }
     case Qt::FontRole:
         // Cells without a style of their own take the view's font.
         if (g_->a_un_style(r, c))
@@ -199,6 +207,12 @@ vue_grille::vue_grille(grille& g, QWidget* parent) : QTableView(parent), modèle
     setModel(modèle_);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::ContiguousSelection);
+    // A text wider than its column is cut at the column's edge, as the grid
+    // has always shown it: an ellipsis would hide more of it.
+    setTextElideMode(Qt::ElideNone);
+    setWordWrap(false);
+    horizontalHeader()->setTextElideMode(Qt::ElideNone);
+    horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     horizontalHeader()->setMinimumSectionSize(0);
     verticalHeader()->setMinimumSectionSize(0);
     horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
