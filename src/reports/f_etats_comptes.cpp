@@ -43,15 +43,6 @@ void fond(QWidget* w, const QColor& c)
     w->setAutoFillBackground(true);
 }
 
-void place(QWidget* w, QWidget* parent, int x, int y, int l, int h)
-{
-    if (w->parentWidget() != parent) {
-        w->setParent(parent);
-        w->show();
-    }
-    w->setGeometry(x, y, l, h);
-}
-
 }  // namespace
 
 f_états_comptes::f_états_comptes()
@@ -95,22 +86,7 @@ void f_états_comptes::place_contrôles()
     place(Op_type[0], centre, 8, 6, 120, 22);
     place(Op_type[1], centre, 132, 6, 120, 22);
 
-    place(cadre_adhérent, centre, 6, 32, 246, 348);
-    for (int i = 0; i < 3; ++i)
-        place(op_qui[static_cast<std::size_t>(i)], cadre_adhérent, 8, 18 + 18 * i, 228, 18);
-    place(num_cpt, cadre_adhérent, 8, 76, 60, 22);
-    place(spin_adh, cadre_adhérent, 70, 74, 16, 26);
-    place(nbr_listcount, cadre_adhérent, 170, 76, 66, 22);
-    place(Liste_comptes, cadre_adhérent, 8, 102, 230, 202);
-    place(bt_filtres_eleves, cadre_adhérent, 8, 310, 32, 28);
-    place(bt_trier, cadre_adhérent, 44, 310, 32, 28);
-    place(bt_initialiser, cadre_adhérent, 150, 310, 88, 28);
-
-    const std::array<QLabel*, 4> chiffres = {lbl_débits, lbl_crédits, lbl_volume, lbl_der_solde};
-    for (int i = 0; i < 4; ++i) {
-        place(légendes_chiffres[static_cast<std::size_t>(i)], centre, 10, 390 + 26 * i, 110, 20);
-        place(chiffres[static_cast<std::size_t>(i)], centre, 124, 388 + 26 * i, 124, 22);
-    }
+    place_comptes(32, 348, 202, 388, 26, 124);
     place(bt_quitter, centre, 10, 518, 40, 34);
 
     place(cadre_période, centre, 258, 4, 526, 84);

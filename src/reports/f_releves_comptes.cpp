@@ -47,15 +47,6 @@ void fond(QWidget* w, const QColor& c)
     w->setAutoFillBackground(true);
 }
 
-void place(QWidget* w, QWidget* parent, int x, int y, int l, int h)
-{
-    if (w->parentWidget() != parent) {
-        w->setParent(parent);
-        w->show();
-    }
-    w->setGeometry(x, y, l, h);
-}
-
 const QString titre_comptes = QStringLiteral("Relevés individuels de compte");
 const QString titre_catalogue = QStringLiteral("Relevés individuels des offres/demandes");
 
@@ -136,22 +127,7 @@ void f_relevés_comptes::place_contrôles()
     place(op_type[0], centre, 8, 6, 120, 24);
     place(op_type[1], centre, 130, 6, 122, 24);
 
-    place(cadre_adhérent, centre, 6, 34, 246, 330);
-    for (int i = 0; i < 3; ++i)
-        place(op_qui[static_cast<std::size_t>(i)], cadre_adhérent, 8, 18 + 18 * i, 228, 18);
-    place(num_cpt, cadre_adhérent, 8, 76, 60, 22);
-    place(spin_adh, cadre_adhérent, 70, 74, 16, 26);
-    place(nbr_listcount, cadre_adhérent, 170, 76, 66, 22);
-    place(Liste_comptes, cadre_adhérent, 8, 102, 230, 186);
-    place(bt_filtres_eleves, cadre_adhérent, 8, 294, 32, 28);
-    place(bt_trier, cadre_adhérent, 44, 294, 32, 28);
-    place(bt_initialiser, cadre_adhérent, 150, 294, 88, 28);
-
-    const std::array<QLabel*, 4> chiffres = {lbl_débits, lbl_crédits, lbl_volume, lbl_der_solde};
-    for (int i = 0; i < 4; ++i) {
-        place(légendes_chiffres[static_cast<std::size_t>(i)], centre, 10, 370 + 24 * i, 110, 20);
-        place(chiffres[static_cast<std::size_t>(i)], centre, 124, 368 + 24 * i, 128, 22);
-    }
+    place_comptes(34, 330, 186, 368, 24, 128);
     place(ctt_adresse, centre, 58, 466, 194, 88);
     place(bt_quitter, centre, 10, 518, 40, 34);
 

@@ -604,3 +604,34 @@ void fenêtre_rapport::ext_Click(int index)
     if (Liste_comptes->count() > 0)
         choisis_compte(0);
 }
+
+void fenêtre_rapport::place(QWidget* w, QWidget* parent, int x, int y, int l, int h)
+{
+    if (w->parentWidget() != parent) {
+        w->setParent(parent);
+        w->show();
+    }
+    w->setGeometry(x, y, l, h);
+}
+
+void fenêtre_rapport::place_comptes(int haut, int hauteur, int liste, int haut_chiffres, int pas,
+                                    int largeur_chiffres)
+{
+    place(cadre_adhérent, centre, 6, haut, 246, hauteur);
+    for (int i = 0; i < 3; ++i)
+        place(op_qui[static_cast<std::size_t>(i)], cadre_adhérent, 8, 18 + 18 * i, 228, 18);
+    place(num_cpt, cadre_adhérent, 8, 76, 60, 22);
+    place(spin_adh, cadre_adhérent, 70, 74, 16, 26);
+    place(nbr_listcount, cadre_adhérent, 170, 76, 66, 22);
+    place(Liste_comptes, cadre_adhérent, 8, 102, 230, liste);
+    const int boutons = 102 + liste + 6;
+    place(bt_filtres_eleves, cadre_adhérent, 8, boutons, 32, 28);
+    place(bt_trier, cadre_adhérent, 44, boutons, 32, 28);
+    place(bt_initialiser, cadre_adhérent, 150, boutons, 88, 28);
+
+    const std::array<QLabel*, 4> chiffres = {lbl_débits, lbl_crédits, lbl_volume, lbl_der_solde};
+    for (int i = 0; i < 4; ++i) {
+        place(légendes_chiffres[static_cast<std::size_t>(i)], centre, 10, haut_chiffres + 2 + pas * i, 110, 20);
+        place(chiffres[static_cast<std::size_t>(i)], centre, 124, haut_chiffres + pas * i, largeur_chiffres, 22);
+    }
+}

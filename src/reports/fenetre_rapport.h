@@ -120,6 +120,12 @@ protected:
     void crée_menus_communs();
     void branche_contrôles_communs();
 
+    // Puts w into parent (once) at the given place, in design pixels.
+    static void place(QWidget* w, QWidget* parent, int x, int y, int l, int h);
+    // The account frame (from haut, hauteur high, its list liste high) and
+    // the four account figures below it (from haut_chiffres, one every pas).
+    void place_comptes(int haut, int hauteur, int liste, int haut_chiffres, int pas, int largeur_chiffres);
+
     // The state window's period mode follows the month and last-operations
     // choices; the statement window has its own option for it.
     virtual void période_par_mois() {}
