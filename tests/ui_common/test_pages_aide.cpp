@@ -27,11 +27,11 @@ public:
     }
 };
 
-// The help as it ships, beside this test's sources.
+// The help as it ships, in the source tree (not __FILE__: a compiler cache
+// may have made that path relative).
 QString dossier_livré()
 {
-    const QDir ici = QFileInfo(QString::fromUtf8(__FILE__)).absoluteDir();
-    return QDir::cleanPath(ici.filePath(QStringLiteral("../../src/main_window/aide")));
+    return QDir::cleanPath(QStringLiteral(TROVANE_TEST_FIXTURES "/../../src/main_window/aide"));
 }
 
 // The files of a folder, in name order.
