@@ -1,5 +1,6 @@
 #include "data/dossiers.h"
 #include "data/fenetres/archivage.h"
+#include "data/fenetres/extraction.h"
 #include "data/fichier_donnees.h"
 #include "main_window/f_vesk.h"
 #include "support/dossier_test.h"
@@ -121,8 +122,9 @@ TEST_F(archivage, les_choix_par_défaut_coupent_à_un_an_trente_jours_et_toutes_
     offre(15, 1, 2, il_y_a(10));                   // recently deleted: stays, back to normal
     offre(13, 1, 2, il_y_a(31));                   // deleted before the limit: goes
     offre(14, 1, 2, il_y_a(30));                   // exactly the limit: stays
-    offre(16, 2, 0, il_y_a(5));                    // of a member who went, but recent: stays
+    offre(16, 2, 0, il_y_a(5));                    // of a member who went, however recent: goes
     offre(17, 4, 0, il_y_a(60));                   // of a member who went, and old: goes
+    offre(19, 3, 0, il_y_a(5));                    // of a member still listed: stays
     offre(18, 5, 1, il_y_a(1));
     ligne(il_y_a(1), "hier");
     ligne(il_y_a(0), "aujourd'hui");
@@ -132,7 +134,7 @@ TEST_F(archivage, les_choix_par_défaut_coupent_à_un_an_trente_jours_et_toutes_
     EXPECT_EQ(liste_adhérents(), (std::vector<int>{1, 3, 5}));
     EXPECT_EQ(données.table_adhérents[3].additif, 3);
     EXPECT_EQ(données.table_adhérents[5].additif, 1);
-    EXPECT_EQ(liste_offres(), (std::vector<std::pair<int, int>>{{12, 0}, {15, 0}, {14, 0}, {16, 0}, {18, 0}}));
+    EXPECT_EQ(liste_offres(), (std::vector<std::pair<int, int>>{{12, 0}, {15, 0}, {14, 0}, {19, 0}, {18, 0}}));
     EXPECT_EQ(données.nombre_lignes_compte, 0);
 }
 
@@ -295,8 +297,61 @@ TEST_F(archivage, un_fichier_en_cours_impossible_à_enregistrer_laisse_les_donn�
     EXPECT_EQ(archive_période(choix_archivage{}), fin_archivage::échoué);
 
     EXPECT_TRUE(données == avant);
+    EXPECT_EQ(fichier_courant, chemin("disparu/trovane.sel"));
     EXPECT_TRUE(boîtes.textes().back().endsWith(" Le fichier est restauré dans son état initial."));
+    EXPECT_FALSE(boîtes.textes().contains(message_archivage_terminé));
     EXPECT_TRUE(QFileInfo::exists(chemin("archives/arch3-2026.sel")));
+}
+
+TEST_F(archivage, une_liste_abîmée_ne_change_rien)
+{
+    période_à_clore();
+    const QByteArray fichier_avant = lit("trovane.sel");
+    // An entry of the offers and requests list that names no slot: the
+    // restore point already refuses such data, and so would each pass.
+    données.table_propositions[2].ordre = 4001;
+    const données_sel avant = données;
+    boîtes.fichiers = {chemin("archives/arch3-2026.sel")};
+
+    EXPECT_EQ(archive_période(choix_archivage{}), fin_archivage::abandonné);
+    EXPECT_TRUE(données == avant);
+    EXPECT_EQ(fichier_courant, chemin("trovane.sel"));
+    EXPECT_EQ(lit("trovane.sel"), fichier_avant);
+    EXPECT_EQ(boîtes.textes().back(), message_repère_non_enregistré("rien n'a été archivé"));
+    EXPECT_FALSE(boîtes.textes().contains(message_archivage_terminé));
+    EXPECT_FALSE(QFileInfo::exists(chemin("archives/arch3-2026.sel")));
+
+    données_sel d = avant;
+    try {
+        traiter_offres_demandes(d, 0);
+        ADD_FAILURE() << "no error";
+    } catch (const erreur_archivage& e) {
+        EXPECT_EQ(QString::fromUtf8(e.what()),
+                  "L'entrée 2 de la liste des offres-demandes ne désigne aucune offre ni demande (4001).");
+    }
+    d = avant;
+    d.table_propositions[2].ordre = 4;
+    d.table_adhérents[3].ordre = 0;
+    EXPECT_THROW(traiter_adhérents(d, 0), erreur_archivage);
+}
+
+TEST_F(archivage, sans_point_de_repère_rien_n_est_archivé)
+{
+    période_à_clore();
+    const données_sel avant = données;
+    const QByteArray fichier_avant = lit("trovane.sel");
+    QDir().mkpath(chemin("repère/trovane.sel"));  // a folder where the copy goes
+    int instantanés = 0;
+    enregistre_évolution = [&] { ++instantanés; };
+    boîtes.fichiers = {chemin("archives/arch3-2026.sel")};
+
+    EXPECT_EQ(archive_période(choix_archivage{}), fin_archivage::abandonné);
+    EXPECT_EQ(boîtes.textes().back(), message_repère_non_enregistré("rien n'a été archivé"));
+    EXPECT_TRUE(données == avant);
+    EXPECT_EQ(lit("trovane.sel"), fichier_avant);
+    EXPECT_EQ(instantanés, 0);
+    EXPECT_EQ(boîtes.fichiers.size(), 1u);  // no save dialog
+    EXPECT_FALSE(QFileInfo::exists(chemin("archives/arch3-2026.sel")));
 }
 
 TEST_F(archivage, le_solde_de_départ_peut_changer_avant_l_initialisation)
@@ -309,7 +364,7 @@ TEST_F(archivage, le_solde_de_départ_peut_changer_avant_l_initialisation)
 
     boîtes.fichiers = {chemin("archives/a.sel")};
     boîtes.réponses = {rép_oui};
-    boîtes.saisies = {QStringLiteral("12,5 grains")};
+    boîtes.saisies = {QStringLiteral(" 12,5 ")};
     ASSERT_EQ(archive_période(choix), fin_archivage::terminé);
     EXPECT_EQ(boîtes.messages[0].texte, "La valeur 100 définie comme solde de départ sera donnée à tous les soldes "
                                         "adhérents.\r\nVoulez-vous la modifier?");
@@ -319,11 +374,22 @@ TEST_F(archivage, le_solde_de_départ_peut_changer_avant_l_initialisation)
     EXPECT_EQ(données.table_adhérents[3].der_solde, monnaie::depuis_brut(125000));
     EXPECT_EQ(données.comptes_asso[1].solde, monnaie::unités(-37) - monnaie::depuis_brut(5000));
 
-    // A cancelled input box gives 0.
+    // A cancelled input box keeps the start balance; an answer that is not
+    // an amount is asked again; a point reads as the decimal separator too.
     boîtes.fichiers = {chemin("archives/b.sel")};
     boîtes.réponses = {rép_oui};
     boîtes.saisies = {std::nullopt};
     ASSERT_EQ(archive_période(choix), fin_archivage::terminé);
-    EXPECT_EQ(données.solde_départ, monnaie{});
-    EXPECT_EQ(données.table_adhérents[1].der_solde, monnaie{});
+    EXPECT_EQ(données.solde_départ, monnaie::depuis_brut(125000));
+    EXPECT_EQ(données.table_adhérents[1].der_solde, monnaie::depuis_brut(125000));
+
+    boîtes.fichiers = {chemin("archives/c.sel")};
+    boîtes.réponses = {rép_oui};
+    boîtes.invites.clear();
+    boîtes.saisies = {QStringLiteral("12,5 grains"), QString(), QStringLiteral("8.25")};
+    ASSERT_EQ(archive_période(choix), fin_archivage::terminé);
+    EXPECT_EQ(boîtes.invites.count("Rentrez la valeur par défaut"), 3);
+    EXPECT_TRUE(boîtes.saisies.empty());
+    EXPECT_EQ(données.solde_départ, monnaie::depuis_brut(82500));
+    EXPECT_EQ(données.table_adhérents[3].der_solde, monnaie::depuis_brut(82500));
 }

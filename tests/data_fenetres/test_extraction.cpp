@@ -89,9 +89,10 @@ TEST_F(extraction, cases_selon_le_mode)
     choisit_mode_extraction(d, 1, false, false);
     EXPECT_EQ(d.cochée, (std::array<bool, 4>{true, true, true, true}));
 
-    // Back to merge after replace: members and accounts stay checked, greyed.
+    // Back to merge after replace: members and accounts unchecked and greyed
+    // again, or the merge would replace every member and account line.
     choisit_mode_extraction(d, 1, true, false);
-    EXPECT_EQ(d.cochée, (std::array<bool, 4>{true, true, true, true}));
+    EXPECT_EQ(d.cochée, (std::array<bool, 4>{false, true, false, true}));
     EXPECT_EQ(d.active, (std::array<bool, 4>{false, true, false, true}));
 }
 
@@ -157,6 +158,41 @@ TEST_F(extraction, ce_qui_échoue_laisse_les_données_telles_qu_elles_étaient)
     EXPECT_TRUE(boîtes.textes().contains(message_date_archivage_différente));
     EXPECT_EQ(boîtes.textes().back(), raté);
     données_inchangées();
+}
+
+TEST_F(extraction, sans_point_de_repère_rien_n_est_extrait)
+{
+    // The restore point cannot be written: a folder stands in its place.
+    QDir().mkpath(chemin("repère/trovane.sel"));
+    const QString refus = message_repère_non_enregistré("rien n'a été extrait");
+    EXPECT_TRUE(refus.startsWith("Le point de repère "));
+    EXPECT_TRUE(refus.endsWith(" n'a pas pu être enregistré : rien n'a été extrait, vos données n'ont pas changé."));
+    for (const bool remplacer : {true, false}) {
+        SCOPED_TRACE(remplacer);
+        boîtes.messages.clear();
+        boîtes.réponses = {rép_ok};  // the question; Retry is not offered again
+        choix_extraction choix{remplacer, {}};
+        choix.quoi[offres] = true;
+        EXPECT_FALSE(extrait_données(choix));
+        EXPECT_EQ(boîtes.textes().back(), refus);
+        données_inchangées();
+    }
+
+    // Nothing may be written at all: no way back either.
+    QDir(chemin("repère/trovane.sel")).removeRecursively();
+    sans_enregistrement = true;
+    boîtes.réponses = {rép_ok};
+    EXPECT_FALSE(extrait_données({true, {}}));
+    EXPECT_EQ(boîtes.textes().back(), refus);
+    sans_enregistrement = false;
+    données_inchangées();
+
+    // An archive copy open for consultation is kept in the restore point too.
+    données.type_fichier = "archive";
+    ouvert = données;
+    boîtes.réponses = {rép_ok};
+    ASSERT_TRUE(extrait_données({true, {}}));
+    EXPECT_EQ(lit("repère/trovane.sel"), écrit_données(ouvert));
 }
 
 TEST_F(extraction, le_poste_compta_est_enregistré_au_clic)

@@ -142,6 +142,14 @@ TEST_F(fenêtres_données, extraction_ouverte_en_fusion_ou_en_remplacement)
         EXPECT_FALSE(f->chk_quoi[0]->isChecked() || f->chk_quoi[0]->isEnabled());
         EXPECT_FALSE(f->chk_quoi[2]->isChecked() || f->chk_quoi[2]->isEnabled());
         EXPECT_TRUE(f->chk_quoi[3]->isEnabled());
+
+        // Replace, then merge again: members and accounts unchecked, greyed.
+        f->op_mode[0]->click();
+        EXPECT_TRUE(f->chk_quoi[0]->isChecked() && f->chk_quoi[0]->isEnabled());
+        f->op_mode[1]->click();
+        EXPECT_FALSE(f->chk_quoi[0]->isChecked() || f->chk_quoi[0]->isEnabled());
+        EXPECT_FALSE(f->chk_quoi[2]->isChecked() || f->chk_quoi[2]->isEnabled());
+        EXPECT_FALSE(f->choix().quoi[0] || f->choix().quoi[2]);
     }
 
     poste_compta = true;

@@ -1,5 +1,7 @@
 #include "data/fenetres/archivage.h"
 
+#include "data/fenetres/extraction.h"
+
 #include "data/dialogues.h"
 #include "data/dossiers.h"
 #include "data/fichier_donnees.h"
@@ -11,6 +13,7 @@
 #include "ui_common/sablier.h"
 
 #include <QDir>
+#include <optional>
 #include <vector>
 
 QStringList mois_adhérents()
@@ -58,10 +61,11 @@ void traiter_adhérents(données_sel& d, double limite)
 {
     std::vector<int16> gardés;
     for (int i = 1; i <= d.nombre_adhérents; ++i) {
-        const int16 n = d.table_adhérents[i].ordre;
-        // A number the table cannot hold names no record: it stays listed.
-        const bool parti = n >= 1 && n <= max_adhérents && d.table_adhérents[n].additif >= 2 &&
-                           d.table_adhérents[n].dte_enr <= limite;
+        const int16 n = i <= max_adhérents ? d.table_adhérents[i].ordre : int16{0};
+        if (n < 1 || n > max_adhérents)
+            throw erreur_archivage(
+                QStringLiteral("L'entrée %1 de la liste des adhérents ne désigne aucun adhérent (%2).").arg(i).arg(n));
+        const bool parti = d.table_adhérents[n].additif >= 2 && d.table_adhérents[n].dte_enr <= limite;
         if (!parti) {
             gardés.push_back(n);
             continue;
@@ -78,13 +82,16 @@ void traiter_offres_demandes(données_sel& d, double limite)
 {
     std::vector<int16> gardées;
     for (int i = 1; i <= d.nombre_propositions; ++i) {
-        const int16 s = d.table_propositions[i].ordre;
-        if (s < 1 || s > max_propositions) {
-            gardées.push_back(s);
-            continue;
-        }
+        const int16 s = i <= max_propositions ? d.table_propositions[i].ordre : int16{0};
+        if (s < 1 || s > max_propositions)
+            throw erreur_archivage(QStringLiteral("L'entrée %1 de la liste des offres-demandes ne désigne aucune "
+                                                  "offre ni demande (%2).")
+                                       .arg(i)
+                                       .arg(s));
         proposition& p = d.table_propositions[s];
-        if ((p.additif > 1 && p.date < limite) || p.additif == 3)
+        // Eliminated (3), or of a member who has just been removed (4):
+        // whatever the date.
+        if ((p.additif > 1 && p.date < limite) || p.additif == 3 || p.additif == 4)
             continue;
         p.additif = 0;
         gardées.push_back(s);
@@ -199,6 +206,7 @@ bool enregistrer_archive()
 namespace {
 
 // Asked when the balances start again: the start balance may change first.
+// Cancelling keeps it; an answer that is not an amount is asked again.
 monnaie solde_de_départ_choisi(monnaie actuel)
 {
     const QString texte = texte_affiché(actuel);
@@ -207,10 +215,18 @@ monnaie solde_de_départ_choisi(monnaie actuel)
                                             "adhérents.\r\nVoulez-vous la modifier?");
     if (MsgBox(question, style_boîte::oui_non | style_boîte::question | style_boîte::défaut_bouton2) != rép_oui)
         return actuel;
-    // An empty answer, or a cancelled box, gives 0.
-    const QString réponse = InputBox(QStringLiteral("Rentrez la valeur par défaut"), QStringLiteral("soldes initiaux"),
-                                     texte);
-    return monnaie::depuis_réel(val_fr(réponse));
+    QString proposé = texte;
+    for (;;) {
+        const std::optional<QString> réponse =
+            dialogues().saisie(QStringLiteral("Rentrez la valeur par défaut"), QStringLiteral("soldes initiaux"),
+                               proposé);
+        monnaie m;
+        if (!réponse)
+            return actuel;
+        if (lit_montant(*réponse, m))
+            return m;
+        proposé = *réponse;
+    }
 }
 
 void montre_adhérents()
@@ -237,37 +253,44 @@ fin_archivage archive_période(const choix_archivage& choix)
     }
 
     QDir().mkpath(chemin_programme(QStringLiteral("repère")));
-    enregistrer_fichier(fichier_repère(), false);
+    if (!enregistrer_fichier(fichier_repère(), false)) {
+        MsgBox(message_repère_non_enregistré(QStringLiteral("rien n'a été archivé")), style_boîte::exclamation);
+        return fin_archivage::abandonné;
+    }
     if (enregistre_évolution)
         enregistre_évolution();
     if (!enregistrer_archive())
         return fin_archivage::abandonné;
 
-    // The archive holds the data whole: the working copy may now be lightened.
-    données_sel nouvelles = données;
-    if (choix.initialise_soldes)
-        nouvelles.solde_départ = solde_de_départ_choisi(nouvelles.solde_départ);
-    const QDate aujourd_hui = aujourdhui();
-    {
-        sablier attente;
-        allège_données(nouvelles, choix, aujourd_hui);
-    }
-    nouvelles.date_archivage = date_depuis(aujourd_hui);
-    nouvelles.type_fichier = QStringLiteral("courant");
-
-    données_sel avant = std::move(données);
+    // The archive holds the data whole: a copy of the working data is
+    // lightened, and becomes the working data only once it is saved.
+    données_sel avant = données;
     const bool changées = tables_changées_non_enregistrées;
-    données = std::move(nouvelles);
-    if (!enregistrer_fichier(fichier_courant, false)) {
+    auto échec = [&](const QString& raison) {
         données = std::move(avant);
         tables_changées_non_enregistrées = changées;
-        MsgBox(QStringLiteral("Le fichier en cours (%1) n'a pas pu être enregistré. Le fichier est restauré dans son "
-                              "état initial.")
-                   .arg(QDir::toNativeSeparators(fichier_courant)),
-               style_boîte::critique);
+        MsgBox(raison + QStringLiteral(" Le fichier est restauré dans son état initial."), style_boîte::critique);
         montre_adhérents();
         return fin_archivage::échoué;
+    };
+    try {
+        données_sel nouvelles = données;
+        if (choix.initialise_soldes)
+            nouvelles.solde_départ = solde_de_départ_choisi(nouvelles.solde_départ);
+        const QDate aujourd_hui = aujourdhui();
+        {
+            sablier attente;
+            allège_données(nouvelles, choix, aujourd_hui);
+        }
+        nouvelles.date_archivage = date_depuis(aujourd_hui);
+        nouvelles.type_fichier = QStringLiteral("courant");
+        données = std::move(nouvelles);
+    } catch (const std::exception& e) {
+        return échec(QString::fromUtf8(e.what()));
     }
+    if (!enregistrer_fichier(fichier_courant, false))
+        return échec(QStringLiteral("Le fichier en cours (%1) n'a pas pu être enregistré.")
+                         .arg(QDir::toNativeSeparators(fichier_courant)));
     MsgBox(message_archivage_terminé);
     montre_adhérents();
     return fin_archivage::terminé;

@@ -9,6 +9,7 @@
 #include <QDate>
 #include <QString>
 #include <QStringList>
+#include <stdexcept>
 
 // ---------------------------------------------------------------- the choices
 // Items of the three lists, in order.
@@ -30,15 +31,20 @@ double date_limite(int position, const QDate& aujourd_hui);
 
 // ---------------------------------------------------------------- the passes
 // Each works on d alone, in list order; the records that leave the lists stay
-// in their slots, outside the lists.
+// in their slots, outside the lists. A list entry that names no record is an
+// error (erreur_archivage, with its French description): the run then leaves
+// the data as they were.
+struct erreur_archivage : std::runtime_error {
+    explicit erreur_archivage(const QString& description) : std::runtime_error(description.toStdString()) {}
+};
 
 // Removes from the list the members whose status is 2 or more (deleted,
 // eliminated) and whose dte_enr is on or before the limit; their offers and
 // requests get the status 4, which the next pass treats as deleted.
 void traiter_adhérents(données_sel& d, double limite);
 // Removes the offers and requests whose status is above 1 and whose date is
-// before the limit, and the eliminated ones (3) whatever their date; the
-// others become normal (0).
+// before the limit, and whatever their date the eliminated ones (3) and
+// those of the members just removed (4); the others become normal (0).
 void traiter_offres_demandes(données_sel& d, double limite);
 // Keeps the account lines from the first one recorded on or after the limit
 // of the position (1 to 3) to the end; position 0 or -1 keeps none.
@@ -76,6 +82,10 @@ enum class fin_archivage {
 
 // The archiving run of "Appliquer": restore point, statistics snapshot,
 // archive file, then the working data lightened as chosen, marked as the
-// current file of today's period and saved. The working data change only
-// once the archive is written and checked, and only when they can be saved.
+// current file of today's period and saved. Refused on an archive copy and
+// when nothing can be saved; stops, changing nothing, when the restore point
+// or the archive cannot be written. The working data change only once the
+// archive is written and checked, and only when they can be saved: any
+// failure after the archive puts them back as they were, fichier_courant
+// included, and says so.
 fin_archivage archive_période(const choix_archivage& choix);

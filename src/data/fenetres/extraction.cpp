@@ -30,7 +30,10 @@ void choisit_mode_extraction(cases_extraction& c, int mode, bool mêmes_dates, b
 {
     using namespace quoi_extraire;
     if (mode == 1 && mêmes_dates) {
+        // Left checked after a replace, they would make the merge replace
+        // every member and account line.
         c.active[adhérents] = c.active[comptes] = false;
+        c.cochée[adhérents] = c.cochée[comptes] = false;
         c.cochée[catalogue] = true;
         return;
     }
@@ -39,6 +42,12 @@ void choisit_mode_extraction(cases_extraction& c, int mode, bool mêmes_dates, b
     if (!poste)
         c.cochée[comptes] = true;
     c.cochée[offres] = true;
+}
+
+QString message_repère_non_enregistré(const QString& rien_fait)
+{
+    return QStringLiteral("Le point de repère %1 n'a pas pu être enregistré : %2, vos données n'ont pas changé.")
+        .arg(QDir::toNativeSeparators(fichier_repère()), rien_fait);
 }
 
 QString question_extraction()
@@ -55,9 +64,14 @@ bool extrait_données(const choix_extraction& choix)
     if (MsgBox(question_extraction(), style_boîte::ok_annuler | style_boîte::information) != rép_ok)
         return false;
 
+    // The restore point is the way back from the extraction: without it,
+    // nothing is done. An archive copy open for consultation is copied too.
     if (!sans_enregistrement)
         QDir().mkpath(chemin_programme(QStringLiteral("repère")));
-    enregistrer_fichier(fichier_repère(), false);
+    if (!enregistrer_fichier(fichier_repère(), true)) {
+        MsgBox(message_repère_non_enregistré(QStringLiteral("rien n'a été extrait")), style_boîte::exclamation);
+        return false;
+    }
 
     using namespace quoi_extraire;
     const bool fait = choix.remplacer ? ouvrir_fichier(fichier_à_extraire, false)

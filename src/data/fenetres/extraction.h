@@ -11,6 +11,11 @@
 // or its first two items do not read.
 double get_date_archive(const QString& chemin);
 
+// Told when the restore point, the way back from an extraction or an
+// archiving, could not be written, so that nothing was done (rien_fait says
+// what: "rien n'a été extrait").
+QString message_repère_non_enregistré(const QString& rien_fait);
+
 // The four boxes of what to take: members, catalogue settings, accounts,
 // offers and requests.
 namespace quoi_extraire {
@@ -22,7 +27,7 @@ struct cases_extraction {
 };
 
 // A mode chosen (0 replace, 1 merge): merging (only when the archive dates
-// are the same) greys the members and accounts boxes as they stand and
+// are the same) unchecks and greys the members and accounts boxes and
 // checks the catalogue box; otherwise every box is active and checked, the
 // accounts box only when this station does not keep the accounts.
 void choisit_mode_extraction(cases_extraction& cases, int mode, bool mêmes_dates, bool poste_compta);
@@ -36,9 +41,10 @@ struct choix_extraction {
 QString question_extraction();
 
 // "Appliquer": after the user's OK, saves the current data to the restore
-// point, replaces them by fichier_à_extraire (the restore point is not
-// refreshed from it) or merges the chosen parts of it, makes the default data
-// file the current file, saves and shows the members. When the load or the
+// point (when that fails, the user is told and nothing is done), replaces
+// them by fichier_à_extraire (the restore point is not refreshed from it) or
+// merges the chosen parts of it, makes the default data file the current
+// file, saves and shows the members. When the load or the
 // merge fails the data stay as they were and the user is told so. True when
 // the extraction was made.
 bool extrait_données(const choix_extraction& choix);
