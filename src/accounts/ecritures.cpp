@@ -209,9 +209,12 @@ void refuse_compte_inexistant(int compte)
 
 bool poste_lignes(const std::vector<mouvement_à_poster>& mouvements, const std::vector<grille*>& grilles)
 {
+    // The register is read once: an operation may move thousands of accounts.
+    std::vector<bool> listés(max_adhérents + 1, false);
+    pour_chaque_adhérent(données, [&](int n, const adhérent&) { listés[static_cast<std::size_t>(n)] = true; });
     for (const mouvement_à_poster& m : mouvements)
         for (const int compte : {m.compte, m.partenaire})
-            if (!compte_utilisable(compte)) {
+            if (compte_membre(compte) ? !listés[static_cast<std::size_t>(compte)] : !compte_utilisable(compte)) {
                 refuse_compte_inexistant(compte);
                 return false;
             }

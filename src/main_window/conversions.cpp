@@ -18,7 +18,6 @@ struct faute_grille {
     bool avec_suite = true;  // followed by the sentence that nothing changed
 };
 
-const QString fin_refus = QStringLiteral("\r\nLa grille n'a pas été convertie, aucune donnée n'a été modifiée.");
 
 QString extrait(const QString& t) { return t.size() > 40 ? t.left(40) + QStringLiteral("...") : t; }
 
@@ -179,7 +178,7 @@ bool convertit(Vérifie&& vérifie, Écrit&& écrit)
     try {
         vérifie();
     } catch (const faute_grille& f) {
-        MsgBox(f.avec_suite ? f.texte + fin_refus : f.texte, style_boîte::critique);
+        MsgBox(f.avec_suite ? f.texte + fin_refus_conversion : f.texte, style_boîte::critique);
         return false;
     }
     écrit();

@@ -13,6 +13,12 @@
 // tables and the grid stay as they were, and the result is false.
 #include "ui_common/grille.h"
 
+#include <QString>
+
+// Closes every refusal of a conversion.
+inline const QString fin_refus_conversion =
+    QStringLiteral("\r\nLa grille n'a pas été convertie, aucune donnée n'a été modifiée.");
+
 // table_propositions from columns 1..10; every row is converted as written.
 bool convertit_grille_offres(grille& gg);
 

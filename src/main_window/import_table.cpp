@@ -1,5 +1,6 @@
 #include "main_window/import_table.h"
 
+#include "accounts/ecritures.h"
 #include "data/cp1252.h"
 #include "data/dialogues.h"
 #include "data/dossiers.h"
@@ -49,15 +50,17 @@ void défauts_adhérents(grille& gg)
             gg.setTextMatrix(i, numéro, QString::number(i));
         if (vide(gg.TextMatrix(i, nom_adresse)))
             gg.setTextMatrix(i, nom_adresse, gg.TextMatrix(i, identifiant));
-        if (nombre(gg.TextMatrix(i, catégorie)) == 0)
+        // Only what the table left empty gets a default: 0 is a category, a
+        // quality and a balance like any other.
+        if (vide(gg.TextMatrix(i, catégorie)))
             gg.setTextMatrix(i, catégorie, QStringLiteral("1"));
         if (vide(gg.TextMatrix(i, date_adhésion)))
             gg.setTextMatrix(i, date_adhésion, date);
         if (vide(gg.TextMatrix(i, sexe)))
             gg.setTextMatrix(i, sexe, QStringLiteral("1"));
-        if (nombre(gg.TextMatrix(i, qualité)) == 0)
+        if (vide(gg.TextMatrix(i, qualité)))
             gg.setTextMatrix(i, qualité, QStringLiteral("2"));
-        if (nombre(gg.TextMatrix(i, der_solde)) == 0)
+        if (vide(gg.TextMatrix(i, der_solde)))
             gg.setTextMatrix(i, der_solde, solde);
         gg.setTextMatrix(i, dte_enr, date);
     }
@@ -113,6 +116,64 @@ void prépare_offres(grille& gg)
 bool confirme(const QStringList& lignes)
 {
     return MsgBox(lignes.join(crlf), style_boîte::ok_annuler | style_boîte::information) == rép_ok;
+}
+
+// The balances that the conversion of the members grid has just set, each
+// posted as an opening movement between the member and the association
+// account debited for new members, so that no balance moves without its
+// account line and the sum of all balances stays as it was. A member's
+// balance is measured from the one it had while listed before, else from
+// 0. False after a message when they cannot be posted; the caller then puts
+// the tables back.
+bool poste_soldes_importés(const données_sel& avant)
+{
+    std::vector<bool> listé_avant(max_adhérents + 1, false);
+    for (int i = 1; i <= avant.nombre_adhérents && i <= max_adhérents; ++i) {
+        const int n = avant.table_adhérents[static_cast<std::size_t>(i)].ordre;
+        if (n >= 1 && n <= max_adhérents)
+            listé_avant[static_cast<std::size_t>(n)] = true;
+    }
+    struct écart {
+        int numéro;
+        monnaie montant;  // above 0: the member is credited
+    };
+    std::vector<écart> écarts;
+    pour_chaque_adhérent(données, [&](int n, adhérent& a) {
+        const monnaie référence =
+            listé_avant[static_cast<std::size_t>(n)] ? avant.table_adhérents[static_cast<std::size_t>(n)].der_solde
+                                                     : monnaie{};
+        if (a.der_solde != référence)
+            écarts.push_back({n, a.der_solde - référence});
+        a.der_solde = référence;
+    });
+    if (écarts.empty())
+        return true;
+
+    const int asso = données.compte_asso_débité;
+    const compte_asso* c = données.compte_association(asso);
+    if (!c || c->nom.trimmed().isEmpty()) {
+        MsgBox(QStringLiteral("Les soldes de la grille doivent être portés au débit d'un compte de l'association : "
+                              "choisissez-le dans les paramètres (« Débiter sur: »).") +
+                   fin_refus_conversion,
+               style_boîte::information);
+        return false;
+    }
+    champs_ligne champs;
+    champs.date_opération = date_depuis(aujourdhui());
+    champs.description = QStringLiteral("Solde importé");
+    std::vector<mouvement_à_poster> lignes;
+    lignes.reserve(écarts.size() * 2);
+    for (const écart& e : écarts) {
+        const bool crédit = e.montant.brut > 0;
+        const monnaie m = crédit ? e.montant : -e.montant;
+        lignes.push_back({crédit ? sens_débit : sens_crédit, asso, e.numéro, m, champs});
+        lignes.push_back({crédit ? sens_crédit : sens_débit, e.numéro, asso, m, champs});
+    }
+    if (!poste_lignes(lignes))
+        return false;
+    // Not an operation of the exchange window: nothing there to undo.
+    efface_journal_écritures();
+    return true;
 }
 
 const QString ligne_grille_collée =
@@ -379,11 +440,17 @@ bool récupère_grille(grille& gg, const QString& mode)
         if (converti)
             affiche_offres_demandes(gg, false);
         break;
-    case table_importée::adhérents:
+    case table_importée::adhérents: {
+        données_sel avant = données;
         converti = convertit_grille_adhérents(gg);
+        if (converti && !poste_soldes_importés(avant)) {
+            données = std::move(avant);
+            converti = false;
+        }
         if (converti)
             affiche_adhérents(gg, false);
         break;
+    }
     case table_importée::rubriques:
         for (int r = 0; r < gg.Rows(); ++r) {
             if (nombre(gg.TextMatrix(r, col_rubriques::code)) > 499) {

@@ -33,9 +33,11 @@ QString ouvrir_fichier_txt();
 void remplit_grille_texte(grille& gg, const QString& texte, int colonnes);
 
 // Prepares an imported grid for its conversion: trailing empty rows go,
-// a title row goes when the user says so, members get their defaults, offers
-// and requests get their member numbers and identifiers, their codes in place
-// of section names, their slots and today's date. Asks and tells the user.
+// a title row goes when the user says so, members get their defaults (in
+// empty cells only: category 1, quality 2, balance solde_départ, ...),
+// offers and requests get their member numbers and identifiers, their codes
+// in place of section names, their slots and today's date. Asks and tells
+// the user.
 void affecte_indices(grille& gg, table_importée table);
 
 // Member key of an offers grid: which of the member number (column 9) and
@@ -70,6 +72,11 @@ bool importe_texte(grille& gg, table_importée table, const QString& texte, prov
 // confirmations, then refills the grid in its coded form. Refuses, with a
 // message, a mode without table, a grid that does not hold that table's
 // layout and classification codes above 499; the conversion's own refusals
-// leave everything as it was. True when the table changed; the tables are
-// then marked as changed and not saved.
+// leave everything as it was. A member balance that the conversion changes
+// is not simply set: the change is posted, in two account lines "Solde
+// importé" dated today, between the member and the association account
+// debited for new members (compte_asso_débité), so that the sum of all
+// balances stays as it was; when no such account is named, or the lines
+// cannot be posted, nothing changes. True when the table changed; the
+// tables are then marked as changed and not saved.
 bool récupère_grille(grille& gg, const QString& mode);

@@ -509,13 +509,20 @@ void grille_décodée_Click()
     sablier attente;
     grille& g = gg();
     const QString mode = données.mode_grille;
-    // The table of the mode shown; the offers and requests otherwise.
+    // The table of the mode shown, decoded. The catalogue being composed and
+    // the statistics keep the grid as it is.
     if (mode == QStringLiteral("adhérents"))
         affiche_adhérents(g, true);
     else if (mode == QLatin1String("rubriques"))
         affiche_rubriques(g);
-    else
+    else if (mode == QLatin1String("comptes")) {
+        remplit_écritures_période(g, 18, mode_dernières, 0, 0);
+        g.setSelectionMode(mode_sélection::libre);
+        return;
+    } else if (mode == QLatin1String("base") || mode.isEmpty())
         affiche_offres_demandes(g, true);
+    else
+        return;
     g.setSelectionMode(mode_sélection::par_colonne);
 }
 

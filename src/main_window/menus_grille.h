@@ -57,7 +57,9 @@ void adhérents_Click(F_vesk& f);
 void m_comptes_Click(F_vesk& f);
 void options_Click(F_vesk& f);
 
-// Single items.
+// Single items. "Afficher la grille décodée" shows the table of the mode
+// (offers and requests, members, classification, the 18 newest account
+// lines); in the catalogue and statistics modes the grid stays as it is.
 void grille_décodée_Click();
 void copier_Click();
 void ajust_Click();

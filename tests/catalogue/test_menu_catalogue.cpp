@@ -99,12 +99,13 @@ TEST_F(menu_catalogue, image_et_espace_libre)
     EXPECT_EQ(g.TextMatrix(2, col_cat::hauteur), "1134");
     EXPECT_EQ(g.TextMatrix(2, col_cat::texte), chemin("images/logo.gif"));
 
-    // Above the maximum, or not a height: asked again.
+    // Above the maximum, zero or less, or not a height: asked again.
     choisit(4);
     boîtes.invites.clear();
-    boîtes.saisies = {QString("45"), QString("vingt"), QString("12,5")};
+    boîtes.saisies = {QString("45"), QString("vingt"), QString("0"), QString("-5"), QString("30,5"),
+                      QString("12,5")};
     m_cat_Click(10, g, papier);
-    EXPECT_EQ(boîtes.invites.size(), 3);
+    EXPECT_EQ(boîtes.invites.size(), 6);
     EXPECT_EQ(g.TextMatrix(4, col_cat::sorte), "7");
     EXPECT_EQ(g.TextMatrix(4, col_cat::texte), "Espace libre");
     EXPECT_EQ(g.TextMatrix(4, col_cat::hauteur), "708,75");

@@ -1,6 +1,7 @@
 // Importing a table kept elsewhere: the text becomes rows of the grid, the
 // rows are completed and linked, and the conversion turns them into the
 // table, or refuses and leaves everything as it was.
+#include "accounts/ecritures.h"
 #include "data/cp1252.h"
 #include "data/fichier_donnees.h"
 #include "main_window/import_table.h"
@@ -75,6 +76,8 @@ TEST_F(import_table, adhérents_importés_avec_leurs_valeurs_par_défaut)
 {
     using namespace col_adhérents;
     données.solde_départ = monnaie::unités(25);
+    données.compte_asso_débité = 9996;
+    const données_sel avant = données;
     const QString texte =
         ligne({{numéro, "Numéro"}, {identifiant, "Identifiant"}, {nom_adresse, "Nom"}}, nombre) + "\r\n" +
         ligne({{numéro, "7"}, {identifiant, "Zoé"}, {catégorie, "0"}, {der_solde, "0,5"}, {sexe, "0"},
@@ -84,10 +87,12 @@ TEST_F(import_table, adhérents_importés_avec_leurs_valeurs_par_défaut)
         ligne({{identifiant, "Yann"}, {nom_adresse, "LE BRAS Yann"}, {catégorie, "2"}, {qualité, "5"},
                {date_adhésion, "01/02/2020"}},
               nombre) +
+        "\r\n" +
+        ligne({{numéro, "9"}, {identifiant, "Ugo"}, {catégorie, " "}, {qualité, "0"}, {der_solde, "0"}}, nombre) +
         "\r\n\r\n\r\n";
     boîtes.réponses = {rép_oui /* title row */, rép_oui /* convert now */, rép_ok, rép_ok};
     ASSERT_TRUE(importe_texte(gg, table_importée::adhérents, texte, provenance_import::fichier));
-    ASSERT_EQ(gg.Rows(), 3);
+    ASSERT_EQ(gg.Rows(), 4);
     EXPECT_EQ(cellule(2, numéro), "2");  // its row number
     EXPECT_EQ(boîtes.messages[1].texte.left(23), "L'importation a réussi.");
 
@@ -95,12 +100,12 @@ TEST_F(import_table, adhérents_importés_avec_leurs_valeurs_par_défaut)
     EXPECT_TRUE(tables_changées_non_enregistrées);
     EXPECT_EQ(gg.forme(), forme_grille::codée);
     const données_sel& d = données;
-    ASSERT_EQ(d.nombre_adhérents, 2);
+    ASSERT_EQ(d.nombre_adhérents, 3);
     EXPECT_EQ(d.table_adhérents[1].ordre, 7);
     EXPECT_EQ(d.table_adhérents[2].ordre, 2);
     const adhérent& zoé = d.table_adhérents[7];
     EXPECT_EQ(zoé.nom_adresse.trimmed(), "Zoé");
-    EXPECT_EQ(zoé.catégorie, 1);
+    EXPECT_EQ(zoé.catégorie, 0);  // a category given as 0 is kept
     EXPECT_EQ(zoé.sexe, 0);
     EXPECT_EQ(zoé.qualité, 2);
     EXPECT_EQ(zoé.der_solde, monnaie::depuis_brut(5000));  // 0,5 is not nothing
@@ -112,8 +117,68 @@ TEST_F(import_table, adhérents_importés_avec_leurs_valeurs_par_défaut)
     EXPECT_EQ(yann.catégorie, 2);
     EXPECT_EQ(yann.sexe, 1);
     EXPECT_EQ(yann.qualité, 5);
-    EXPECT_EQ(yann.der_solde, monnaie::unités(25));
+    EXPECT_EQ(yann.der_solde, monnaie::unités(25));  // the default of an empty cell
     EXPECT_EQ(yann.date_adhésion, date_depuis(QDate(2020, 2, 1)));
+    const adhérent& ugo = d.table_adhérents[9];
+    EXPECT_EQ(ugo.catégorie, 1);  // blank: the default
+    EXPECT_EQ(ugo.qualité, 0);
+    EXPECT_EQ(ugo.der_solde, monnaie{});
+
+    // Each balance that changed came with its two lines from the debited
+    // association account: the sum of the balances stays.
+    auto somme = [](const données_sel& x, std::initializer_list<int> membres) {
+        monnaie t;
+        for (int n : membres)
+            t += x.table_adhérents[static_cast<std::size_t>(n)].der_solde;
+        for (const compte_asso& c : x.comptes_asso)
+            t += c.solde;
+        return t;
+    };
+    EXPECT_EQ(somme(d, {7, 2, 9}), somme(avant, {7, 2, 9}));
+    ASSERT_EQ(d.nombre_lignes_compte, avant.nombre_lignes_compte + 6);
+    for (int k = 1; k <= 6; ++k) {
+        const ligne_de_compte& l = d.table_lignes_compte[static_cast<std::size_t>(avant.nombre_lignes_compte + k)];
+        SCOPED_TRACE(k);
+        EXPECT_EQ(l.description, "Solde importé");
+        EXPECT_EQ(l.dte_opé, date_depuis(QDate(2026, 3, 14)));
+        EXPECT_EQ(k % 2 ? l.compte : l.partenaire, 9996);
+    }
+    const ligne_de_compte& dernière = d.table_lignes_compte[static_cast<std::size_t>(d.nombre_lignes_compte)];
+    EXPECT_EQ(dernière.compte, 9);
+    EXPECT_EQ(dernière.montant, avant.table_adhérents[9].der_solde < monnaie{} ? -avant.table_adhérents[9].der_solde
+                                                                               : avant.table_adhérents[9].der_solde);
+    EXPECT_EQ(dernière.solde, monnaie{});
+    EXPECT_TRUE(journal_écritures().empty());
+
+    // Converted again as it stands: no balance changes, no line.
+    const int lignes = d.nombre_lignes_compte;
+    boîtes.réponses = {rép_ok, rép_ok};
+    ASSERT_TRUE(récupère_grille(gg, QStringLiteral("adhérents")));
+    EXPECT_EQ(d.nombre_lignes_compte, lignes);
+}
+
+TEST_F(import_table, des_soldes_sans_compte_à_débiter_ne_sont_pas_convertis)
+{
+    using namespace col_adhérents;
+    données.compte_asso_débité = 0;
+    const données_sel avant = données;
+    remplit_grille_texte(gg, ligne({{numéro, "3"}, {identifiant, "Zoé"}, {der_solde, "40"}}, nombre) + "\r\n",
+                         nombre);
+    boîtes.réponses = {rép_ok, rép_ok};
+    EXPECT_FALSE(récupère_grille(gg, QStringLiteral("adhérents")));
+    EXPECT_TRUE(boîtes.messages.back().texte.startsWith("Les soldes de la grille doivent être portés au débit d'un "
+                                                        "compte de l'association"));
+    EXPECT_TRUE(données == avant);
+    EXPECT_FALSE(tables_changées_non_enregistrées);
+    EXPECT_EQ(gg.TextMatrix(1, identifiant), "Zoé");  // the grid keeps what was imported
+
+    // Nor when the ledger has no room for the lines.
+    données.compte_asso_débité = 9995;
+    données.nombre_lignes_compte = max_lignes_compte - 1;
+    const données_sel plein = données;
+    boîtes.réponses = {rép_ok, rép_ok};
+    EXPECT_FALSE(récupère_grille(gg, QStringLiteral("adhérents")));
+    EXPECT_TRUE(données == plein);
 }
 
 TEST_F(import_table, offres_liées_aux_adhérents_et_aux_rubriques)
@@ -244,6 +309,20 @@ TEST_F(import_table, refus_de_la_conversion)
     EXPECT_FALSE(récupère_grille(gg, QStringLiteral("comptes")));
     EXPECT_EQ(boîtes.messages.back().texte,
               "Cette opération n'est possible que pour la gestion des catalogues et des adhérents");
+
+    // An imported table goes through the checks of every conversion: the
+    // first faulty row is named and nothing changes.
+    using namespace col_adhérents;
+    const QString membres = ligne({{numéro, "3"}, {identifiant, "Zoé"}}, nombre) + "\r\n" +
+                            ligne({{numéro, "4"}, {identifiant, "Yann"}, {date_cotisation, "31/02/2026"}}, nombre) +
+                            "\r\n";
+    boîtes.réponses = {rép_non /* title row */};
+    importe_texte(gg, table_importée::adhérents, membres, provenance_import::presse_papiers);
+    boîtes.réponses = {rép_ok, rép_ok};
+    EXPECT_FALSE(récupère_grille(gg, QStringLiteral("adhérents")));
+    EXPECT_TRUE(boîtes.messages.back().texte.startsWith("Ligne 2, colonne 13 : « 31/02/2026 » n'est pas une date."))
+        << boîtes.messages.back().texte.toStdString();
+    EXPECT_TRUE(données == avant);
 
     // Cancelling the confirmation.
     affiche_rubriques(gg);

@@ -5,6 +5,7 @@
 #include "data/dossiers.h"
 #include "data/fichier_donnees.h"
 #include "main_window/f_vesk.h"
+#include "main_window/import_table.h"
 #include "main_window/menus_grille.h"
 #include "main_window/vues_tables.h"
 #include "support/dossier_test.h"
@@ -18,6 +19,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMenu>
+#include <QMimeData>
 #include <QPointer>
 #include <QPushButton>
 
@@ -223,6 +225,63 @@ TEST_F(menus_grille, les_menus_suivent_le_mode)
     EXPECT_TRUE(affiche_grille);
     EXPECT_TRUE(f->menu("pas_affiche_grille")->isChecked());
     EXPECT_FALSE(gg().Visible());
+}
+
+TEST_F(menus_grille, la_grille_décodée_est_celle_du_mode)
+{
+    clique_op(1);
+    gg().Clear();
+    grille_décodée_Click();
+    EXPECT_EQ(gg().Cols(), col_adhérents::nombre);
+    EXPECT_EQ(gg().forme(), forme_grille::décodée);
+    EXPECT_EQ(gg().Rows(), données.nombre_adhérents + 1);
+
+    clique_op(2);
+    grille_décodée_Click();
+    EXPECT_EQ(gg().Cols(), col_rubriques::nombre);
+
+    clique_op(4);
+    gg().Clear();
+    grille_décodée_Click();
+    EXPECT_EQ(gg().Rows(), 19);  // the 18 newest lines, as the mode shows them
+    EXPECT_EQ(gg().TextMatrix(1, 2), données.table_lignes_compte[données.nombre_lignes_compte].description);
+
+    clique_op(0);
+    grille_décodée_Click();
+    EXPECT_EQ(gg().Cols(), col_offres::nombre);
+    EXPECT_EQ(gg().forme(), forme_grille::décodée);
+
+    // The catalogue being composed is not replaced.
+    données.mode_grille = "catalogue";
+    gg().Clear();
+    gg().setRows(3);
+    gg().setTextMatrix(2, 1, "5");
+    grille_décodée_Click();
+    EXPECT_EQ(gg().Rows(), 3);
+    EXPECT_EQ(gg().TextMatrix(2, 1), "5");
+}
+
+TEST_F(menus_grille, texte_collé_ou_lu_en_utf8_ou_en_windows_1252)
+{
+    auto colle = [](const QByteArray& octets) {
+        auto* contenu = new QMimeData;
+        contenu->setData(QStringLiteral("text/plain"), octets);
+        QGuiApplication::clipboard()->setMimeData(contenu);
+    };
+    colle(QByteArray("V\xe9lo\tb\r\n\xc9t\xe9"));
+    EXPECT_EQ(texte_presse_papiers(), "Vélo\tb\r\nÉté");
+    colle(QByteArray("Zo\xc3\xa9\n"));
+    EXPECT_EQ(texte_presse_papiers(), "Zoé\n");
+
+    // A cancelled file dialog imports nothing: the grid keeps what it showed.
+    clique_op(2);
+    affiche_rubriques(gg());
+    const int lignes = gg().Rows();
+    boîtes.réponses = {rép_ok};
+    ouvrir_ascii_Click(*f);
+    EXPECT_EQ(boîtes.messages.size(), 1u);  // the columns' warning only
+    EXPECT_EQ(gg().Rows(), lignes);
+    EXPECT_EQ(gg().forme(), forme_grille::codée);
 }
 
 TEST_F(menus_grille, coller_une_classification)
