@@ -6,6 +6,7 @@
 #include "data/modele.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <cstdlib>
 
 namespace {
@@ -50,12 +51,27 @@ std::int64_t unités_arrondies(monnaie m)
     return q;
 }
 
+// Whether the positions of list key k name entries of its lists.
+bool positions_valides(const filtre_adhérents& f, int k)
+{
+    const int n = taille_liste(2 * k);
+    const int départ = f.positions[static_cast<std::size_t>(2 * k)];
+    if (départ < 0 || départ >= n)
+        return false;
+    if (k == 0)
+        return true;  // the sex key reads its departure list alone
+    const int arrivée = f.positions[static_cast<std::size_t>(2 * k + 1)];
+    return arrivée >= 0 && arrivée < n - départ;
+}
+
 // The bounds read once for a whole run over the members.
 struct filtre_lu {
     explicit filtre_lu(const filtre_adhérents& filtre) : f(filtre)
     {
         dates_lues[0] = lit_date(f.ctt_date_adh_dep, de[0]) && lit_date(f.ctt_date_adh_fin, à[0]);
         dates_lues[1] = lit_date(f.ctt_date_cot_dep, de[1]) && lit_date(f.ctt_date_cot_fin, à[1]);
+        for (int k = 0; k <= 5; ++k)
+            listes_lues[static_cast<std::size_t>(k)] = positions_valides(f, k);
         solde_min = val_fr(f.ctt_solde_min);
         solde_max = val_fr(f.ctt_solde_max);
         volume_min = val_fr(f.ctt_volume_min);
@@ -63,11 +79,15 @@ struct filtre_lu {
         année = aujourdhui().year();
     }
 
+    // A key that cannot be evaluated (a position outside its list, a bound
+    // that is not a date) lets no member through.
     bool passe(const adhérent& a) const
     {
         for (int k = 0; k < nombre_clefs_filtre; ++k) {
             if (!f.active(k))
                 continue;
+            if (k <= 5 && !listes_lues[static_cast<std::size_t>(k)])
+                return false;
             if (k == 0) {
                 if (a.sexe != f.positions[0])
                     return false;
@@ -79,11 +99,8 @@ struct filtre_lu {
                     return false;
             } else if (k == clef_date_adh || k == clef_date_cot) {
                 const int i = k - clef_date_adh;
-                // A bound that does not read as a date lets the member through
-                // and ends the test, as it always has; the box and the file
-                // reader never let such a bound reach an active key.
                 if (!dates_lues[i])
-                    return true;
+                    return false;
                 const double d = k == clef_date_adh ? a.date_adhésion : a.date_cotisation;
                 if (d < de[i] || d > à[i])
                     return false;
@@ -106,6 +123,7 @@ struct filtre_lu {
 
     const filtre_adhérents& f;
     bool dates_lues[2] = {false, false};
+    std::array<bool, 6> listes_lues{};
     double de[2] = {0, 0}, à[2] = {0, 0};
     double solde_min = 0, solde_max = 0, volume_min = 0, volume_max = 0;
     int année = 0;
@@ -238,6 +256,32 @@ bool est_date(const QString& texte)
     if (lit_date(texte, d))
         return true;
     MsgBox(texte + QStringLiteral(" n'est pas une date correcte. (jj/mm/aaaa ou 00:00:00)"), style_boîte::critique);
+    return false;
+}
+
+bool dates_actives_valides(const filtre_adhérents& f)
+{
+    const std::pair<int, const QString*> bornes[] = {{clef_date_adh, &f.ctt_date_adh_dep},
+                                                     {clef_date_adh, &f.ctt_date_adh_fin},
+                                                     {clef_date_cot, &f.ctt_date_cot_dep},
+                                                     {clef_date_cot, &f.ctt_date_cot_fin}};
+    for (const auto& [clef, texte] : bornes)
+        if (f.active(clef) && !est_date(*texte))
+            return false;
+    return true;
+}
+
+bool nom_de_sélection_valide(const QString& chemin)
+{
+    QString nom = QFileInfo(chemin).fileName();
+    if (nom.endsWith(QStringLiteral(".eta"), Qt::CaseInsensitive))
+        nom.chop(4);
+    if (!nom.contains(QLatin1Char('.')) && !nom.isEmpty())
+        return true;
+    MsgBox(QStringLiteral("Le nom « %1 » ne convient pas à un fichier de filtres : il ne doit pas contenir de point. "
+                          "Choisissez un autre nom.")
+               .arg(nom),
+           style_boîte::information);
     return false;
 }
 

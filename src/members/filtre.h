@@ -60,7 +60,9 @@ QString date_départ_défaut();
 QString date_fin_défaut();
 
 // ---------------------------------------------------------------- the test
-// Member numéro (1..5000) passes every active key. Out of range: false.
+// Member numéro (1..5000) passes every active key. Out of range: false,
+// no record read. A key that cannot be evaluated (a position outside its
+// list, a bound that does not read as a date) fails every member.
 bool teste_filtre_adhérent(int numéro, const filtre_adhérents& f);
 
 // The members that pass, in list order. Unless an archive is open, members
@@ -79,6 +81,10 @@ std::vector<entrée_filtrée> entrées_filtrées(const filtre_adhérents& f);
 // The text reads as a date (day first, or "00:00:00"); otherwise tells the
 // user so and gives false.
 bool est_date(const QString& texte);
+// Checked before the members are run through: every bound of an active
+// date key reads as a date; the first that does not is told as est_date
+// tells it.
+bool dates_actives_valides(const filtre_adhérents& f);
 
 // ---------------------------------------------------------------- saved selections
 // The 30 items of a selection file (Windows-1252, CR LF): the ten flags, the
@@ -93,6 +99,10 @@ bool lit_fichier_état(const QByteArray& octets, filtre_adhérents& f, QString& 
 
 // The message shown when a selection file cannot be written or read.
 QString message_fichier_filtres(const QString& erreur, const QString& chemin);
+// The name of a selection file, without its ".eta", holds no point, so that
+// every list of saved selections shows it whole and finds its file again.
+// False after telling the user.
+bool nom_de_sélection_valide(const QString& chemin);
 // Writes the selection to chemin (through a temporary file: a failure leaves
 // the former file whole); on failure tells the user and gives false.
 bool enregistre_etat(const QString& chemin, const filtre_adhérents& f);

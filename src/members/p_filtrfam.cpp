@@ -21,6 +21,8 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QPainter>
+#include <QRegularExpression>
+#include <QRegularExpressionValidator>
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QStyle>
@@ -81,10 +83,11 @@ QWidget* liste_destinataire(const QString& tag)
 
 bool restaure_sélection(const QString& chemin, QWidget* liste)
 {
-    appelant_filtre = QStringLiteral("enr");
+    // The whole file is read before anything changes.
     filtre_adhérents lu;
     if (!lit_etat(chemin, lu))
         return false;
+    appelant_filtre = QStringLiteral("enr");
     charge_boîte_filtre();
     filtre_membres = lu;
     if (auto* boîte = dynamic_cast<p_filtrfam*>(fenêtre_chargée(QStringLiteral("p_filtrfam"))))
@@ -238,6 +241,11 @@ void p_filtrfam::branche_contrôles()
     lie(ctt_solde_max, &filtre_adhérents::ctt_solde_max);
     lie(ctt_volume_min, &filtre_adhérents::ctt_volume_min);
     lie(ctt_volume_max, &filtre_adhérents::ctt_volume_max);
+    // A double quote would end the text in the selection file: neither typed
+    // nor pasted.
+    for (QLineEdit* zone : {ctt_date_adh_dep, ctt_date_adh_fin, ctt_date_cot_dep, ctt_date_cot_fin, ctt_solde_min,
+                            ctt_solde_max, ctt_volume_min, ctt_volume_max})
+        zone->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[^\"]*")), zone));
 
     connect(bt_appliquer, &QPushButton::clicked, this, [this] { bt_appliquer_Click(); });
     connect(bt_initialiser, &QPushButton::clicked, this, [this] { bt_initialiser_Click(); });
@@ -358,15 +366,18 @@ void p_filtrfam::ct_f_Click(int index)
     }
 }
 
-void p_filtrfam::bt_appliquer_Click()
+bool p_filtrfam::bt_appliquer_Click()
 {
     // A date still being typed (Enter, Escape) is checked as leaving it would.
     if (QWidget* focus = focusWidget(); est_champ_date(focus))
         date_LostFocus(static_cast<QLineEdit*>(focus));
+    if (!dates_actives_valides(filtre_membres))
+        return false;
     remplit_liste_adhérents(ct_etat);
     if (ct_etat->count() > 0)
         ct_etat->setCurrentRow(0);
     ct_nbre->setText(QString::number(ct_etat->count()));
+    return true;
 }
 
 void p_filtrfam::bt_initialiser_Click()
@@ -387,8 +398,10 @@ void p_filtrfam::bt_enregistre_etat_Click()
     d.Filter = QStringLiteral("etats de tris(*.eta)|*.eta");
     d.DefaultExt = QStringLiteral("eta");
     d.demande_écrasement = true;
-    if (!d.ShowSave())
-        return;
+    do {
+        if (!d.ShowSave())
+            return;
+    } while (!nom_de_sélection_valide(d.FileName));
     enregistre_etat(d.FileName, filtre_membres);
 }
 
@@ -397,13 +410,17 @@ void p_filtrfam::bt_annuler_Click() { close(); }
 void p_filtrfam::aide_Click() { ouvre_aide(QStringLiteral("adherents")); }
 
 // However the box closes, the caller's list receives the members that pass:
-// the caller emptied it before opening the box.
-void p_filtrfam::Form_QueryUnload(bool&)
+// the caller emptied it before opening the box. A date bound that is no
+// date keeps the box open, after its message.
+void p_filtrfam::Form_QueryUnload(bool& cancel)
 {
     if (livrée_)
         return;
+    if (!bt_appliquer_Click()) {
+        cancel = true;
+        return;
+    }
     livrée_ = true;
-    bt_appliquer_Click();
     if (QWidget* liste = liste_destinataire(appelant_filtre)) {
         std::vector<entrée_filtrée> entrées;
         entrées.reserve(static_cast<std::size_t>(ct_etat->count()));

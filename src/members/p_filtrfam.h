@@ -60,7 +60,9 @@ public:
 
     void clef_Click(int k);              // a key's switch
     void ct_f_Click(int index);          // a choice in a list
-    void bt_appliquer_Click();
+    // False, after the message, when an active date key has a bound that is
+    // not a date: nothing is run.
+    bool bt_appliquer_Click();
     void bt_initialiser_Click();
     void bt_enregistre_etat_Click();
     void bt_annuler_Click();

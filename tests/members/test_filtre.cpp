@@ -213,7 +213,53 @@ TEST_F(filtre, toutes_les_clefs_ensemble)
     EXPECT_FALSE(teste_filtre_adhérent(0, f));
 }
 
+TEST_F(filtre, une_clef_impossible_à_évaluer_ne_laisse_passer_personne)
+{
+    // A date bound that does not read.
+    filtre_adhérents f = avec(clef_date_adh);
+    EXPECT_EQ(adhérents_filtrés(f).size(), 5u);
+    f.ctt_date_adh_fin = QStringLiteral("31/02/2026");
+    EXPECT_TRUE(adhérents_filtrés(f).empty());
+    EXPECT_FALSE(teste_filtre_adhérent(3, f));
+    EXPECT_TRUE(boîtes.messages.empty());  // the run says nothing: the check before it does
+    EXPECT_FALSE(dates_actives_valides(f));
+    ASSERT_EQ(boîtes.messages.size(), 1u);
+    EXPECT_EQ(boîtes.messages[0].texte, "31/02/2026 n'est pas une date correcte. (jj/mm/aaaa ou 00:00:00)");
+    EXPECT_TRUE(dates_actives_valides(avec(clef_date_cot)));
+    f.clefs_filtre[clef_date_adh] = 0;  // an inactive key's bounds do not count
+    EXPECT_TRUE(dates_actives_valides(f));
+    EXPECT_EQ(adhérents_filtrés(f).size(), 5u);
+
+    // A position outside its list, departure or arrival, or no choice at all.
+    const std::vector<std::pair<int, std::pair<int16, int16>>> positions = {
+        {0, {2, 0}}, {0, {-1, 0}}, {1, {3, 7}}, {1, {10, 0}}, {2, {0, 3}}, {3, {-1, -1}}, {5, {0, -1}}};
+    for (const auto& [k, p] : positions) {
+        SCOPED_TRACE(k);
+        filtre_adhérents g = avec(k);
+        EXPECT_FALSE(adhérents_filtrés(g).empty());
+        g.positions[static_cast<std::size_t>(2 * k)] = p.first;
+        g.positions[static_cast<std::size_t>(2 * k + 1)] = p.second;
+        EXPECT_TRUE(adhérents_filtrés(g).empty());
+    }
+
+    // Member numbers outside the register are refused before any record is read.
+    EXPECT_FALSE(teste_filtre_adhérent(max_adhérents + 1, {}));
+    EXPECT_FALSE(teste_filtre_adhérent(-3, {}));
+}
+
 // ---------------------------------------------------------------- saved selections
+
+TEST_F(filtre, un_nom_de_sélection_avec_un_point_est_refusé)
+{
+    EXPECT_TRUE(nom_de_sélection_valide(chemin(QStringLiteral("etats/adultes.eta"))));
+    EXPECT_TRUE(nom_de_sélection_valide(chemin(QStringLiteral("etats/mes adultes.ETA"))));
+    EXPECT_TRUE(boîtes.messages.empty());
+    EXPECT_FALSE(nom_de_sélection_valide(chemin(QStringLiteral("etats/club.2024.eta"))));
+    EXPECT_FALSE(nom_de_sélection_valide(chemin(QStringLiteral("etats/club.2024"))));
+    ASSERT_EQ(boîtes.messages.size(), 2u);
+    EXPECT_EQ(boîtes.messages[0].texte, "Le nom « club.2024 » ne convient pas à un fichier de filtres : il ne doit "
+                                        "pas contenir de point. Choisissez un autre nom.");
+}
 
 TEST_F(filtre, fichier_de_sélection_écrit_et_relu)
 {

@@ -8,6 +8,8 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
@@ -18,6 +20,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTimer>
+#include <QValidator>
 
 namespace {
 
@@ -236,6 +239,50 @@ TEST_F(boîte_filtre, saisie_des_dates_et_des_nombres)
     EXPECT_EQ(filtre_membres.ctt_solde_min, QStringLiteral("-12,5"));
 }
 
+TEST_F(boîte_filtre, un_guillemet_ne_se_tape_ni_ne_se_colle)
+{
+    p_filtrfam* b = ouvre(QStringLiteral("impression"));
+    b->clefs[clef_date_adh]->click();
+    b->clefs[clef_solde]->click();
+    b->clefs[clef_volume]->click();
+    QGuiApplication::clipboard()->setText(QStringLiteral("1\"2"));
+    for (QLineEdit* z : {b->ctt_date_adh_dep, b->ctt_date_adh_fin, b->ctt_solde_min, b->ctt_solde_max,
+                         b->ctt_volume_min, b->ctt_volume_max}) {
+        SCOPED_TRACE(z->objectName().toStdString());
+        z->setText(QStringLiteral("12"));
+        z->end(false);
+        tape(z, QStringLiteral("\"3"));
+        EXPECT_EQ(z->text(), QStringLiteral("123"));
+        z->paste();
+        EXPECT_EQ(z->text(), QStringLiteral("123"));
+    }
+    // The subscription date fields, shown greyed here, refuse it too.
+    for (QLineEdit* z : {b->ctt_date_cot_dep, b->ctt_date_cot_fin}) {
+        QString texte = QStringLiteral("1\"");
+        int position = 2;
+        EXPECT_EQ(z->validator()->validate(texte, position), QValidator::Invalid);
+    }
+}
+
+TEST_F(boîte_filtre, une_date_active_illisible_arrête_appliquer_et_garde_la_boîte)
+{
+    p_filtrfam* b = ouvre(QStringLiteral("impression"));
+    b->clefs[clef_date_cot]->click();
+    b->ctt_date_cot_dep->setText(QStringLiteral("32/01/2026"));  // never left, so never checked
+    b->ct_etat->addItem(QStringLiteral("avant"));
+    EXPECT_FALSE(b->bt_appliquer_Click());
+    EXPECT_EQ(boîtes.textes(), QStringList{"32/01/2026 n'est pas une date correcte. (jj/mm/aaaa ou 00:00:00)"});
+    EXPECT_EQ(b->ct_etat->count(), 1);
+
+    // The blue house does not close the box on it; once mended, it does.
+    b->bt_annuler->click();
+    EXPECT_EQ(fenêtre_chargée(QStringLiteral("p_filtrfam")), b);
+    EXPECT_EQ(boîtes.messages.size(), 2u);
+    b->ctt_date_cot_dep->setText(QStringLiteral("01/01/2026"));
+    ferme(b);
+    EXPECT_EQ(fenêtre_chargée(QStringLiteral("p_filtrfam")), nullptr);
+}
+
 TEST_F(boîte_filtre, enregistrer_les_filtres)
 {
     p_filtrfam* b = ouvre(QStringLiteral("impression"));
@@ -253,6 +300,16 @@ TEST_F(boîte_filtre, enregistrer_les_filtres)
     EXPECT_EQ(lit(QStringLiteral("etats/mes adultes.eta")), texte_fichier_état(filtre_membres));
     EXPECT_EQ(filtre_membres.positions[4], 1);
     EXPECT_EQ(filtre_membres.positions[5], 1);
+
+    // A name with a point is refused and the dialog asked again.
+    boîtes.messages.clear();
+    boîtes.fichiers = {chemin(QStringLiteral("etats/club.2024")), chemin(QStringLiteral("etats/club 2024.eta"))};
+    b->bt_enregistre_etat->click();
+    EXPECT_TRUE(boîtes.fichiers.empty());
+    ASSERT_EQ(boîtes.messages.size(), 1u);
+    EXPECT_TRUE(boîtes.messages[0].texte.startsWith(QStringLiteral("Le nom « club.2024 » ne convient pas")));
+    EXPECT_EQ(QDir(chemin(QStringLiteral("etats"))).entryList(QDir::Files),
+              (QStringList{QStringLiteral("club 2024.eta"), QStringLiteral("mes adultes.eta")}));
 }
 
 TEST_F(boîte_filtre, sélection_restaurée_sans_montrer_la_boîte)
@@ -275,7 +332,11 @@ TEST_F(boîte_filtre, sélection_restaurée_sans_montrer_la_boîte)
     écrit(QStringLiteral("etats/abîmé.eta"), "-1\r\n0\r\n");
     QComboBox autre;
     autre.addItem(QStringLiteral("garde"), 7);
+    appelant_filtre = QStringLiteral("f_base");
+    const filtre_adhérents restauré = filtre_membres;
     EXPECT_FALSE(charge_etat(chemin(QStringLiteral("etats/abîmé.eta")), &autre));
+    EXPECT_EQ(filtre_membres, restauré);
+    EXPECT_EQ(appelant_filtre, QStringLiteral("f_base"));
     EXPECT_EQ(contenu(&autre), (std::vector<entrée_filtrée>{{QStringLiteral("garde"), 7}}));
     ASSERT_EQ(boîtes.messages.size(), 1u);
     EXPECT_TRUE(boîtes.messages[0].texte.contains(QStringLiteral(" dans la lecture du fichier de filtres ")));
