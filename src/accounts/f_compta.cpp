@@ -618,7 +618,10 @@ void f_compta::remplit_menu_états()
             ext[n]->setObjectName(QStringLiteral("ext%1").arg(n));
             connect(ext[n], &QAction::triggered, this, [this, n] { ext_Click(n); });
         }
-        ext[n]->setText(fichiers[i].section(QLatin1Char('.'), 0, 0));
+        // The whole name before ".eta", and the file itself, whatever the case
+        // of its extension.
+        ext[n]->setText(fichiers[i].chopped(4));
+        ext[n]->setData(chemin_programme(QStringLiteral("etats/") + fichiers[i]));
     }
     // Saved selections are read by the members' filter, when it is there.
     for (auto& [n, action] : ext)
@@ -1466,7 +1469,11 @@ void f_compta::ext_Click(int index)
                 delete liste_comptes_asso->takeItem(i);
         }
     } else if (ext.contains(index)) {
-        charge_etat(chemin_programme(QStringLiteral("etats/") + ext[index]->text() + QStringLiteral(".eta")),
+        // Item 4 names no file until a selection is saved: its caption is asked for.
+        const QString chemin = ext[index]->data().toString();
+        charge_etat(chemin.isEmpty()
+                        ? chemin_programme(QStringLiteral("etats/") + ext[index]->text() + QStringLiteral(".eta"))
+                        : chemin,
                     liste_comptes_asso);
     }
     compte_liste_asso();

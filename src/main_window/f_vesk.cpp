@@ -1,5 +1,6 @@
 #include "main_window/f_vesk.h"
 
+#include "accounts/ecritures.h"
 #include "accounts/grilles_comptes.h"
 #include "catalogue/grille_catalogue.h"
 #include "catalogue/menu_catalogue.h"
@@ -202,7 +203,11 @@ F_vesk::F_vesk()
                             mets_titre();
                         },
                         [this]() -> QWidget* { return this; }});
-    avis_fichier_chargé = [this] { fichier_chargé(); };
+    avis_fichier_chargé = [this] {
+        // Whatever was recorded before no longer stands in the ledger as posted.
+        efface_journal_écritures();
+        fichier_chargé();
+    };
     // What the catalogue borrows of the main window: the offers view and the
     // page-count labels.
     branche_catalogue({[](grille& g, bool décodé) { affiche_offres_demandes(g, décodé); },

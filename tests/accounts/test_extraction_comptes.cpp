@@ -56,6 +56,23 @@ TEST_F(extraction_comptes, relevé_d_une_période)
     EXPECT_TRUE(boîtes.messages.empty());
 }
 
+TEST_F(extraction_comptes, n_dernières_donne_n_lignes_et_toutes_les_donne_toutes)
+{
+    for (int i = 0; i < 30; ++i)
+        échange(12, 7, QDate(2026, 1, 1).addDays(i), QStringLiteral("n° %1").arg(i + 1));
+    grille g;
+    for (int position = 1; position <= 5; ++position) {
+        SCOPED_TRACE(position);
+        remplit_relevé_compte(g, limite_dernières(position), 12, mode_dernières, 0, 0, false, -1);
+        EXPECT_EQ(g.Rows() - 1, 5 * position);
+        EXPECT_EQ(g.TextMatrix(1, 2), "n° 30");
+    }
+    EXPECT_EQ(limite_dernières(0), 0);
+    remplit_relevé_compte(g, limite_dernières(0), 12, mode_dernières, 0, 0, false, -1);
+    EXPECT_EQ(g.Rows() - 1, 30);
+    EXPECT_EQ(g.TextMatrix(30, 2), "n° 1");
+}
+
 TEST_F(extraction_comptes, dates_de_la_période)
 {
     const std::array<int, 13> jours_2026 = {0, 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};

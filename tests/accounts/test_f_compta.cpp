@@ -8,6 +8,7 @@
 #include "data/fichier_donnees.h"
 #include "data/reglages.h"
 #include "support/dossier_test.h"
+#include "ui_common/filtre_membres.h"
 #include "ui_common/grille_vue.h"
 #include "ui_common/principale.h"
 
@@ -431,7 +432,9 @@ TEST_F(fenêtre_compta, défaire_et_annuler)
     ASSERT_EQ(données.nombre_lignes_compte, 4);  // with its levy
     ASSERT_TRUE(f->bt_annul_ligne_adh->isEnabled());
 
-    // The undo takes the exchange and its levy back, off the grid too.
+    // The undo takes the exchange and its levy back, off the grid too, from
+    // what was posted: not from the amount field.
+    f->ctt_montant->setText(QStringLiteral("999"));
     f->bt_annul_ligne_adh->click();
     EXPECT_TRUE(mêmes_comptes(données, avant));
     EXPECT_EQ(f->gg_compte.Rows(), 1);
@@ -443,8 +446,8 @@ TEST_F(fenêtre_compta, défaire_et_annuler)
     EXPECT_EQ(f->ctt_libellé->text(), "");
     EXPECT_EQ(f->ctt_jour_op->text() + f->ctt_mois_op->text() + f->ctt_an_op->text(), "14032026");
 
-    // An exchange that a cancellation line then takes back.
-    valide(1, 2, QStringLiteral("40"));
+    // An exchange that a cancellation line then takes back, fraction included.
+    valide(1, 2, QStringLiteral("40,25"));
     f->bt_créditer_adh->click();
     ASSERT_EQ(f->gg_compte.Rows(), 3);
     const données_sel enregistré = données;
@@ -464,6 +467,7 @@ TEST_F(fenêtre_compta, défaire_et_annuler)
     EXPECT_EQ(données.table_lignes_compte[3].description, "annul.Cours de guitare");
     EXPECT_EQ(données.table_lignes_compte[3].compte, 2);
     EXPECT_EQ(données.table_lignes_compte[3].dte_opé, date_depuis(QDate(2026, 2, 12)));
+    EXPECT_EQ(données.table_lignes_compte[3].montant, monnaie::depuis_brut(402500));
     EXPECT_EQ(données.table_adhérents[1], avant.table_adhérents[1]);
     EXPECT_EQ(données.table_adhérents[2], avant.table_adhérents[2]);
     EXPECT_EQ(f->gg_compte.Rows(), 5);
@@ -475,6 +479,17 @@ TEST_F(fenêtre_compta, défaire_et_annuler)
     EXPECT_EQ(f->bt_nouvelle->text(), "Nouvelle");
     EXPECT_TRUE(f->grab().save(
         QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("f_compta_annulation.png"))));
+
+    // An account that has left its list since: refused, nothing recorded.
+    const données_sel annulé = données;
+    f->liste_comptes_à_créditer->removeItem(f->liste_comptes_à_créditer->findData(1));
+    boîtes.messages.clear();
+    boîtes.réponses.push_back(rép_oui);
+    f->gg_compte.setRow(1);
+    f->gg_compte_DblClick();
+    EXPECT_EQ(boîtes.textes().value(1), "Le compte n° 1 n'existe pas : choisissez un adhérent de la liste ou un compte "
+                                        "de l'association.");
+    EXPECT_TRUE(mêmes_comptes(données, annulé));
 
     // A double-click on a grid without lines does nothing.
     entête_grille_écritures(f->gg_compte, false);
@@ -607,6 +622,29 @@ TEST_F(fenêtre_compta, point_de_repère_et_remises_à_zéro)
     EXPECT_EQ(données.table_adhérents[3].débits, 0);
     EXPECT_EQ(boîtes.messages.size(), 7u);
     EXPECT_EQ(boîtes.messages[6].texte, "Les données cumulées des comptes  de la liste vont prendre la valeur 0");
+}
+
+TEST_F(fenêtre_compta, sélections_enregistrées_sous_leur_nom_entier)
+{
+    QDir().mkpath(chemin("etats"));
+    écrit("etats/club.2024.eta", "");
+    écrit("etats/Adultes.ETA", "");
+    QStringList lus;
+    branchement_charge_etat = [&](const QString& c, QWidget*) {
+        lus << c;
+        return true;
+    };
+    ouvre();
+    f->extraire_Click();
+    f->extraire_Click();  // opened twice: no item twice
+    ASSERT_TRUE(f->ext.contains(5));
+    EXPECT_FALSE(f->ext.contains(6));
+    EXPECT_EQ(f->ext[4]->text(), "Adultes");
+    EXPECT_EQ(f->ext[5]->text(), "club.2024");
+    f->ext[5]->trigger();
+    f->ext[4]->trigger();
+    EXPECT_EQ(lus, (QStringList{chemin("etats/club.2024.eta"), chemin("etats/Adultes.ETA")}));
+    branchement_charge_etat = nullptr;
 }
 
 TEST_F(fenêtre_compta, relevés_du_demandeur_et_de_l_offreur)

@@ -94,6 +94,15 @@ TEST_F(reprise, un_fichier_illisible_ne_change_rien)
     EXPECT_TRUE(données == avant);
     EXPECT_EQ(boîtes.messages.size(), 1u);
     EXPECT_FALSE(journal_écritures().empty());
+
+    // A damaged restore point: read whole before anything changes.
+    ASSERT_TRUE(pose_point_repère());
+    const QByteArray entier = lit("repère/trovane.sel");
+    écrit("repère/trovane.sel", entier.left(entier.size() / 2));
+    EXPECT_FALSE(restaure_point_repère());
+    EXPECT_TRUE(données == avant);
+    EXPECT_EQ(boîtes.messages.size(), 2u);
+    EXPECT_EQ(lit("repère/trovane.sel"), entier.left(entier.size() / 2));
 }
 
 TEST_F(reprise, rien_n_est_écrit_sans_enregistrement_ni_sur_une_archive)

@@ -1,3 +1,4 @@
+#include "accounts/enregistrement.h"
 #include "data/dossiers.h"
 #include "data/fichier_donnees.h"
 #include "data/reglages.h"
@@ -300,10 +301,19 @@ TEST_F(fenêtre_principale_essai, menu_fichier)
     EXPECT_EQ(fichier_courant, chemin("copie.sel"));
     EXPECT_EQ(f->windowTitle(), "Trovane " + chemin("copie.sel"));
 
-    // Open the default file again.
+    // Open the default file again: what was last recorded can no longer be undone.
+    saisie_échange s;
+    s.débité = données.table_adhérents[1].ordre;
+    s.crédité = données.table_adhérents[2].ordre;
+    s.montant = QStringLiteral("5");
+    s.date_opération = date_depuis(aujourdhui());
+    s.prélèvement.sans_prélèvement = true;
+    ASSERT_TRUE(enregistre_échange(s));
+    ASSERT_FALSE(journal_écritures().empty());
     boîtes.fichiers = {chemin("trovane.sel")};
     f->ouvrir_la_base_Click();
     EXPECT_EQ(fichier_courant, chemin("trovane.sel"));
+    EXPECT_TRUE(journal_écritures().empty());
     f->fichier_Click();
     EXPECT_TRUE(f->menu("restaure")->isEnabled());
 }
