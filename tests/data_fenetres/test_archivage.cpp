@@ -257,6 +257,13 @@ TEST_F(archivage, sans_archive_écrite_rien_ne_change)
     EXPECT_EQ(archive_période(choix_archivage{}), fin_archivage::abandonné);
     inchangé();
 
+    // The archive cannot be written (no such folder): kind and date as they were.
+    boîtes.fichiers = {chemin("absent/arch3-2026.sel")};
+    EXPECT_EQ(archive_période(choix_archivage{}), fin_archivage::abandonné);
+    EXPECT_EQ(données.type_fichier, "courant");
+    EXPECT_FALSE(QFileInfo::exists(chemin("absent/arch3-2026.sel")));
+    inchangé();
+
     // The working file chosen as its own archive.
     boîtes.fichiers = {chemin("trovane.sel")};
     EXPECT_EQ(archive_période(choix_archivage{}), fin_archivage::abandonné);
