@@ -18,7 +18,6 @@ struct faute_grille {
     bool avec_suite = true;  // followed by the sentence that nothing changed
 };
 
-
 QString extrait(const QString& t) { return t.size() > 40 ? t.left(40) + QStringLiteral("...") : t; }
 
 // Reads the cells of one data row; each reader throws faute_grille.

@@ -1,9 +1,8 @@
 #include "data/fenetres/archivage.h"
 
-#include "data/fenetres/extraction.h"
-
 #include "data/dialogues.h"
 #include "data/dossiers.h"
+#include "data/fenetres/extraction.h"
 #include "data/fichier_donnees.h"
 #include "data/fichiers.h"
 #include "main_window/f_vesk.h"

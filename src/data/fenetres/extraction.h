@@ -44,7 +44,7 @@ QString question_extraction();
 // point (when that fails, the user is told and nothing is done), replaces
 // them by fichier_à_extraire (the restore point is not refreshed from it) or
 // merges the chosen parts of it, makes the default data file the current
-// file, saves and shows the members. When the load or the
-// merge fails the data stay as they were and the user is told so. True when
-// the extraction was made.
+// file, saves and shows the members. When the load or the merge fails the
+// data stay as they were and the user is told so. True when the extraction
+// was made.
 bool extrait_données(const choix_extraction& choix);
