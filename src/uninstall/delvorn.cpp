@@ -28,11 +28,16 @@ QString ligne_désinstallateur(const QString& P)
 
 void Command1_Click(const environnement& e)
 {
+    if (refuse_dossier(e.P, e.b))
+        return;
     if (e.b.message(QStringLiteral("Etes-vous sûrs de vouloir désinstaller Trovane ?"),
                     style_boîte::oui_non + style_boîte::question) != rép_oui)
         return;
-    const auto échecs = exécute(plan_tout(e.P), false);
+    const auto plan = plan_tout(e.P);
+    const auto échecs = exécute(plan, false);
     // What stays must not pass for removed: the user finishes by hand.
+    if (const QStringList à_l_utilisateur = gardés(plan); !à_l_utilisateur.isEmpty())
+        e.b.message(message_gardés(à_l_utilisateur), style_boîte::ok + style_boîte::information);
     if (!échecs.empty())
         e.b.message(message_échecs(échecs),
                     style_boîte::ok + style_boîte::exclamation);
@@ -41,6 +46,8 @@ void Command1_Click(const environnement& e)
 
 void Command3_Click(const environnement& e)
 {
+    if (refuse_dossier(e.P, e.b))
+        return;
     // The settings go at once: the user may still change his mind here.
     if (e.b.message(QStringLiteral("Le désinstallateur de Windows vous indiquera que des fichiers et le "
                                    "groupe de programme n'ont pas pu être supprimés.") +

@@ -27,8 +27,10 @@ std::vector<désinstallation::action> plan_tout(const QString& P);
 // "ST5UNST.EXE -n "P/St5unst.log"": the log path whole, blanks and all.
 QString ligne_désinstallateur(const QString& P);
 
+// Both buttons first refuse a folder that is not Trovane's (refus_dossier).
 // "Désinstaller tout": after a Yes, removes the folders and files of
-// plan_tout, tells what could not be removed, then win_uninstall.
+// plan_tout, tells what it kept and what could not be removed, then
+// win_uninstall.
 void Command1_Click(const environnement& e);
 // "Désinstaller mais Garder les données pour une réinstallation": after the
 // notice is accepted, win_uninstall alone.

@@ -17,6 +17,9 @@ int main(int argc, char** argv)
     if (arguments.size() == 3 && arguments.at(1) == QLatin1String("-n"))
         return journal_installation::désinstalle_selon_journal(P, arguments.at(2), b);
 
+    // A folder that is not Trovane's is refused before anything is offered.
+    if (désinstallation::refuse_dossier(P, b))
+        return 1;
     désinstallation::lanceur_qt l;
     delvorn::Form1 fenêtre({P, b, l});
     fenêtre.show();

@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QSettings>
+#include <algorithm>
 #include <cerrno>
 #include <filesystem>
 #include <sys/stat.h>
@@ -77,11 +78,24 @@ int fait(const action& a)
     case opération::supprime: return ::unlink(nom.constData()) == 0 ? 0 : numéro_de_errno(errno);
     case opération::retire_dossier: return ::rmdir(nom.constData()) == 0 ? 0 : numéro_de_errno(errno);
     case opération::refus: return erreur_accès;
+    case opération::garde: return 0;
     }
     return erreur_accès;
 }
 
 QString chemin_canonique(const QString& chemin) { return QFileInfo(chemin).canonicalFilePath(); }
+
+// One path a line, a long list cut short.
+QString liste_chemins(const QString& titre, const QStringList& chemins)
+{
+    constexpr qsizetype montrés = 15;
+    QStringList lignes{titre};
+    for (qsizetype i = 0; i < chemins.size() && i < montrés; ++i)
+        lignes << QDir::toNativeSeparators(chemins[i]);
+    if (chemins.size() > montrés)
+        lignes << QStringLiteral("et %1 autres").arg(chemins.size() - montrés);
+    return lignes.join(crlf);
+}
 
 QSettings magasin()
 {
@@ -97,6 +111,64 @@ QString chemin_application()
     if (!env.isEmpty())
         return QDir(env).absolutePath();
     return QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QDir::currentPath();
+}
+
+QString refus_dossier_système(const QString& P)
+{
+    const QString dossier = chemin_canonique(P);
+    if (dossier.isEmpty())
+        return {};
+    const QString montré = QDir::toNativeSeparators(dossier);
+    const QString fin = QStringLiteral(" : Trovane ne s'y désinstalle pas.") + crlf + rien_supprimé;
+    if (QDir(dossier).isRoot())
+        return QStringLiteral("Le dossier ") + montré + QStringLiteral(" est la racine du système") + fin;
+    const QString maison = chemin_canonique(QDir::homePath());
+    if (maison == dossier)
+        return QStringLiteral("Le dossier ") + montré + QStringLiteral(" est votre dossier personnel") + fin;
+    if (maison.startsWith(dossier + QLatin1Char('/')))
+        return QStringLiteral("Le dossier ") + montré + QStringLiteral(" contient votre dossier personnel") + fin;
+    return {};
+}
+
+QString refus_dossier(const QString& P)
+{
+    if (QString refus = refus_dossier_système(P); !refus.isEmpty())
+        return refus;
+    // The files themselves, not links to them: a link proves nothing of P.
+    const auto tient = [&P](const char* nom) {
+        const QFileInfo f(QDir(P).filePath(QString::fromUtf8(nom)));
+        return f.isFile() && !f.isSymLink();
+    };
+    if (tient("trovane") || tient("trovane.sel"))
+        return {};
+    return QStringLiteral("Le dossier ") + QDir::toNativeSeparators(P) +
+           QStringLiteral(" n'est pas celui de Trovane : il ne contient ni le programme trovane ni le fichier de "
+                          "données trovane.sel.") +
+           crlf + rien_supprimé;
+}
+
+bool refuse_dossier(const QString& P, boîtes& b)
+{
+    const QString refus = refus_dossier(P);
+    if (refus.isEmpty())
+        return false;
+    b.message(refus, style_boîte::ok + style_boîte::exclamation);
+    return true;
+}
+
+QStringList fichiers_de_trovane(const QString& relatif)
+{
+    // The data file's copies (start-up, archives, restore point) and the
+    // balances written beside them.
+    if (relatif == QLatin1String("archives") || relatif == QStringLiteral("repère"))
+        return {QStringLiteral("*.sel"), QStringLiteral("*.sld")};
+    if (relatif == QLatin1String("etats"))
+        return {QStringLiteral("*.eta")};
+    // The help pages and pictures the first start set up.
+    if (relatif == QLatin1String("Aide") || relatif.startsWith(QLatin1String("Aide/")))
+        return {QStringLiteral("*.html"), QStringLiteral("*.htm"), QStringLiteral("*.gif"), QStringLiteral("*.jpg")};
+    // images and photos only ever hold the user's own pictures.
+    return {};
 }
 
 std::vector<échec> exécute(const std::vector<action>& actions, bool arrêt_première_erreur)
@@ -131,18 +203,34 @@ void ajoute_dossier(std::vector<action>& plan, const QString& P, const QString& 
     const QString dossier = QDir(P).filePath(relatif);
     if (!présent(dossier))
         return;
-    // A real folder of P: no link on the way from P to it.
-    const QString attendu = QDir(chemin_canonique(P)).filePath(relatif);
-    if (!QFileInfo(dossier).isDir() || chemin_canonique(dossier) != QDir::cleanPath(attendu)) {
-        plan.push_back({opération::refus, dossier});
+    // Behind a link it is somebody else's folder; the link has its own step.
+    const QString parent_attendu = QFileInfo(QDir(chemin_canonique(P)).filePath(relatif)).absolutePath();
+    if (chemin_canonique(QFileInfo(dossier).absolutePath()) != QDir::cleanPath(parent_attendu))
+        return;
+    const QFileInfo info(dossier);
+    if (info.isSymLink()) {
+        plan.push_back({opération::supprime, dossier});
         return;
     }
+    if (!info.isDir())
+        return;
+    const QStringList à_trovane = fichiers_de_trovane(relatif);
+    // A sub-folder kept for the user's files keeps this one too.
+    bool garde = std::any_of(plan.begin(), plan.end(), [&dossier](const action& a) {
+        return a.op == opération::garde && a.chemin.startsWith(dossier + QLatin1Char('/'));
+    });
     for (const QString& n : fichiers_listés(dossier)) {
         const QString fichier = QDir(dossier).filePath(n);
+        if (!QDir::match(à_trovane, n)) {
+            plan.push_back({opération::garde, fichier});
+            garde = true;
+            continue;
+        }
         for (const opération op : traitement)
             plan.push_back({op, fichier, op == opération::copie ? QDir(P).filePath(préfixe_copie + n) : QString()});
     }
-    plan.push_back({opération::retire_dossier, dossier});
+    if (!garde)
+        plan.push_back({opération::retire_dossier, dossier});
 }
 
 void ajoute_fichier(std::vector<action>& plan, const QString& P, const QString& nom,
@@ -180,13 +268,26 @@ void efface_clé_réglages()
 
 QString message_échecs(const std::vector<échec>& échecs)
 {
-    constexpr size_t montrés = 15;
-    QStringList lignes{QStringLiteral("Ces fichiers et dossiers n'ont pas pu être supprimés :")};
-    for (size_t i = 0; i < échecs.size() && i < montrés; ++i)
-        lignes << QDir::toNativeSeparators(échecs[i].chemin);
-    if (échecs.size() > montrés)
-        lignes << QStringLiteral("et %1 autres").arg(échecs.size() - montrés);
-    return lignes.join(crlf);
+    QStringList chemins;
+    for (const échec& é : échecs)
+        chemins << é.chemin;
+    return liste_chemins(QStringLiteral("Ces fichiers et dossiers n'ont pas pu être supprimés :"), chemins);
+}
+
+QStringList gardés(const std::vector<action>& plan)
+{
+    QStringList chemins;
+    for (const action& a : plan)
+        if (a.op == opération::garde)
+            chemins << a.chemin;
+    return chemins;
+}
+
+QString message_gardés(const QStringList& chemins)
+{
+    return liste_chemins(QStringLiteral("Ces fichiers ne sont pas de Trovane : ils restent en place, et leur dossier "
+                                        "aussi :"),
+                         chemins);
 }
 
 }  // namespace désinstallation

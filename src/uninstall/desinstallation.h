@@ -4,9 +4,14 @@
 // removal of the settings. Nothing here shows a window: the windows ask
 // first, then run the list.
 //
-// Nothing outside P is ever touched: a folder that is a link, or that lies
-// behind one, is not emptied (its files would be somebody else's), and
-// deleting a file that is a link removes the link, never what it points to.
+// They run only in Trovane's own program folder. Nothing outside P is ever
+// touched: a folder that is a link is removed as a link, never emptied, one
+// that lies behind a link is left alone, and deleting a file that is a link
+// removes the link, never what it points to. In each folder only the kinds
+// of files Trovane itself writes there go; whatever else the user put there
+// stays, and so does its folder.
+#include "uninstall/boites.h"
+
 #include <QString>
 #include <QStringList>
 #include <vector>
@@ -16,12 +21,27 @@ namespace désinstallation {
 // P: the folder of the executable, or TROVANE_HOME when set.
 QString chemin_application();
 
+// Why nothing may be removed in P, ready to be shown; empty when P is
+// Trovane's own program folder: it holds the program `trovane` or the data
+// file `trovane.sel`, and it is neither the root, the home folder nor a
+// folder that holds the home folder.
+QString refus_dossier(const QString& P);
+// The root and home part of that check alone.
+QString refus_dossier_système(const QString& P);
+// Shows the refusal of refus_dossier when there is one; true then.
+bool refuse_dossier(const QString& P, boîtes& b);
+
+// The names of the files Trovane writes in its folder P/relatif (patterns,
+// whatever the case); none for a folder where only the user puts files.
+QStringList fichiers_de_trovane(const QString& relatif);
+
 enum class opération {
     ordinaire,       // attributes back to ordinary: the owner may read and write
     copie,           // copy chemin to cible, through a temporary file
     supprime,        // delete the file chemin
     retire_dossier,  // remove the folder chemin, which must be empty
     refus,           // chemin is not ours to empty: never done, always a failure
+    garde,           // chemin is the user's file: left as it is, and so is its folder
 };
 
 struct action {
@@ -47,12 +67,15 @@ std::vector<échec> exécute(const std::vector<action>& actions, bool arrêt_pre
 QStringList fichiers_listés(const QString& dossier);
 
 // Adds to plan what empties P/relatif and removes it: for each listed file
-// N, the operations of `traitement` in order (a copy goes to P/préfixe + N),
-// then the removal of the folder. Nothing when nothing of that name is in P;
-// a refusal when it is not a real folder of P.
+// N of Trovane's, the operations of `traitement` in order (a copy goes to
+// P/préfixe + N); every other file is kept; then the removal of the folder
+// unless a file in it, or in a sub-folder planned before, is kept. Nothing when nothing of that name is in P, when it
+// is not a folder or when it lies behind a link; the removal of the link
+// alone when it is one.
 void ajoute_dossier(std::vector<action>& plan, const QString& P, const QString& relatif,
                     const std::vector<opération>& traitement, const QString& préfixe_copie = {});
-// Adds the operations of `traitement` on the file P/nom when it is there.
+// Adds the operations of `traitement` on the file P/nom when it is there
+// (a link: the link).
 void ajoute_fichier(std::vector<action>& plan, const QString& P, const QString& nom,
                     const std::vector<opération>& traitement);
 
@@ -70,7 +93,12 @@ void efface_clé_réglages();
 // The message that lists what could not be removed, one line a path; a long
 // list is cut short.
 QString message_échecs(const std::vector<échec>& échecs);
+// The user's files that a plan keeps, and the message that lists them.
+QStringList gardés(const std::vector<action>& plan);
+QString message_gardés(const QStringList& chemins);
 
 inline const QString crlf = QStringLiteral("\r\n");
+// The last line of every refusal.
+inline const QString rien_supprimé = QStringLiteral("Rien n'a été supprimé.");
 
 }  // namespace désinstallation

@@ -17,6 +17,17 @@ bool dans(const QString& chemin, const QString& racine)
     return !racine.isEmpty() && chemin.startsWith(racine + QLatin1Char('/'));
 }
 
+// The first path of the log: the folder it was installed into.
+QString dossier_installé(const QStringList& lignes)
+{
+    for (const QString& brute : lignes) {
+        const QString ligne = brute.trimmed();
+        if (!ligne.isEmpty() && !ligne.startsWith(QLatin1Char('#')))
+            return ligne;
+    }
+    return {};
+}
+
 }  // namespace
 
 std::vector<action> plan_journal(const QString& P, const QStringList& lignes)
@@ -62,6 +73,10 @@ std::vector<action> plan_journal(const QString& P, const QStringList& lignes)
 
 int désinstalle_selon_journal(const QString& P, const QString& journal, boîtes& b)
 {
+    if (const QString refus = refus_dossier_système(P); !refus.isEmpty()) {
+        b.message(refus, style_boîte::ok + style_boîte::exclamation);
+        return 1;
+    }
     const QFileInfo info(journal);
     QFile fichier(journal);
     if (!info.isFile() || info.absoluteDir().canonicalPath() != QFileInfo(P).canonicalFilePath() ||
@@ -70,8 +85,20 @@ int désinstalle_selon_journal(const QString& P, const QString& journal, boîtes
                   style_boîte::ok);
         return 1;
     }
-    const auto plan = plan_journal(P, QString::fromUtf8(fichier.readAll()).split(QLatin1Char('\n')));
+    const QStringList lignes = QString::fromUtf8(fichier.readAll()).split(QLatin1Char('\n'));
     fichier.close();
+    // A folder copied or moved elsewhere keeps a log that speaks of another.
+    const QFileInfo installé(dossier_installé(lignes));
+    if (!installé.isAbsolute() || installé.canonicalFilePath() != QFileInfo(P).canonicalFilePath()) {
+        b.message(QStringLiteral("Le fichier journal ") + QDir::toNativeSeparators(journal) +
+                      QStringLiteral(" ne vient pas de l'installation de Trovane dans le dossier ") +
+                      QDir::toNativeSeparators(P) + QStringLiteral(".") + crlf + rien_supprimé,
+                  style_boîte::ok + style_boîte::exclamation);
+        return 1;
+    }
+    // The same folder, spelt as the log spells it: through a link, the
+    // program's own path may read differently.
+    const auto plan = plan_journal(installé.absoluteFilePath(), lignes);
 
     if (plan.empty()) {
         QFile::remove(journal);

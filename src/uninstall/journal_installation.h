@@ -4,11 +4,14 @@
 // `delvorn -n <log>`: it removes what the installation put in P, as listed in
 // the installation log P/St5unst.log.
 //
-// The log: UTF-8 text, one path a line, relative to P or absolute inside P;
-// blank lines and lines starting with '#' are ignored. Files go first, then
-// the folders, the deepest first and only when empty. Nothing outside P is
-// touched, P itself stays, and data files (*.sel) are never removed: the
-// user's data stays whatever the log says.
+// The log, as the installation writes it: UTF-8 text, one path a line, the
+// folder installed into first, then every file installed and every folder
+// created, absolute or relative to P; blank lines and lines starting with
+// '#' are ignored. A log whose first path is not P was written for another
+// folder and is not followed. Files go first, then the folders, the deepest
+// first and only when empty. Nothing outside P is touched, P itself stays,
+// and data files (*.sel) are never removed: the user's data stays whatever
+// the log says.
 #include "uninstall/boites.h"
 #include "uninstall/desinstallation.h"
 
@@ -16,13 +19,14 @@ namespace journal_installation {
 
 inline const QString journal_absent = QStringLiteral(
     "Le fichier journal de la désinstallation n'a pas été trouvé ou n'existe plus. "
-    "Essayez de désinstaller avec le menu ajout/suppression de programmes de Windows.");
+    "Essayez de désinstaller avec le gestionnaire de paquets de votre système.");
 
 // The actions for the lines of a log; entries outside P are refusals,
 // entries no longer on disk are left out.
 std::vector<désinstallation::action> plan_journal(const QString& P, const QStringList& lignes);
 
-// The whole run: reads the log, asks, removes, tells what could not be
+// The whole run: refuses the root and the home folder, reads the log,
+// checks that it was written for P, asks, removes, tells what could not be
 // removed. The log itself goes last, once everything it lists is gone, so
 // that a second run can finish the work. Gives the program's exit code.
 int désinstalle_selon_journal(const QString& P, const QString& journal, désinstallation::boîtes& b);

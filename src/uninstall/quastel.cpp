@@ -17,7 +17,9 @@ struct étape {
 };
 
 // The help pages go back into P under their language prefix, where the
-// first start of Trovane found them.
+// first start of Trovane found them. Each file is made ordinary first, so
+// that neither a read-only nor an unreadable one stops the copy or the
+// deletion.
 const étape étapes[] = {
     {"archives", {ordinaire, supprime}, ""},
     {"repère", {ordinaire, supprime}, ""},
@@ -25,10 +27,10 @@ const étape étapes[] = {
     {"images", {ordinaire, supprime}, ""},
     {"Aide/images", {ordinaire, copie, supprime}, ""},
     {"Aide/français", {ordinaire, copie, supprime}, "F_"},
-    {"Aide/allemand", {copie, ordinaire, supprime}, "D_"},
-    {"Aide/anglais", {copie, ordinaire, supprime}, "A_"},
-    {"Aide/espagnol", {copie, ordinaire, supprime}, "E_"},
-    {"Aide/italien", {copie, supprime}, "I_"},
+    {"Aide/allemand", {ordinaire, copie, supprime}, "D_"},
+    {"Aide/anglais", {ordinaire, copie, supprime}, "A_"},
+    {"Aide/espagnol", {ordinaire, copie, supprime}, "E_"},
+    {"Aide/italien", {ordinaire, copie, supprime}, "I_"},
     {"Aide", {ordinaire, supprime}, ""},
     {"etats", {ordinaire, supprime}, ""},
 };
@@ -46,10 +48,13 @@ std::vector<action> plan(const QString& P)
 
 void Form_Load(const QString& P, boîtes& b)
 {
+    if (refuse_dossier(P, b))
+        return;
     if (b.message(QStringLiteral("Etes-vous sûrs de vouloir désinstaller Trovane ?"),
                   style_boîte::oui_non + style_boîte::question) != rép_oui)
         return;
-    const auto échecs = exécute(plan(P), true);
+    const auto actions = plan(P);
+    const auto échecs = exécute(actions, true);
     if (!échecs.empty()) {
         // The path tells the user what to look at before running it again.
         b.message(QString::number(échecs.front().numéro) +
@@ -59,6 +64,8 @@ void Form_Load(const QString& P, boîtes& b)
         return;
     }
     efface_sections_réglages();
+    if (const QStringList à_l_utilisateur = gardés(actions); !à_l_utilisateur.isEmpty())
+        b.message(message_gardés(à_l_utilisateur), style_boîte::ok + style_boîte::information);
     b.message(QStringLiteral("Trovane a retiré tous les fichiers qu'il a ajoutés pendant son exécution ainsi que ses "
                              "inscriptions dans la base de registre.") +
                   crlf +

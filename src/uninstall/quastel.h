@@ -1,8 +1,9 @@
 #pragma once
-// Quastel, the older uninstaller: after one question, removes the folders
-// and files Trovane created in P, puts the help pages and pictures back into
-// P, removes the three settings sections and tells the user to finish with
-// the platform's own panel. The first failure stops the work.
+// Quastel, the older uninstaller: in Trovane's own folder only, after one
+// question, removes the folders and files Trovane created in P (the user's
+// files stay), puts the help pages and pictures back into P, removes the
+// three settings sections and tells the user to finish with the platform's
+// own panel. The first failure stops the work.
 #include "uninstall/boites.h"
 #include "uninstall/desinstallation.h"
 

@@ -1,12 +1,14 @@
 #pragma once
 // A program folder P as Trovane leaves it (in a temporary folder, with a
-// blank in its path), its settings, scripted message boxes and a recording
-// process starter.
+// blank in its path), its settings, scripted message boxes, a recording
+// process starter, and a picture of a whole tree to tell that nothing in it
+// changed.
 #include "uninstall/boites.h"
 #include "uninstall/desinstallation.h"
 #include "support/impression_qt.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
@@ -58,6 +60,31 @@ public:
     }
 };
 
+// Every entry under racine, links not followed: its kind, its bytes or the
+// target of the link, and its permissions.
+inline QStringList arbre(const QString& racine)
+{
+    QStringList lignes;
+    QDirIterator it(racine, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QFileInfo f(it.next());
+        QString ligne = QDir(racine).relativeFilePath(f.filePath()) + QLatin1Char('\t') +
+                        QString::number(f.permissions(), 16) + QLatin1Char('\t');
+        if (f.isSymLink())
+            ligne += QStringLiteral("-> ") + f.symLinkTarget();
+        else if (f.isDir())
+            ligne += QStringLiteral("/");
+        else {
+            QFile contenu(f.filePath());
+            ligne += contenu.open(QIODevice::ReadOnly) ? QString::fromLatin1(contenu.readAll().toHex()) : QStringLiteral("?");
+        }
+        lignes << ligne;
+    }
+    lignes.sort();
+    return lignes;
+}
+
 class essai_désinstallation : public ::testing::Test {
 protected:
     void SetUp() override
@@ -87,6 +114,13 @@ protected:
                               "images/logo.gif", "photos/dupont.jpg", "Aide/index.html", "Aide/images/fleche.gif",
                               "Aide/français/commencer.html", "Aide/anglais/commencer.html"})
             écrit(QString::fromUtf8(f), QByteArray(f));
+    }
+
+    // The user's own files, where Trovane keeps its pictures and archives.
+    void ajoute_fichiers_utilisateur() const
+    {
+        for (const char* f : {"images/vacances.jpg", "photos/famille.jpg", "archives/impots2023.pdf"})
+            écrit(QString::fromUtf8(f), QByteArray("à moi : ") + f);
     }
 
     QString chemin(const QString& relatif) const { return QDir(P).filePath(relatif); }

@@ -34,18 +34,33 @@ TEST_F(essai_delvorn, non_laisse_tout_en_place)
     EXPECT_TRUE(lanceur.lignes.isEmpty());
 }
 
-TEST_F(essai_delvorn, tout_supprime_dossiers_fichiers_et_réglages_puis_passe_la_main)
+TEST_F(essai_delvorn, tout_supprime_ce_que_trovane_a_écrit_garde_les_fichiers_de_l_utilisateur_puis_passe_la_main)
 {
     installe_trovane();
+    ajoute_fichiers_utilisateur();
     écrit(QStringLiteral("St5unst.log"), "trovane\n");
     boîtes.réponses = {rép_oui};
     delvorn::Command1_Click(e());
 
-    for (const char* f : {"archives", "etats", "images", "photos", "repère", "Aide", "evolstat.dat", "trovane.sld"})
+    for (const char* f : {"archives/trovane.sel", "archives/trovane_2025.sel", "etats", "repère", "Aide",
+                          "evolstat.dat", "trovane.sld"})
         EXPECT_FALSE(existe(QString::fromUtf8(f))) << f;
     EXPECT_EQ(lit(QStringLiteral("trovane.sel")), QByteArray("trovane.sel"));
     EXPECT_FALSE(QFileInfo::exists(fichier_réglages()));
-    EXPECT_EQ(boîtes.messages.size(), 1u);
+
+    // The pictures and the papers the user put there stay, with what they
+    // held, and the user is told so.
+    const QStringList à_l_utilisateur = {"archives/impots2023.pdf", "images/logo.gif", "images/vacances.jpg",
+                                         "photos/dupont.jpg", "photos/famille.jpg"};
+    for (const QString& f : à_l_utilisateur)
+        EXPECT_TRUE(existe(f)) << f.toStdString();
+    EXPECT_EQ(lit(QStringLiteral("archives/impots2023.pdf")), QByteArray("à moi : archives/impots2023.pdf"));
+    ASSERT_EQ(boîtes.messages.size(), 2u);
+    QStringList liste{QStringLiteral("Ces fichiers ne sont pas de Trovane : ils restent en place, et leur dossier aussi :")};
+    for (const QString& f : à_l_utilisateur)
+        liste << chemin(f);
+    EXPECT_EQ(boîtes.messages[1].texte, liste.join(QStringLiteral("\r\n")));
+    EXPECT_EQ(boîtes.messages[1].style, 64);
 
     // The log path goes whole, blanks and all, to the platform's uninstaller.
     ASSERT_EQ(lanceur.lignes.size(), 1);
@@ -59,44 +74,55 @@ TEST_F(essai_delvorn, ce_qui_reste_est_dit_et_sans_journal_le_message_le_dit)
     installe_trovane();
     // Not descended into: the folder keeps it and stays.
     écrit(QStringLiteral("archives/2025/trovane.sel"), "ancien");
-    écrit(QStringLiteral("photos/.cache"), "caché");
+    écrit(QStringLiteral("etats/.caché.eta"), "caché");
     boîtes.réponses = {rép_oui};
     delvorn::Command1_Click(e());
 
     EXPECT_TRUE(existe(QStringLiteral("archives/2025/trovane.sel")));
     EXPECT_FALSE(existe(QStringLiteral("archives/trovane.sel")));
-    EXPECT_FALSE(existe(QStringLiteral("photos")));
+    EXPECT_FALSE(existe(QStringLiteral("etats")));
     EXPECT_FALSE(existe(QStringLiteral("Aide")));
     EXPECT_FALSE(QFileInfo::exists(fichier_réglages()));
     EXPECT_TRUE(lanceur.lignes.isEmpty());
 
-    ASSERT_EQ(boîtes.messages.size(), 3u);
-    EXPECT_EQ(boîtes.messages[1].texte, QStringLiteral("Ces fichiers et dossiers n'ont pas pu être supprimés :\r\n") +
+    ASSERT_EQ(boîtes.messages.size(), 4u);
+    EXPECT_TRUE(boîtes.messages[1].texte.startsWith(QStringLiteral("Ces fichiers ne sont pas de Trovane")));
+    EXPECT_EQ(boîtes.messages[2].texte, QStringLiteral("Ces fichiers et dossiers n'ont pas pu être supprimés :\r\n") +
                                             chemin(QStringLiteral("archives")));
-    EXPECT_EQ(boîtes.messages[1].style, 48);
-    EXPECT_EQ(boîtes.messages[2].texte, journal_installation::journal_absent);
-    EXPECT_EQ(boîtes.messages[2].style, 0);
+    EXPECT_EQ(boîtes.messages[2].style, 48);
+    EXPECT_EQ(boîtes.messages[3].texte,
+              QStringLiteral("Le fichier journal de la désinstallation n'a pas été trouvé ou n'existe plus. Essayez de "
+                             "désinstaller avec le gestionnaire de paquets de votre système."));
+    EXPECT_EQ(boîtes.messages[3].style, 0);
 }
 
-TEST_F(essai_delvorn, un_dossier_qui_mène_hors_du_programme_n_est_pas_vidé)
+TEST_F(essai_delvorn, un_lien_s_en_va_comme_lien_et_ce_qu_il_montre_reste)
 {
     installe_trovane();
     const QString dehors = dossier.filePath(QStringLiteral("Mes photos"));
     QDir().mkpath(dehors);
-    QFile(dehors + QStringLiteral("/vacances.jpg")).open(QIODevice::WriteOnly);
+    for (const char* f : {"/vacances.jpg", "/ancienne.sel"}) {
+        QFile cible(dehors + QString::fromUtf8(f));
+        ASSERT_TRUE(cible.open(QIODevice::WriteOnly));
+        cible.write(f);
+    }
+    const QStringList avant = arbre(dehors);
     QDir(chemin(QStringLiteral("photos"))).removeRecursively();
     ASSERT_TRUE(QFile::link(dehors, chemin(QStringLiteral("photos"))));
-    // A file that is a link goes; what it points to stays.
+    ASSERT_TRUE(QFile::link(dehors + QStringLiteral("/ancienne.sel"), chemin(QStringLiteral("archives/ancienne.sel"))));
+    // A link the user put among the pictures is the user's.
     ASSERT_TRUE(QFile::link(dehors + QStringLiteral("/vacances.jpg"), chemin(QStringLiteral("images/vacances.jpg"))));
 
     boîtes.réponses = {rép_oui};
     delvorn::Command1_Click(e());
 
-    EXPECT_TRUE(QFileInfo::exists(dehors + QStringLiteral("/vacances.jpg")));
-    EXPECT_TRUE(existe(QStringLiteral("photos")));
-    EXPECT_FALSE(existe(QStringLiteral("images")));
-    ASSERT_GE(boîtes.messages.size(), 2u);
-    EXPECT_TRUE(boîtes.messages[1].texte.endsWith(chemin(QStringLiteral("photos"))));
+    EXPECT_EQ(arbre(dehors), avant);
+    EXPECT_FALSE(existe(QStringLiteral("photos")));
+    EXPECT_FALSE(existe(QStringLiteral("archives")));
+    EXPECT_TRUE(QFileInfo(chemin(QStringLiteral("images/vacances.jpg"))).isSymLink());
+    // Asked, kept, no log: nothing failed.
+    ASSERT_EQ(boîtes.messages.size(), 3u);
+    EXPECT_TRUE(boîtes.messages[1].texte.endsWith(chemin(QStringLiteral("images/vacances.jpg"))));
 }
 
 TEST_F(essai_delvorn, garder_les_données_n_efface_que_les_réglages)

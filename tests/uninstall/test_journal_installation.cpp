@@ -15,8 +15,10 @@ protected:
     {
         for (const char* f : {"trovane", "delvorn", "F_commencer.html", "exemples/famille.eta", "trovane.sel"})
             écrit(QString::fromUtf8(f), "x");
-        écrit(QStringLiteral("St5unst.log"), "# Trovane\r\ntrovane\r\ndelvorn\r\nexemples\r\n"
-                                             "exemples/famille.eta\r\nF_commencer.html\r\ntrovane.sel\r\n");
+        // As the installation writes it: the folder installed into first.
+        écrit(QStringLiteral("St5unst.log"), "# Trovane\r\n" + P.toUtf8() +
+                                                 "\r\ntrovane\r\ndelvorn\r\nexemples\r\n"
+                                                 "exemples/famille.eta\r\nF_commencer.html\r\ntrovane.sel\r\n");
     }
     QString journal() const { return chemin(QStringLiteral("St5unst.log")); }
 };
@@ -77,7 +79,7 @@ TEST_F(essai_journal, non_ou_un_reste_garde_le_journal)
     EXPECT_FALSE(existe(QStringLiteral("St5unst.log")));
 }
 
-TEST_F(essai_journal, un_journal_hors_du_programme_n_est_pas_suivi)
+TEST_F(essai_journal, un_journal_hors_du_programme_ou_écrit_pour_un_autre_dossier_n_est_pas_suivi)
 {
     installe();
     const QString ailleurs = dossier.filePath(QStringLiteral("St5unst.log"));
@@ -86,11 +88,26 @@ TEST_F(essai_journal, un_journal_hors_du_programme_n_est_pas_suivi)
     EXPECT_EQ(désinstalle_selon_journal(P, ailleurs, boîtes), 1);
     EXPECT_EQ(boîtes.textes(), QStringList{journal_installation::journal_absent});
     EXPECT_TRUE(existe(QStringLiteral("trovane")));
+
+    // A folder copied elsewhere, or a log without its folder, is not ours.
+    for (const QByteArray& début : {dossier.path().toUtf8(), QByteArray("trovane"), QByteArray()}) {
+        écrit(QStringLiteral("St5unst.log"), début + "\ntrovane\ndelvorn\n");
+        boîtes.messages.clear();
+        boîtes.réponses = {rép_oui};
+        EXPECT_EQ(désinstalle_selon_journal(P, journal(), boîtes), 1);
+        ASSERT_EQ(boîtes.messages.size(), 1u);
+        EXPECT_EQ(boîtes.messages[0].texte, QStringLiteral("Le fichier journal ") + journal() +
+                                                QStringLiteral(" ne vient pas de l'installation de Trovane dans le "
+                                                               "dossier ") +
+                                                P + QStringLiteral(".\r\nRien n'a été supprimé."));
+    }
+    EXPECT_TRUE(existe(QStringLiteral("trovane")));
+    EXPECT_TRUE(existe(QStringLiteral("delvorn")));
 }
 
 TEST_F(essai_journal, rien_à_supprimer_est_dit_et_le_journal_s_en_va)
 {
-    écrit(QStringLiteral("St5unst.log"), "trovane\ntrovane.sel\n");
+    écrit(QStringLiteral("St5unst.log"), P.toUtf8() + "\ntrovane\ntrovane.sel\n");
     écrit(QStringLiteral("trovane.sel"), "données");
     EXPECT_EQ(désinstalle_selon_journal(P, journal(), boîtes), 0);
     EXPECT_EQ(boîtes.textes(), QStringList{QStringLiteral("Il ne reste plus rien à supprimer.")});

@@ -24,13 +24,16 @@ TEST_F(essai_quastel, non_laisse_tout_en_place)
 TEST_F(essai_quastel, tout_retire_et_remet_l_aide_dans_le_programme)
 {
     installe_trovane();
+    ajoute_fichiers_utilisateur();
     écrit(QStringLiteral("Aide/allemand/anfang.html"), "anfang");
+    écrit(QStringLiteral("Aide/français/mes notes.txt"), "à moi");
     écrit(QStringLiteral("F_commencer.html"), "ancienne page");
     QFile::setPermissions(chemin(QStringLiteral("archives/trovane_2025.sel")), QFileDevice::ReadOwner);
     boîtes.réponses = {rép_oui};
     quastel::Form_Load(P, boîtes);
 
-    for (const char* f : {"archives", "repère", "photos", "images", "Aide", "etats", "evolstat.dat"})
+    for (const char* f : {"archives/trovane.sel", "archives/trovane_2025.sel", "repère", "Aide/images",
+                          "Aide/anglais", "Aide/allemand", "Aide/index.html", "etats", "evolstat.dat"})
         EXPECT_FALSE(existe(QString::fromUtf8(f))) << f;
     EXPECT_EQ(lit(QStringLiteral("F_commencer.html")), QByteArray("Aide/français/commencer.html"));
     EXPECT_EQ(lit(QStringLiteral("A_commencer.html")), QByteArray("Aide/anglais/commencer.html"));
@@ -40,48 +43,85 @@ TEST_F(essai_quastel, tout_retire_et_remet_l_aide_dans_le_programme)
     EXPECT_TRUE(existe(QStringLiteral("trovane.sel")));
     EXPECT_TRUE(existe(QStringLiteral("trovane.sld")));
 
+    // The user's files stay where they were, neither copied nor moved.
+    const QStringList à_l_utilisateur = {"archives/impots2023.pdf", "images/logo.gif", "images/vacances.jpg",
+                                         "photos/dupont.jpg", "photos/famille.jpg", "Aide/français/mes notes.txt"};
+    for (const QString& f : à_l_utilisateur)
+        EXPECT_TRUE(existe(f)) << f.toStdString();
+    EXPECT_FALSE(existe(QStringLiteral("F_mes notes.txt")));
+
     // The application key stays, without the three sections.
     EXPECT_EQ(réglages().childGroups(), QStringList{QStringLiteral("Autre")});
-    ASSERT_EQ(boîtes.messages.size(), 2u);
-    EXPECT_EQ(boîtes.messages[1].texte,
+    ASSERT_EQ(boîtes.messages.size(), 3u);
+    EXPECT_TRUE(boîtes.messages[1].texte.startsWith(QStringLiteral("Ces fichiers ne sont pas de Trovane")));
+    for (const QString& f : à_l_utilisateur)
+        EXPECT_TRUE(boîtes.messages[1].texte.contains(chemin(f))) << f.toStdString();
+    EXPECT_EQ(boîtes.messages[2].texte,
               QStringLiteral("Trovane a retiré tous les fichiers qu'il a ajoutés pendant son exécution ainsi que ses "
                              "inscriptions dans la base de registre.\r\nTerminez la desinstallation en utilisant le "
                              "menu ajout/suppression de programmes dans le panneau de configuration.\r\nLes auteurs "
                              "vous remercient!"));
-    EXPECT_EQ(boîtes.messages[1].style, 64);
+    EXPECT_EQ(boîtes.messages[2].style, 64);
+}
+
+TEST_F(essai_quastel, chaque_fichier_est_rendu_ordinaire_avant_d_être_copié_ou_supprimé)
+{
+    installe_trovane();
+    for (const char* langue : {"allemand", "espagnol", "italien"})
+        écrit(QStringLiteral("Aide/%1/page.html").arg(QString::fromUtf8(langue)), langue);
+    const auto actions = quastel::plan(P);
+    QStringList ordinaires;
+    for (const action& a : actions) {
+        if (a.op == opération::ordinaire) {
+            ordinaires << a.chemin;
+        } else if (a.op == opération::copie || a.op == opération::supprime) {
+            EXPECT_TRUE(ordinaires.contains(a.chemin)) << a.chemin.toStdString();
+        }
+    }
+
+    // Neither a read-only page nor one that cannot even be read stops the run.
+    QFile::setPermissions(chemin(QStringLiteral("Aide/italien/page.html")), {});
+    QFile::setPermissions(chemin(QStringLiteral("Aide/espagnol/page.html")), QFileDevice::ReadOwner);
+    boîtes.réponses = {rép_oui};
+    quastel::Form_Load(P, boîtes);
+    EXPECT_EQ(lit(QStringLiteral("I_page.html")), QByteArray("italien"));
+    EXPECT_EQ(lit(QStringLiteral("E_page.html")), QByteArray("espagnol"));
+    EXPECT_FALSE(existe(QStringLiteral("Aide")));
+    EXPECT_TRUE(boîtes.messages.back().texte.startsWith(QStringLiteral("Trovane a retiré tous les fichiers")));
 }
 
 TEST_F(essai_quastel, la_première_erreur_arrête_tout)
 {
     installe_trovane();
-    écrit(QStringLiteral("photos/anciennes/dupont.jpg"), "x");
+    écrit(QStringLiteral("repère/ancien/trovane.sel"), "x");
     boîtes.réponses = {rép_oui};
     quastel::Form_Load(P, boîtes);
 
-    // archives and repère come before photos; the rest, after, stays.
+    // archives comes before repère; the rest, after, stays.
     EXPECT_FALSE(existe(QStringLiteral("archives")));
-    EXPECT_FALSE(existe(QStringLiteral("repère")));
-    EXPECT_FALSE(existe(QStringLiteral("photos/dupont.jpg")));
-    EXPECT_TRUE(existe(QStringLiteral("photos/anciennes/dupont.jpg")));
+    EXPECT_FALSE(existe(QStringLiteral("repère/trovane.sel")));
+    EXPECT_TRUE(existe(QStringLiteral("repère/ancien/trovane.sel")));
     EXPECT_TRUE(existe(QStringLiteral("images/logo.gif")));
     EXPECT_TRUE(existe(QStringLiteral("Aide/français/commencer.html")));
+    EXPECT_TRUE(existe(QStringLiteral("etats/famille.eta")));
     EXPECT_TRUE(existe(QStringLiteral("evolstat.dat")));
     EXPECT_EQ(réglages().childGroups().size(), 4);
     ASSERT_EQ(boîtes.messages.size(), 2u);
     EXPECT_EQ(boîtes.messages[1].texte,
               QStringLiteral("75 rencontré. La désinstallation n'est peut être pas complète.\r\n") +
-                  chemin(QStringLiteral("photos")));
+                  chemin(QStringLiteral("repère")));
 }
 
 TEST_F(essai_quastel, rien_n_est_touché_hors_du_programme)
 {
     installe_trovane();
-    const QString dehors = dossier.filePath(QStringLiteral("dehors.gif"));
+    const QString dehors = dossier.filePath(QStringLiteral("dehors.sel"));
     QFile(dehors).open(QIODevice::WriteOnly);
     QFile::setPermissions(dehors, QFileDevice::ReadOwner);
     // A link in a folder goes; its target keeps its attributes.
-    ASSERT_TRUE(QFile::link(dehors, chemin(QStringLiteral("archives/lien.gif"))));
-    // A help folder that leads elsewhere is neither emptied nor copied from.
+    ASSERT_TRUE(QFile::link(dehors, chemin(QStringLiteral("archives/lien.sel"))));
+    // A help folder that leads elsewhere goes as a link: neither emptied
+    // nor copied from.
     const QString autre_aide = dossier.filePath(QStringLiteral("autre aide"));
     QDir().mkpath(autre_aide);
     QFile(autre_aide + QStringLiteral("/page.html")).open(QIODevice::WriteOnly);
@@ -94,7 +134,8 @@ TEST_F(essai_quastel, rien_n_est_touché_hors_du_programme)
     EXPECT_FALSE(QFile::permissions(dehors) & QFileDevice::WriteOwner);
     EXPECT_TRUE(QFileInfo::exists(autre_aide + QStringLiteral("/page.html")));
     EXPECT_FALSE(existe(QStringLiteral("E_page.html")));
-    EXPECT_TRUE(boîtes.messages.back().texte.endsWith(chemin(QStringLiteral("Aide/espagnol"))));
+    EXPECT_FALSE(existe(QStringLiteral("Aide")));
+    EXPECT_TRUE(boîtes.messages.back().texte.startsWith(QStringLiteral("Trovane a retiré tous les fichiers")));
 }
 
 }  // namespace

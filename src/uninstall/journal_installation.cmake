@@ -1,0 +1,27 @@
+# Run last by `cmake --install`: writes St5unst.log in the program folder,
+# the log Delvorn's hand-over reads to remove the installation again. One
+# path a line: the folder installed into, then every file installed and
+# every folder created under it.
+get_filename_component(dossier "${CMAKE_INSTALL_PREFIX}" ABSOLUTE)
+cmake_path(NORMAL_PATH dossier)
+string(REGEX REPLACE "(.)/$" "\\1" dossier "${dossier}")
+set(fichiers)
+set(dossiers)
+foreach(fichier IN LISTS CMAKE_INSTALL_MANIFEST_FILES)
+    cmake_path(NORMAL_PATH fichier)
+    list(APPEND fichiers "${fichier}")
+    cmake_path(GET fichier PARENT_PATH parent)
+    cmake_path(IS_PREFIX dossier "${parent}" NORMALIZE dedans)
+    while(dedans AND NOT parent STREQUAL dossier)
+        list(APPEND dossiers "${parent}")
+        cmake_path(GET parent PARENT_PATH parent)
+        cmake_path(IS_PREFIX dossier "${parent}" NORMALIZE dedans)
+    endwhile()
+endforeach()
+list(REMOVE_DUPLICATES fichiers)
+list(REMOVE_DUPLICATES dossiers)
+string(JOIN "\n" texte "${dossier}" ${fichiers} ${dossiers})
+set(journal "${dossier}/St5unst.log")
+message(STATUS "Installing: $ENV{DESTDIR}${journal}")
+file(WRITE "$ENV{DESTDIR}${journal}" "${texte}\n")
+list(APPEND CMAKE_INSTALL_MANIFEST_FILES "${journal}")
