@@ -87,11 +87,12 @@ void impression_pdf(benchmark::State& état)
     pdf.setPageSize(QPageSize(QPageSize::A4));
     surface_imprimante papier(pdf);
     prépare_catalogue(gg(), papier);
+    cible_page cible = cible_papier(papier);
     for (auto _ : état) {
         for (int p = 0; p <= dernière_page_catalogue; ++p) {
             if (p > 0)
                 papier.NewPage();
-            imprime_face(papier, gg(), {p});
+            imprime_face(cible, gg(), {p});
         }
         papier.EndDoc();
     }

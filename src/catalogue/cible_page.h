@@ -12,13 +12,22 @@
 #include "ui_common/surface.h"
 
 #include <QString>
+#include <optional>
 
 enum class support_page { aperçu, papier };
+
+// What the title page holds when its block is too high for the page: the
+// block and the legend, the block alone (the user agreed to leave the legend
+// out), or nothing (the user gave up, or the block alone does not fit).
+enum class place_sommaire { complète, sans_légende, refusée };
 
 struct cible_page {
     surface_page& surface;
     support_page support;
     surface_page& imprimante;
+    // Settled once for a whole print, so that the user is asked before the
+    // first sheet and not again; unset, each drawing of the title page asks.
+    std::optional<place_sommaire> sommaire = std::nullopt;
 
     bool papier() const { return support == support_page::papier; }
 };

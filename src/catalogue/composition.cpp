@@ -29,14 +29,16 @@ void lignes_de_la_page(cible_page& c, const grille& g, int p, double x0)
             y += imprime_ligne_catalogue(c, g, r, sorte_de(g, r), y, x0);
 }
 
-void contenu(cible_page& c, const grille& g, int p, bool droite)
+// False when the title page was refused.
+bool contenu(cible_page& c, const grille& g, int p, bool droite)
 {
     if (page_liste_adhérents(p))
         imprime_liste_adhérents(c, p, droite);
     else if (page_sommaire(p))
-        imprime_sommaire(c, droite);
+        return imprime_sommaire(c, droite);
     else
         lignes_de_la_page(c, g, p, droite ? c.surface.Width() / 2 : 0);
+    return true;
 }
 
 void police_numéro(cible_page& c)
@@ -62,13 +64,15 @@ void numéro(cible_page& c, int p, bool droite, bool paysage)
 
 QString texte_numéro_page(int p) { return QStringLiteral("- ") + QString::number(p) + QStringLiteral(" -"); }
 
-void imprime_page(cible_page& c, const grille& g, int p, bool droite)
+bool imprime_page(cible_page& c, const grille& g, int p, bool droite)
 {
     sablier attente;
-    contenu(c, g, p, droite);
+    if (!contenu(c, g, p, droite))
+        return false;
     police_numéro(c);
     if (p > 0)
         numéro(c, p, droite, c.imprimante.Orientation() == QPageLayout::Landscape);
+    return true;
 }
 
 void aperçu_page(cible_page& c, const grille& g, int p)

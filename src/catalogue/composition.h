@@ -17,7 +17,9 @@ QString texte_numéro_page(int p);
 // right half of a half-A4 sheet), without clearing what the sheet holds:
 // voir_page on the preview, imprime_page on paper. The number stands
 // 1200 twips above the foot of a portrait sheet, 800 of a landscape one.
-void imprime_page(cible_page& cible, const grille& g, int p, bool droite);
+// False when the user refused a title page that does not fit; the page is
+// then left undrawn.
+bool imprime_page(cible_page& cible, const grille& g, int p, bool droite);
 
 // The preview in reading order: clears the preview, then draws page p, or
 // pages p and p + 1 side by side for a half-A4 catalogue. The number's

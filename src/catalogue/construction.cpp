@@ -99,10 +99,13 @@ void copie_colonnes_adhérents(grille& g)
     if (g.Cols() < col_cat::nombre)
         g.setCols(col_cat::nombre);
     const données_sel& d = données;
+    // Rows of a member outside the table keep their member columns empty; the
+    // user is told once, however many there are.
+    bool hors_table = false;
     for (int i = 1; i < g.Rows(); ++i) {
         const double n = valeur_cellule(g.TextMatrix(i, col_cat::num_adh));
         if (n < 0 || n >= max_adhérents + 1) {
-            signale(QStringLiteral("L'indice n'appartient pas à la sélection."));
+            hors_table = true;
             continue;
         }
         const adhérent& a = d.table_adhérents[static_cast<std::size_t>(n)];
@@ -113,6 +116,8 @@ void copie_colonnes_adhérents(grille& g)
         g.setTextMatrix(i, col_cat::tel2, a.tel2);
         g.setTextMatrix(i, col_cat::e_mail, a.e_mail);
     }
+    if (hors_table)
+        signale(QStringLiteral("L'indice n'appartient pas à la sélection."));
 }
 
 void ajuster_niveau_rubrique(grille& g, int colonne)
@@ -156,42 +161,45 @@ void trie_catalogue(grille& g)
     g.setSort(tri_grille::générique_croissant);
 }
 
-void extrait_additif(grille& g)
+bool extrait_additif(grille& g)
 {
     annonce(QStringLiteral(" Extraction de l'additif"));
     if (données.type_catalogue == 1)
-        return;
+        return true;
     const bool fini = parcourt_entrées(g, [&](int i) {
         const double statut = valeur_cellule(g.TextMatrix(i, col_cat::additif));
         return statut == 1 || statut == 2;
     });
     if (fini)
         filtre_adhérents_du_type();
+    return fini;
 }
 
-void extrait_catalogue(grille& g)
+bool extrait_catalogue(grille& g)
 {
     if (g.Rows() < 2)
-        return;
+        return true;
     annonce(QStringLiteral(" Extraction du catalogue"));
     const bool fini =
         parcourt_entrées(g, [&](int i) { return valeur_cellule(g.TextMatrix(i, col_cat::additif)) <= 1; });
     if (fini)
         filtre_adhérents_du_type();
+    return fini;
 }
 
-void extrait_adultes_enfants(grille& g)
+bool extrait_adultes_enfants(grille& g)
 {
     annonce(QStringLiteral(" Extraction adultes/enfants"));
     const int qui = données.cat_qui[k_cat()];
     if (qui != 1 && qui != 2)
-        return;
+        return true;
     const QString symbole = qui == 1 ? données.symbole_adulte : données.symbole_enfant;
     const int catégorie = qui == 1 ? 1 : 0;
     const bool fini = parcourt_entrées(
         g, [&](int i) { return cellule_catalogue(g, i, col_cat::public_visé).trimmed() == symbole; });
     if (fini)
         filtre_liste_adh([&](const adhérent& a) { return a.catégorie == catégorie; });
+    return fini;
 }
 
 void prépare_catalogue(grille& g, surface_page& imprimante)
@@ -211,18 +219,21 @@ void prépare_catalogue(grille& g, surface_page& imprimante)
     étape([] { remplit_liste_adh(); });
     g.setRedraw(false);
     g.setVisible(false);
+    // A pass stopped by the user leaves a catalogue that is not what the
+    // options ask for: it is laid out all the same, but not previewed.
+    bool complet = true;
     if (données.type_catalogue == 0)
-        étape([&] { extrait_additif(g); });
+        étape([&] { complet = extrait_additif(g) && complet; });
     else if (données.type_catalogue == 1)
-        étape([&] { extrait_catalogue(g); });
-    étape([&] { extrait_adultes_enfants(g); });
-    étape([&] { insère_rubriques(g, imprimante); });
+        étape([&] { complet = extrait_catalogue(g) && complet; });
+    étape([&] { complet = extrait_adultes_enfants(g) && complet; });
+    étape([&] { complet = insère_rubriques(g, imprimante) && complet; });
     étape([&] { mise_en_page_catalogue(g, imprimante); });
     étape([&] { applique_styles_catalogue(g); });
     g.fixe_forme(forme_grille::catalogue);
     g.setRedraw(true);
     g.setVisible(!affiche_grille);
-    affichage_cat.aperçu_actif = true;
+    affichage_cat.aperçu_actif = complet;
     if (avis_affichage_catalogue)
         avis_affichage_catalogue();
 }

@@ -11,7 +11,8 @@
 
 // The whole build, as the catalogue window's "Extraire" runs it; measures on
 // `imprimante`. A failing step is reported (information box, with a hint at
-// the printer and the fonts) and the build goes on with the next one.
+// the printer and the fonts) and the build goes on with the next one. The
+// preview is offered only when no pass was stopped on the way.
 void prépare_catalogue(grille& g, surface_page& imprimante);
 
 // Columns 13 to 18 of every row from the member named in column 9: postal
@@ -31,12 +32,12 @@ void ajuster_niveau_rubrique(grille& g, int colonne);
 // (catalogue); then drop from liste_adh the deleted and eliminated members,
 // and all but the new ones when only new members are listed. An extraction
 // that keeps nothing leaves one row with every cell empty. Each stops at once
-// when arrêt_demandé is set.
-void extrait_additif(grille& g);
-void extrait_catalogue(grille& g);
+// when arrêt_demandé is set, and then returns false.
+bool extrait_additif(grille& g);
+bool extrait_catalogue(grille& g);
 // Adults or children only, as the public option says: entries whose marker
 // is that public's symbol, members of that category.
-void extrait_adultes_enfants(grille& g);
+bool extrait_adultes_enfants(grille& g);
 
 // What the build adds to the text of a failure it reports.
 extern const QString suite_erreur_catalogue;

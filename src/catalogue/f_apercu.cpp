@@ -11,7 +11,6 @@
 #include "ui_common/symboles.h"
 
 #include <QButtonGroup>
-#include <QEventLoop>
 #include <QFrame>
 #include <QLabel>
 #include <QMenuBar>
@@ -49,7 +48,10 @@ QSizeF feuille_imprimante()
 
 }  // namespace
 
-f_aperçu::f_aperçu(QWidget* parent) : fenêtre_principale(parent), imprimante_(imprimante())
+f_aperçu::f_aperçu(QWidget* parent)
+    : fenêtre_principale(parent),
+      imprimante_(imprimante()),
+      parcours_({[this](const vue_aperçu& v) { montre(v); }, [this](const vue_aperçu& v) { imprime_vue(v); }})
 {
     if (parent)
         setWindowFlag(Qt::Window);
@@ -268,15 +270,14 @@ void f_aperçu::ob_zoom_Click(int index)
 
 void f_aperçu::Form_Activate()
 {
-    // The run waits in an event loop of its own: it starts once the
-    // activation is over.
+    // The first view may have to ask about the title page: it is drawn once
+    // the activation is over.
     QTimer::singleShot(0, this, [this] {
         if (fermée())
             return;
         surface_->KillDoc();
         montre_image();
         VS->setMinimum(-(twips(cadre->y() + cadre->height()) + 100));
-        ob_typ_ap[1]->setChecked(true);
         ob_typ_ap_Click(1);
     });
 }
@@ -285,21 +286,10 @@ void f_aperçu::ob_typ_ap_Click(int index)
 {
     if (index == 0 || index == 1)
         ob_typ_ap[static_cast<std::size_t>(index)]->setChecked(true);
-    // A run already waiting ends first; this one then takes its place.
-    mode_demandé_ = index;
-    poste(QStringLiteral("annuler"));
-    if (en_cours_)
-        return;
-    en_cours_ = true;
+    // A run under way ends; this one takes its place.
     entre();
-    const hôte_aperçu hôte{[this](const vue_aperçu& v) { montre(v); }, [this] { return attend(); },
-                           [this](const vue_aperçu& v) { imprime_vue(v); }};
-    while (mode_demandé_ >= 0 && !fermée()) {
-        const int mode = std::exchange(mode_demandé_, -1);
-        taille_zoom();
-        déroule_aperçu(mode, hôte);
-    }
-    en_cours_ = false;
+    taille_zoom();
+    parcours_.démarre(index);
     sort();
 }
 
@@ -319,22 +309,12 @@ void f_aperçu::montre_image()
         image.scaled(aperçu_zoom->size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
 }
 
-QString f_aperçu::attend()
-{
-    commande_aperçu.clear();
-    QEventLoop boucle;
-    attente_ = &boucle;
-    while (commande_aperçu.isEmpty() && !fermée())
-        boucle.exec();
-    attente_ = nullptr;
-    return commande_aperçu.isEmpty() ? QStringLiteral("annuler") : commande_aperçu;
-}
-
 void f_aperçu::poste(const QString& commande)
 {
     commande_aperçu = commande;
-    if (attente_)
-        attente_->quit();
+    entre();
+    parcours_.commande(commande);
+    sort();
 }
 
 void f_aperçu::bt_suivant_Click() { poste(QStringLiteral("suivant")); }
@@ -355,8 +335,7 @@ void f_aperçu::imprime_vue(const vue_aperçu& vue)
 {
     entre();
     surface_imprimante papier(imprimante());
-    imprime_face(papier, gg(), vue.face);
-    papier.EndDoc();
+    imprime_une_face(papier, gg(), vue.face);
     sort();
 }
 
@@ -384,7 +363,7 @@ void f_aperçu::Form_QueryUnload(bool& cancel)
     poste(QStringLiteral("annuler"));
     hide();
     montre_fenêtre(QStringLiteral("F_catalogue"));
-    // A run or a print still under way in this window ends first.
+    // A handler of this window still at work (a box, a print) ends first.
     if (occupé_ > 0) {
         setAttribute(Qt::WA_DeleteOnClose, false);
         détruire_après_ = true;

@@ -4,8 +4,8 @@
 // at real size or fitted to the screen. It opens modal from the catalogue
 // window, which comes back when it closes. Its picture `aperçu` is a preview
 // surface of the printer's sheet size; the viewing run (parcours_apercu.h)
-// draws each view on it and waits, in a local event loop, for a button to
-// post its command word; "Imprime le catalogue" prints the whole catalogue.
+// draws each view on it and is moved on by the command word of each button;
+// "Imprime le catalogue" prints the whole catalogue.
 #include "catalogue/parcours_apercu.h"
 #include "ui_common/fenetres.h"
 #include "ui_common/surface_apercu.h"
@@ -16,7 +16,6 @@
 #include <memory>
 
 class QAction;
-class QEventLoop;
 class QFrame;
 class QLabel;
 class QPushButton;
@@ -44,8 +43,8 @@ public:
 
     // The preview surface (the picture `aperçu` draws what it holds).
     surface_aperçu& surface() { return *surface_; }
-    // A viewing run is waiting for a command.
-    bool en_attente() const { return attente_ != nullptr; }
+    // A viewing run shows a view and no button's work is under way.
+    bool en_attente() const { return parcours_.en_cours() && occupé_ == 0; }
 
     QFrame* cadre = nullptr;
     QFrame* Frame1 = nullptr;
@@ -73,19 +72,17 @@ private:
     void place_barres();
     void taille_zoom();
     void poste(const QString& commande);
-    QString attend();
     void montre(const vue_aperçu& vue);
     void imprime_vue(const vue_aperçu& vue);
     void montre_image();
-    // Busy frames (a run, a print) keep the window alive until they end.
+    // A handler at work (a view drawn, a box shown, a print) keeps the window
+    // alive until it ends, whatever closes the window meanwhile.
     void entre();
     void sort();
 
     std::unique_ptr<surface_aperçu> surface_;
     surface_imprimante imprimante_;
-    QEventLoop* attente_ = nullptr;
-    int mode_demandé_ = -1;
-    bool en_cours_ = false;
+    parcours_aperçu parcours_;
     int occupé_ = 0;
     bool détruire_après_ = false;
 };

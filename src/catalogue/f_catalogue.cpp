@@ -97,6 +97,34 @@ void coche(QCheckBox* c, int valeur, F&& clic)
 
 int16 valeur(const QCheckBox* c) { return c->isChecked() ? 1 : 0; }
 
+// Shows a stored height (twips) in a list of millimetres whose entries keep
+// their height in twips: its own entry when the list has one, else one more
+// entry, in order, that gives the stored height back unchanged when chosen.
+void montre_hauteur(QComboBox& liste, float hauteur)
+{
+    const QSignalBlocker bloque(&liste);
+    int i = 0;
+    for (; i < liste.count(); ++i) {
+        const double h = liste.itemData(i).toDouble();
+        if (std::fabs(h - hauteur) < 0.05) {
+            liste.setCurrentIndex(i);
+            return;
+        }
+        if (h > hauteur)
+            break;
+    }
+    const double mm = std::round(hauteur / twips_mm * 10) / 10;
+    liste.insertItem(i, texte_nombre(mm), static_cast<double>(hauteur));
+    liste.setCurrentIndex(i);
+}
+
+// The height of the entry chosen in such a list, twips.
+float hauteur_choisie(const QComboBox& liste)
+{
+    const QVariant h = liste.currentData();
+    return static_cast<float>(h.isValid() ? h.toDouble() : valeur_cellule(liste.currentText()) * twips_mm);
+}
+
 
 // While the build runs, nothing else of the program takes a click: the other
 // windows and this one's options wait.
@@ -412,14 +440,12 @@ void F_catalogue::charge_listes()
     for (int t = 8; t <= 20; ++t)
         cb_taille->addItem(QString::number(t));
     for (int mm = 2; mm <= 16; mm += 2)
-        cb_hauteur_ligne_vide->addItem(QString::number(mm));
+        cb_hauteur_ligne_vide->addItem(QString::number(mm), mm * twips_mm);
     for (int mm = 20; mm <= 40; mm += 5)
-        cb_hauteur_images->addItem(QString::number(mm));
-    // Every opening starts on 4 mm and 30 mm, whatever the data file held.
-    cb_hauteur_ligne_vide->setCurrentIndex(1);
-    cb_hauteur_ligne_vide_Click();
-    cb_hauteur_images->setCurrentIndex(2);
-    cb_hauteur_images_Click();
+        cb_hauteur_images->addItem(QString::number(mm), mm * twips_mm);
+    // The heights the data file holds, until the user picks others.
+    montre_hauteur(*cb_hauteur_ligne_vide, hauteur_ligne_vide);
+    montre_hauteur(*cb_hauteur_images, hauteur_images);
 }
 
 QLineEdit* F_catalogue::champ_numéro(int k) const { return k == 0 ? ctt_num_additif : ctt_numéro_catalogue; }
@@ -581,7 +607,11 @@ void F_catalogue::sélectionne_police(QString& nom)
             const QSignalBlocker bloque(cb_police);
             cb_police->setCurrentIndex(i);
         }
-        cb_police_Click();
+        // Shown only: a font that stands in for one this machine lacks
+        // becomes the style's when the user picks a font or a size, so that
+        // the data file keeps the association's own font names.
+        désactive_aperçu();
+        montre_échantillon();
         return;
     }
     MsgBox(QStringLiteral("Trovane ne trouve ni la Police 'Arial' ni 'Times New Roman'. L'une des deux au moins doit "
@@ -602,7 +632,7 @@ void F_catalogue::sélectionne_taille(int& taille)
                 const QSignalBlocker bloque(cb_taille);
                 cb_taille->setCurrentIndex(i);
             }
-            cb_taille_Click();
+            retient_taille();
             return;
         }
     }
@@ -610,7 +640,7 @@ void F_catalogue::sélectionne_taille(int& taille)
         const QSignalBlocker bloque(cb_taille);
         cb_taille->setCurrentIndex(0);
     }
-    cb_taille_Click();
+    retient_taille();
     lbl_aperçu->clear();
 }
 
@@ -627,6 +657,14 @@ void F_catalogue::cb_taille_Click()
 {
     if (cb_taille->currentIndex() < 0)
         return;
+    retient_taille();
+    // The style becomes what it shows, its font included.
+    if (cb_police->currentIndex() >= 0)
+        de_style(polices_styles, style_choisi(true)) = cb_police->currentText();
+}
+
+void F_catalogue::retient_taille()
+{
     désactive_aperçu();
     de_style(tailles_styles, style_choisi(true)) = static_cast<float>(valeur_cellule(cb_taille->currentText()));
     montre_échantillon();
@@ -777,14 +815,11 @@ void F_catalogue::ctt_date_DblClick(int k)
 
 void F_catalogue::cb_hauteur_ligne_vide_Click()
 {
-    hauteur_ligne_vide = static_cast<float>(valeur_cellule(cb_hauteur_ligne_vide->currentText()) * twips_mm);
+    hauteur_ligne_vide = hauteur_choisie(*cb_hauteur_ligne_vide);
     désactive_aperçu();
 }
 
-void F_catalogue::cb_hauteur_images_Click()
-{
-    hauteur_images = static_cast<float>(valeur_cellule(cb_hauteur_images->currentText()) * twips_mm);
-}
+void F_catalogue::cb_hauteur_images_Click() { hauteur_images = hauteur_choisie(*cb_hauteur_images); }
 
 bool F_catalogue::eventFilter(QObject* objet, QEvent* e)
 {

@@ -138,6 +138,8 @@ private:
     void accorde_dépendances();
     int style_choisi(bool sommaire_par_défaut) const;
     void montre_échantillon();
+    // The size chosen in cb_taille becomes the chosen style's.
+    void retient_taille();
     QLineEdit* champ_numéro(int k) const;
     QLineEdit* champ_date(int k) const;
 

@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <algorithm>
 #include <cmath>
 
 double valeur_cellule(const QString& texte)
@@ -23,6 +24,11 @@ int sorte_de(const grille& g, int r)
 {
     const double v = valeur_cellule(cellule_catalogue(g, r, col_cat::sorte));
     return std::fabs(v) < 1e9 ? static_cast<int>(v) : 0;
+}
+
+double hauteur_rangée(const grille& g, int r)
+{
+    return std::max(valeur_cellule(cellule_catalogue(g, r, col_cat::hauteur)), 0.0);
 }
 
 QString texte_réel(double v)

@@ -36,6 +36,9 @@ double valeur_cellule(const QString& texte);
 QString cellule_catalogue(const grille& g, int r, int c);
 // Kind of row r: column 1 read as a number, truncated; 0 when it is none.
 int sorte_de(const grille& g, int r);
+// The height a layout row keeps in column 6, in twips; 0 when the cell holds
+// no number or one below zero, so that nothing is drawn above the row.
+double hauteur_rangée(const grille& g, int r);
 // A single-precision height or length as the grid shows it: up to seven
 // significant digits, decimal comma ("226,8").
 QString texte_réel(double v);
@@ -74,15 +77,17 @@ void cède_la_main();
 void cède_la_main_maintenant();
 
 // ---------------------------------------------------------------- page tables
-// Left by the pagination for the layout and printing; never cleared, a run
-// overwrites what it reaches. Pages are numbered from 0.
+// Left by the pagination for the layout and printing. Each pagination starts
+// them afresh, sized for its grid and its member list, so that nothing of an
+// earlier catalogue is read back. Pages are numbered from 0.
 extern int16 dernière_page_catalogue;
-// Page of each grid row, by row index; grows with the grid.
+// Page of each grid row, by row index; grows with the break rows.
 extern std::vector<int16> page_ligne_catalogue;
 // First page of each section, by section number 0..50.
 extern std::vector<int16> page_rubrique;
 // Entry 0: the first page after the content pages; entry p: the page of the
-// member at display position p (the text of its item in liste_adh).
+// member at display position p (the text of its item in liste_adh), for
+// positions 1 to nombre_adhérents.
 extern std::vector<int16> pages_liste_adhérents;
 
 // ---------------------------------------------------------------- layout positions

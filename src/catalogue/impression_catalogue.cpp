@@ -5,10 +5,13 @@
 #include "catalogue/grille_catalogue.h"
 #include "catalogue/mesures.h"
 #include "catalogue/parcours_apercu.h"
+#include "catalogue/sommaire.h"
 #include "data/dialogues.h"
 #include "data/modele.h"
 
 #include <QPrinter>
+#include <algorithm>
+#include <exception>
 
 namespace {
 
@@ -19,39 +22,72 @@ const QString crlf = QStringLiteral("\r\n");
 class envoi_faces {
 public:
     envoi_faces(surface_page& s, const grille& g, bool un_travail_par_face)
-        : s_(s), g_(g), séparées_(un_travail_par_face)
+        : papier_(cible_papier(s)), g_(g), séparées_(un_travail_par_face)
     {
     }
-    // False when the printer refused the side (it has told the user).
-    bool face(const face_feuille& f)
+    // The title page is settled before anything is printed, when one of the
+    // sides holds it: false when the user gave it up.
+    bool sommaire_accepté(bool imprimé)
+    {
+        if (!imprimé || données.cat_sommaire[static_cast<std::size_t>(indice_catalogue())] != 1)
+            return true;
+        papier_.sommaire = vérifie_sommaire(papier_);
+        return *papier_.sommaire != place_sommaire::refusée;
+    }
+    issue_impression face(const face_feuille& f)
     {
         if (!séparées_ && entamé_)
-            s_.NewPage();
-        imprime_face(s_, g_, f);
+            papier_.surface.NewPage();
         entamé_ = true;
-        return !séparées_ || s_.EndDoc();
+        if (!imprime_face(papier_, g_, f)) {
+            abandonne();
+            return issue_impression::arrêtée;
+        }
+        if (séparées_ && !papier_.surface.EndDoc())
+            return issue_impression::échouée;
+        return issue_impression::terminée;
     }
-    bool termine()
-    {
-        if (séparées_ || !entamé_)
-            return true;
-        entamé_ = false;
-        return s_.EndDoc();
-    }
-    bool faces(const std::vector<face_feuille>& liste)
+    issue_impression faces(const std::vector<face_feuille>& liste)
     {
         for (const face_feuille& f : liste)
-            if (!face(f))
-                return false;
-        return true;
+            if (const issue_impression i = face(f); i != issue_impression::terminée)
+                return i;
+        return issue_impression::terminée;
+    }
+    issue_impression termine()
+    {
+        if (séparées_ || !entamé_)
+            return issue_impression::terminée;
+        entamé_ = false;
+        return papier_.surface.EndDoc() ? issue_impression::terminée : issue_impression::échouée;
+    }
+    // Nothing of the job under way reaches the printer.
+    void abandonne()
+    {
+        papier_.surface.KillDoc();
+        entamé_ = false;
     }
 
 private:
-    surface_page& s_;
+    cible_page papier_;
     const grille& g_;
     bool séparées_;
     bool entamé_ = false;
 };
+
+bool contient_page_zéro(const std::vector<face_feuille>& faces)
+{
+    return std::any_of(faces.begin(), faces.end(), [](const face_feuille& f) { return f.gauche == 0 || f.droite == 0; });
+}
+
+// The printer (or anything under it) failed while a page was drawn: the user
+// is told, the job under way dropped.
+issue_impression échec(envoi_faces& envoi, const std::exception& e)
+{
+    envoi.abandonne();
+    MsgBox(QString::fromUtf8(e.what()), style_boîte::ok);
+    return issue_impression::échouée;
+}
 
 bool pause_recto_verso()
 {
@@ -124,46 +160,78 @@ QString étiquette_face(const face_feuille& f)
     return QString::number(f.gauche) + QStringLiteral(" / ") + QString::number(f.droite);
 }
 
-void imprime_face(surface_page& imprimante, const grille& g, const face_feuille& f)
+bool imprime_face(cible_page& papier, const grille& g, const face_feuille& f)
 {
-    cible_page papier = cible_papier(imprimante);
-    imprime_page(papier, g, f.gauche, false);
-    if (f.droite >= 0)
-        imprime_page(papier, g, f.droite, true);
+    if (!imprime_page(papier, g, f.gauche, false))
+        return false;
+    return f.droite < 0 || imprime_page(papier, g, f.droite, true);
 }
 
-issue_impression imprime_catalogue(surface_page& imprimante, const grille& g, bool page_à_page,
-                                   bool un_travail_par_face)
-{
-    commande_aperçu.clear();
-    const bool double_a5 = données.cat_format[static_cast<std::size_t>(indice_catalogue())] == 1;
-    const int pages = dernière_page_catalogue + 1;
-    envoi_faces envoi(imprimante, g, un_travail_par_face);
+namespace {
 
+issue_impression imprime_tout(envoi_faces& envoi, bool double_a5, bool page_à_page)
+{
+    const int pages = dernière_page_catalogue + 1;
     if (page_à_page) {
         if (double_a5) {
             MsgBox(QStringLiteral("L'impression page à page d'un catalogue en double A5 est impossible."),
                    style_boîte::information);
             return issue_impression::refusée;
         }
+        if (!envoi.sommaire_accepté(true))
+            return issue_impression::arrêtée;
         for (int p = 0; p < pages; ++p)
-            if (!envoi.face({p}))
-                return issue_impression::échouée;
-    } else {
-        const ordre_feuilles ordre = double_a5 ? ordre_livret(pages) : ordre_recto_verso(pages);
-        if (!envoi.faces(ordre.recto))
-            return issue_impression::échouée;
-        if (!pause_recto_verso()) {
-            // What was printed stays printed, in a file too.
-            return envoi.termine() ? issue_impression::arrêtée : issue_impression::échouée;
-        }
-        if (!envoi.faces(ordre.verso))
-            return issue_impression::échouée;
+            if (const issue_impression i = envoi.face({p}); i != issue_impression::terminée)
+                return i;
+        return envoi.termine();
     }
-    if (!envoi.termine())
-        return issue_impression::échouée;
-    question_fin();
-    return issue_impression::terminée;
+    const ordre_feuilles ordre = double_a5 ? ordre_livret(pages) : ordre_recto_verso(pages);
+    if (!envoi.sommaire_accepté(true))
+        return issue_impression::arrêtée;
+    if (const issue_impression i = envoi.faces(ordre.recto); i != issue_impression::terminée)
+        return i;
+    if (!pause_recto_verso()) {
+        // What was printed stays printed, in a file too.
+        const issue_impression i = envoi.termine();
+        return i == issue_impression::terminée ? issue_impression::arrêtée : i;
+    }
+    if (const issue_impression i = envoi.faces(ordre.verso); i != issue_impression::terminée)
+        return i;
+    return envoi.termine();
+}
+
+}  // namespace
+
+issue_impression imprime_catalogue(surface_page& imprimante, const grille& g, bool page_à_page,
+                                   bool un_travail_par_face)
+{
+    commande_aperçu.clear();
+    const bool double_a5 = données.cat_format[static_cast<std::size_t>(indice_catalogue())] == 1;
+    envoi_faces envoi(imprimante, g, un_travail_par_face);
+    issue_impression issue;
+    try {
+        issue = imprime_tout(envoi, double_a5, page_à_page);
+    } catch (const std::exception& e) {
+        return échec(envoi, e);
+    }
+    if (issue != issue_impression::terminée)
+        return issue;
+    // An archive is consulted, never changed: its supplement marks stay.
+    if (données.type_fichier != QLatin1String("archive"))
+        question_fin();
+    return issue;
+}
+
+issue_impression imprime_une_face(surface_page& imprimante, const grille& g, const face_feuille& face)
+{
+    envoi_faces envoi(imprimante, g, true);
+    try {
+        if (!envoi.sommaire_accepté(contient_page_zéro({face})))
+            return issue_impression::arrêtée;
+        return envoi.face(face);
+    } catch (const std::exception& e) {
+        return échec(envoi, e);
+    }
 }
 
 bool imprime_dans_un_fichier(const QPrinter& imprimante)

@@ -5,6 +5,7 @@
 // side: a folded booklet of landscape sheets (half-A4, four pages a sheet)
 // or single pages on both sides. Each sheet side is a print job of its own,
 // so that the printer lets it go before the next one.
+#include "catalogue/cible_page.h"
 #include "ui_common/grille.h"
 #include "ui_common/surface.h"
 
@@ -36,19 +37,30 @@ ordre_feuilles ordre_recto_verso(int pages);
 // "i / j" for two pages, "p" for one.
 QString étiquette_face(const face_feuille& face);
 
-// Draws the pages of one side on the printer's current sheet.
-void imprime_face(surface_page& imprimante, const grille& g, const face_feuille& face);
+// Draws the pages of one side on the current sheet of a paper cible; false
+// when a title page that does not fit was refused.
+bool imprime_face(cible_page& papier, const grille& g, const face_feuille& face);
 
+// refusée: a half-A4 catalogue asked in reading order; arrêtée: the user
+// stopped at the pause or gave up a title page that does not fit; échouée:
+// the printer failed (the user has been told why).
 enum class issue_impression { terminée, refusée, arrêtée, échouée };
 
 // The print button of the preview: the whole catalogue of g on `imprimante`,
 // in reading order (page_à_page) or in printing order, by the format of the
-// kind. After a complete print the user may close the supplement period (the
-// new and deleted marks are reset and the data file written). With
-// un_travail_par_face false (a PDF file, which each print job would write
-// anew) the sides are the pages of one document instead.
+// kind. A title page too high for its page is settled before the first
+// sheet: giving it up prints nothing. A failure of the printer stops the
+// print and drops the job under way. After a complete print the user may
+// close the supplement period (the new and deleted marks are reset and the
+// data file written), unless an archive is open. With un_travail_par_face
+// false (a PDF file, which each print job would write anew) the sides are
+// the pages of one document instead.
 issue_impression imprime_catalogue(surface_page& imprimante, const grille& g, bool page_à_page,
                                    bool un_travail_par_face = true);
+
+// One side alone, as a print job of its own: the preview's "Imprime la page
+// en cours", with the same care for the title page and the printer.
+issue_impression imprime_une_face(surface_page& imprimante, const grille& g, const face_feuille& face);
 
 // The printer writes to a file: one document for a whole catalogue.
 bool imprime_dans_un_fichier(const QPrinter& imprimante);

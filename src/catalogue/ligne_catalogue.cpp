@@ -44,16 +44,19 @@ QString numéro_entrée(const grille& g, int r)
     }
 }
 
-double hauteur_cellule(const grille& g, int r) { return valeur_cellule(cellule_catalogue(g, r, col_cat::hauteur)); }
-
 // Pages of a half-A4 sheet are half its width.
 double largeur_page(const surface_page& s) { return s.Width() / (données.cat_format[kc()] == 1 ? 2 : 1); }
 
-// The image of the row's file, centred on its page, `hauteur` high; its
-// width, 0 when nothing could be loaded.
+// The image of the row's file, centred on its page, `hauteur` high. Nothing
+// is drawn for a row without height, nor for a file that is missing or not a
+// picture.
 void image_centrée(cible_page& c, const QString& fichier, double hauteur, double y, double x0)
 {
+    if (hauteur <= 0)
+        return;
     const float largeur = charge_image_rubrique(fichier, static_cast<float>(hauteur));
+    if (largeur <= 0)
+        return;
     const double x = (largeur_page(c.surface) - largeur) / 2 + x0;
     imprime_image(c.surface, image_rubrique(), fichier, x, y, hauteur, largeur);
 }
@@ -141,7 +144,7 @@ double titre_rubrique(cible_page& c, const grille& g, int r, double y, double x0
     switch (données.cat_rubriques_images[kc()]) {
     case 0: return titre(s, police_catalogue(style_catalogue::rubriques), texte, x0 + données.x_texte, y);
     case 1: {
-        const double hauteur = hauteur_cellule(g, r);
+        const double hauteur = hauteur_rangée(g, r);
         if (!texte.trimmed().isEmpty() && !trouve_fichier_stocké(texte).isEmpty()) {
             image_centrée(c, texte, hauteur, y, x0);
             return hauteur;
@@ -175,15 +178,15 @@ double imprime_ligne_catalogue(cible_page& c, const grille& g, int r, int sorte,
         return titre(c.surface, label(sorte == label_offres ? style_catalogue::offres : style_catalogue::demandes),
                      cellule_catalogue(g, r, col_cat::texte), x0 + d.x_symbole, y);
     case ligne_vide:
-    case espace: return hauteur_cellule(g, r);
+    case espace: return hauteur_rangée(g, r);
     case image: {
-        const double hauteur = hauteur_cellule(g, r);
+        const double hauteur = hauteur_rangée(g, r);
         image_centrée(c, cellule_catalogue(g, r, col_cat::texte), hauteur, y, x0);
         return hauteur;
     }
     case légende:
         imprime_légende(c, y + 150, x0 > 3000);
-        return hauteur_cellule(g, r);
+        return hauteur_rangée(g, r);
     default: return 0;
     }
 }

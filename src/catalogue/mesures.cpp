@@ -102,7 +102,7 @@ float hauteur_ligne_catalogue(const grille& g, int ligne, int sorte, surface_pag
     case rubrique:
     case espace:
     case image:
-    case légende: return static_cast<float>(valeur_cellule(cellule_catalogue(g, ligne, col_cat::hauteur)));
+    case légende: return static_cast<float>(hauteur_rangée(g, ligne));
     case sous_rubrique: return hauteur_de_w(surface, police_catalogue(style_catalogue::sous_rubriques));
     case ligne_vide: return hauteur_ligne_vide;
     case label_offres: return hauteur_de_w(surface, label(style_catalogue::offres));

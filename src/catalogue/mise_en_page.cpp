@@ -78,6 +78,12 @@ void mise_en_page_catalogue(grille& g, surface_page& imprimante)
         if (page != 0)
             dernière_page_catalogue = static_cast<int16>(std::lround(hs + 2000) / page + 1);
     }
+    // The title block has been measured with the sections of the previous
+    // pagination; from here on the tables are this pagination's alone, sized
+    // for this grid and this association.
+    page_ligne_catalogue.assign(static_cast<std::size_t>(g.Rows()) + 1, 0);
+    page_rubrique.assign(static_cast<std::size_t>(max_rubriques) + 1, 0);
+    pages_liste_adhérents.assign(static_cast<std::size_t>(std::max<int>(d.nombre_adhérents, 0)) + 1, 0);
 
     const bool règles_titres = d.cat_sans_sauts[k].en_nombre() == 0;
     const bool titres_noms = d.cat_rubriques_images[k] == 0;
@@ -142,6 +148,7 @@ void mise_en_page_catalogue(grille& g, surface_page& imprimante)
 
     note(pages_liste_adhérents, 0, static_cast<int16>(dernière_page_catalogue + 1));
     insère_saut(g, g.Rows(), règle_saut::fin, blanc(), dernière_page_catalogue);
+    page_ligne_catalogue.resize(std::max(page_ligne_catalogue.size(), static_cast<std::size_t>(g.Rows())));
 
     if (d.cat_liste_adhérents[k] != 0) {
         nouvelle_page();

@@ -56,42 +56,81 @@ void dessine_vue(cible_page& c, const grille& g, const vue_aperçu& v)
         imprime_page(c, g, v.face.droite, true);
 }
 
-void déroule_aperçu(int mode, const hôte_aperçu& hôte)
+parcours_aperçu::parcours_aperçu(hôte_aperçu hôte) : hôte_(std::move(hôte)) {}
+
+const vue_aperçu* parcours_aperçu::vue() const
 {
+    return en_cours_ ? &suite_.passes[passe_][i_] : nullptr;
+}
+
+void parcours_aperçu::termine()
+{
+    en_cours_ = false;
+    ++génération_;
+}
+
+void parcours_aperçu::montre()
+{
+    commande_aperçu.clear();
+    hôte_.montre(suite_.passes[passe_][i_]);
+}
+
+void parcours_aperçu::démarre(int mode)
+{
+    commande_aperçu = QStringLiteral("annuler");
+    termine();
     const bool double_a5 = données.cat_format[static_cast<std::size_t>(indice_catalogue())] == 1;
-    const passes_aperçu suite = vues_aperçu(mode, double_a5, dernière_page_catalogue + 1);
-    if (suite.passes.empty())
+    suite_ = vues_aperçu(mode, double_a5, dernière_page_catalogue + 1);
+    if (suite_.passes.empty())
         return;
-    std::size_t passe = 0, i = 0;
-    for (;;) {
-        const vue_aperçu& vue = suite.passes[passe][i];
-        hôte.montre(vue);
-        const QString commande = hôte.attend();
-        if (commande == QStringLiteral("annuler"))
+    passe_ = i_ = 0;
+    en_cours_ = true;
+    montre();
+}
+
+void parcours_aperçu::commande(const QString& mot)
+{
+    if (!en_cours_)
+        return;
+    commande_aperçu = mot;
+    const unsigned run = génération_;
+    if (mot == QStringLiteral("annuler")) {
+        termine();
+        return;
+    }
+    if (mot == QStringLiteral("précédent")) {
+        if (i_ > 0)
+            --i_;
+        montre();
+        return;
+    }
+    if (mot == QStringLiteral("imprimer")) {
+        hôte_.imprime(suite_.passes[passe_][i_]);
+        if (run != génération_)
             return;
-        if (commande == QStringLiteral("précédent")) {
-            if (i > 0)
-                --i;
-            continue;
-        }
-        if (commande == QStringLiteral("imprimer"))
-            hôte.imprime(vue);
-        else if (commande != QStringLiteral("suivant"))
-            continue;
-        if (++i < suite.passes[passe].size())
-            continue;
-        i = 0;
-        if (suite.passes.size() == 1)
-            continue;
-        if (passe == 0) {
-            if (MsgBox(suite.message, style_boîte::ok_annuler | style_boîte::information) != rép_ok) {
-                if (suite.annuler_termine)
-                    return;
-                continue;  // the first pass again, from its first view
+    } else if (mot != QStringLiteral("suivant")) {
+        commande_aperçu.clear();  // not a word of the preview: the view waits on
+        return;
+    }
+    if (++i_ < suite_.passes[passe_].size()) {
+        montre();
+        return;
+    }
+    i_ = 0;
+    if (suite_.passes.size() > 1) {
+        if (passe_ == 0) {
+            const bool ok = MsgBox(suite_.message, style_boîte::ok_annuler | style_boîte::information) == rép_ok;
+            if (run != génération_)
+                return;
+            if (!ok && suite_.annuler_termine) {
+                termine();  // the last front stays in view
+                return;
             }
-            passe = 1;
+            // Cancel on the booklet's word: the first pass again.
+            passe_ = ok ? 1 : 0;
         } else {
-            passe = 0;
+            passe_ = 0;
         }
     }
+    montre();
 }

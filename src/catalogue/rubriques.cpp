@@ -40,7 +40,7 @@ float hauteur_de_w(surface_page& imprimante, const police_page& police)
 
 }  // namespace
 
-void insère_rubriques(grille& g, surface_page& imprimante)
+bool insère_rubriques(grille& g, surface_page& imprimante)
 {
     const données_sel& d = données;
     const auto k = static_cast<std::size_t>(indice_catalogue());
@@ -90,7 +90,7 @@ void insère_rubriques(grille& g, surface_page& imprimante)
         affichage_cat.per_cent = Format(static_cast<double>(i) / (g.Rows() - 1), QStringLiteral("#0%"));
         cède_la_main();
         if (arrêt_demandé)
-            return;
+            return false;
 
         const QString texte_code = g.TextMatrix(i, col_cat::code);
         const QString texte_sorte = g.TextMatrix(i, col_cat::sorte);
@@ -132,4 +132,5 @@ void insère_rubriques(grille& g, surface_page& imprimante)
             ++i;
         }
     }
+    return true;
 }

@@ -13,5 +13,5 @@
 // Works in place on a grid holding only sorted entries; run again, it would
 // insert a second set. Titles and labels are measured on `imprimante`, which
 // keeps the sections style afterwards. Stops early, keeping what it inserted,
-// when arrêt_demandé is set.
-void insère_rubriques(grille& g, surface_page& imprimante);
+// when arrêt_demandé is set, and then returns false.
+bool insère_rubriques(grille& g, surface_page& imprimante);

@@ -29,31 +29,31 @@ QString titre_sommaire()
     return QStringLiteral("Additif N° ") + QString::number(données.cat_numéro[0]) + QStringLiteral(" au catalogue");
 }
 
-void imprime_sommaire(cible_page& c, bool droite)
-{
-    const données_sel& d = données;
-    surface_page& s = c.surface;
-    const auto k = static_cast<std::size_t>(indice_catalogue());
-    const bool double_a5 = d.cat_format[k] == 1;
-    const double W = s.Width() / (double_a5 ? 2 : 1);
-    const double H = s.Height();
-    const double x0 = double_a5 && droite ? c.imprimante.Width() / 2 : 0;
-    const double m = d.cat_format[k] == 0 ? 1000 : 500;
-    const double a = c.imprimante.Orientation() == QPageLayout::Portrait ? -300 : 0;
-    const QString titre = titre_sommaire();
+namespace {
 
-    // Room for the block, and for the legend under it.
-    double hs = hauteur_sommaire(s);
+double ajustement_portrait(const cible_page& c)
+{
+    return c.imprimante.Orientation() == QPageLayout::Portrait ? -300 : 0;
+}
+
+}  // namespace
+
+place_sommaire vérifie_sommaire(cible_page& c)
+{
+    surface_page& s = c.surface;
+    const double H = s.Height();
+    const double a = ajustement_portrait(c);
+    const double hs = hauteur_sommaire(s);
     const double hl = hauteur_légende(c.imprimante);
-    bool sans_légende = false;
+    place_sommaire place = place_sommaire::complète;
     if (hs + hl >= H - 1400 + a) {
         const QString texte =
             QStringLiteral("La taille de la police choisie pour le sommaire et la légende est trop importante.") +
             crlf + QStringLiteral("Réduisez-là, ou choisissez d'imprimer en A4 portrait!") + crlf +
             QStringLiteral("Répondez OK pour essayer une impression sans la légende, ANNULER pour sortir.");
         if (MsgBox(texte, style_boîte::ok_annuler | style_boîte::information) == rép_annuler)
-            return;
-        sans_légende = true;
+            return place_sommaire::refusée;
+        place = place_sommaire::sans_légende;
     }
     if (hs + 300 >= H - 1400 + a) {
         MsgBox(QStringLiteral("La taille de la police choisie pour le sommaire seul est trop importante.") + crlf +
@@ -62,8 +62,30 @@ void imprime_sommaire(cible_page& c, bool droite)
                style_boîte::information);
         if (annule_aperçu)
             annule_aperçu();
-        return;
+        return place_sommaire::refusée;
     }
+    return place;
+}
+
+bool imprime_sommaire(cible_page& c, bool droite)
+{
+    const place_sommaire place = c.sommaire ? *c.sommaire : vérifie_sommaire(c);
+    if (place == place_sommaire::refusée)
+        return false;
+    const données_sel& d = données;
+    surface_page& s = c.surface;
+    const auto k = static_cast<std::size_t>(indice_catalogue());
+    const bool double_a5 = d.cat_format[k] == 1;
+    const double W = s.Width() / (double_a5 ? 2 : 1);
+    const double H = s.Height();
+    const double x0 = double_a5 && droite ? c.imprimante.Width() / 2 : 0;
+    const double m = d.cat_format[k] == 0 ? 1000 : 500;
+    const double a = ajustement_portrait(c);
+    const QString titre = titre_sommaire();
+
+    // Room for the block, and for the legend under it.
+    double hs = hauteur_sommaire(s);
+    const bool sans_légende = place == place_sommaire::sans_légende;
     const bool légende = !sans_légende && H - 2000 > hs + 300;
     double décalage = 0;
     if (légende) {
@@ -120,4 +142,5 @@ void imprime_sommaire(cible_page& c, bool droite)
     const double y_légende = plus_grand(s.CurrentY() + 300, H - 1400 - hauteur_légende(c.imprimante) + a);
     if (légende)
         imprime_légende(c, y_légende, droite);
+    return true;
 }

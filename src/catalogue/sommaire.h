@@ -9,9 +9,14 @@
 // The title: "Catalogue", or "Additif N° <n> au catalogue" for a supplement.
 QString titre_sommaire();
 
+// Whether the title page fits the cible's page: when the block and the
+// legend do not, the user may go on without the legend (OK) or give up
+// (Cancel); when the block alone does not, the user is told and the preview
+// closes (annule_aperçu).
+place_sommaire vérifie_sommaire(cible_page& cible);
+
 // Draws the title page on the given side (aperçu_sommaire and
-// imprime_sommaire are this procedure on the two surfaces). When the block
-// and the legend do not fit, the user may go on without the legend (OK) or
-// draw nothing (Cancel); when the block alone does not fit, the user is told,
-// the preview closes (annule_aperçu) and nothing is drawn.
-void imprime_sommaire(cible_page& cible, bool droite);
+// imprime_sommaire are this procedure on the two surfaces), after
+// vérifie_sommaire unless the cible carries its answer; false, nothing
+// drawn, when the title page was refused.
+bool imprime_sommaire(cible_page& cible, bool droite);

@@ -24,9 +24,10 @@ protected:
         liste_adh.clear();
         affichage_cat = {};
         dernière_page_catalogue = 0;
-        std::fill(page_ligne_catalogue.begin(), page_ligne_catalogue.end(), int16(0));
-        std::fill(page_rubrique.begin(), page_rubrique.end(), int16(0));
-        std::fill(pages_liste_adhérents.begin(), pages_liste_adhérents.end(), int16(0));
+        // As at start-up: a pagination resizes them for its catalogue.
+        page_ligne_catalogue.assign(3501, 0);
+        page_rubrique.assign(max_rubriques + 1, 0);
+        pages_liste_adhérents.assign(501, 0);
         largeur_texte = 6000;
         largeur_identifiant = 2400;
     }

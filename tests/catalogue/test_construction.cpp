@@ -146,11 +146,29 @@ TEST_F(construction_catalogue, arrêt_demandé_pendant_l_extraction)
     EXPECT_EQ(e.size(), 6);
     EXPECT_EQ(textes_liste(), QStringList({"0", "1", "2", "3"}));
     EXPECT_EQ(sorte_de(gg(), gg().Rows() - 1), sorte_ligne::saut_auto);
+    // That catalogue is not the one the options ask for: no preview.
+    EXPECT_FALSE(affichage_cat.aperçu_actif);
+
+    // The same when the section rows are stopped half-way.
+    avis_affichage_catalogue = [] {
+        if (affichage_cat.je_fais_quoi == QLatin1String("Insertion des rubriques"))
+            arrêt_demandé = true;
+    };
+    construit();
+    avis_affichage_catalogue = nullptr;
+    EXPECT_FALSE(affichage_cat.aperçu_actif);
+    EXPECT_NE(sorte_de(gg(), 1), sorte_ligne::ligne_vide);
+
+    // Run to its end, the build offers the preview again.
+    construit();
+    EXPECT_TRUE(affichage_cat.aperçu_actif);
 }
 
 TEST_F(construction_catalogue, numéro_d_adhérent_hors_table_et_table_vide)
 {
+    // Two entries of members outside the table: told once for the build.
     données.table_propositions[3].num_adh = 6000;
+    données.table_propositions[5].num_adh = -4;
     données.type_catalogue = 0;
     construit();
     ASSERT_EQ(boîtes.messages.size(), 1u);

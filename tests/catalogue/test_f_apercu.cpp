@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QPainter>
+#include <QPointer>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
@@ -71,30 +72,17 @@ protected:
         essai_catalogue::TearDown();
     }
 
-    // Runs départ (which returns once the viewing run has ended) while the
-    // steps act, each when the waiting view shows its label. Whatever stays
-    // undone after some seconds closes the window, so that nothing hangs.
+    // Runs départ (which shows the first view), then each step in turn, each
+    // when the view shown has its label: the buttons move the run on, nothing
+    // waits in between.
     void joue(f_aperçu& w, std::vector<étape> étapes, const std::function<void()>& départ)
     {
-        std::size_t i = 0;
-        int tours = 0;
-        QTimer t;
-        t.setInterval(5);
-        QObject::connect(&t, &QTimer::timeout, [&] {
-            if (++tours > 2000) {
-                ADD_FAILURE() << "the preview was left waiting at step " << i;
-                t.stop();
-                w.bt_annuler_Click();
-                return;
-            }
-            if (i < étapes.size() && w.en_attente() && w.lbl_pd->text() == étapes[i].vue) {
-                const auto action = étapes[i++].action;
-                action();
-            }
-        });
-        t.start();
         départ();
-        EXPECT_EQ(i, étapes.size());
+        for (std::size_t i = 0; i < étapes.size(); ++i) {
+            ASSERT_TRUE(w.en_attente()) << "step " << i;
+            ASSERT_EQ(w.lbl_pd->text(), étapes[i].vue) << "step " << i;
+            étapes[i].action();
+        }
     }
     static QString capture(const QString& nom)
     {
@@ -110,6 +98,7 @@ TEST_F(fenêtre_aperçu, comme_impression_puis_fermeture)
     // 300 twips left of the window's edge and under the tool bar.
     EXPECT_EQ(w.aperçu->geometry(), QRect(20, w.cadre->height() + 20, 794, 1123));
     w.show();
+    QCoreApplication::processEvents();
     boîtes.réponses = {rép_ok};
     joue(w,
          {{"0",
@@ -168,6 +157,41 @@ TEST_F(fenêtre_aperçu, changement_de_mode_et_impression)
     ASSERT_EQ(boîtes.messages.size(), 1u);
     EXPECT_TRUE(boîtes.messages[0].texte.startsWith("Vous venez d'éditer le catalogue,"));
     EXPECT_TRUE(QFileInfo(chemin("imprimé.pdf")).size() > 0);
+}
+
+// A box that, while it is up, closes the preview, and then does what a real
+// box's own event loop would do with a window closed meanwhile.
+struct boîtes_qui_ferment : dialogues_scriptés {
+    std::function<void()> pendant;
+    int message(const QString& texte, int style, const QString& titre) override
+    {
+        if (pendant)
+            std::exchange(pendant, nullptr)();
+        return dialogues_scriptés::message(texte, style, titre);
+    }
+};
+
+TEST_F(fenêtre_aperçu, fermée_pendant_sa_propre_impression)
+{
+    QPointer<f_aperçu> w = charge_fenêtre<f_aperçu>("f_aperçu");
+    w->ob_typ_ap_Click(1);
+    boîtes_qui_ferment b;
+    b.réponses = {rép_ok, rép_non};
+    b.pendant = [&] {
+        w->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_FALSE(w.isNull());
+    };
+    installe_dialogues(&b);
+    w->bt_imprimer->click();  // the pause between the two sides: the window closes
+    installe_dialogues(&boîtes);
+    // The print went to its end, the window was kept until then, and goes.
+    ASSERT_EQ(b.messages.size(), 2u);
+    EXPECT_TRUE(b.messages[1].texte.startsWith("Vous venez d'éditer le catalogue,"));
+    EXPECT_FALSE(w.isNull());
+    EXPECT_EQ(fenêtre_chargée("f_aperçu"), nullptr);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(w.isNull());
 }
 
 TEST_F(fenêtre_aperçu, ouverte_par_la_fenêtre_catalogue)

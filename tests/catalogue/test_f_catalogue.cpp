@@ -65,11 +65,26 @@ protected:
 TEST_F(fenêtre_catalogue, ouverture_et_choix_du_type)
 {
     F_catalogue& w = ouvre();
-    // Every opening starts on 4 mm and 30 mm.
+    // The stored heights are shown and kept: 300 and 1750 twips are no entry
+    // of the lists, so each gets one of its own, in order.
+    EXPECT_FLOAT_EQ(hauteur_ligne_vide, 300);
+    EXPECT_FLOAT_EQ(hauteur_images, 1750);
+    EXPECT_EQ(w.cb_hauteur_ligne_vide->currentText(), "5,3");
+    EXPECT_EQ(w.cb_hauteur_ligne_vide->itemText(1), "4");
+    EXPECT_EQ(w.cb_hauteur_ligne_vide->itemText(3), "6");
+    EXPECT_EQ(w.cb_hauteur_images->currentText(), "30,9");
+    EXPECT_EQ(w.cb_hauteur_images->count(), 6);
+    EXPECT_TRUE(boîtes.messages.empty());
+    // Picked by the user, a height is stored; the stored one comes back whole.
+    w.cb_hauteur_ligne_vide->setCurrentIndex(1);
+    w.cb_hauteur_ligne_vide_Click();
     EXPECT_FLOAT_EQ(hauteur_ligne_vide, 4 * 56.7f);
-    EXPECT_FLOAT_EQ(hauteur_images, 30 * 56.7f);
-    EXPECT_EQ(w.cb_hauteur_ligne_vide->currentText(), "4");
-    EXPECT_EQ(w.cb_hauteur_images->currentText(), "30");
+    w.cb_hauteur_ligne_vide->setCurrentIndex(2);
+    w.cb_hauteur_ligne_vide_Click();
+    EXPECT_FLOAT_EQ(hauteur_ligne_vide, 300);
+    w.cb_hauteur_images->setCurrentIndex(0);
+    w.cb_hauteur_images_Click();
+    EXPECT_FLOAT_EQ(hauteur_images, 20 * 56.7f);
     EXPECT_EQ(w.cb_taille->count(), 13);
     EXPECT_GE(w.cb_police->findText("Arial"), 0);
 
@@ -118,14 +133,29 @@ TEST_F(fenêtre_catalogue, éditeur_de_styles)
     EXPECT_TRUE(w.lbl_aperçu->text().isEmpty());
     w.ob_type[1]->click();
 
-    // A font the printer lacks is shown and stored as Arial; 10.5 points as 10.
+    // A font this machine lacks is shown as Arial, but the style keeps its
+    // own name until the user picks a font or a size; 10.5 points as 10.
     w.Ob_font[1]->click();
     EXPECT_EQ(w.cb_police->currentText(), "Arial");
-    EXPECT_EQ(données.police_demandes[1], "Arial");
+    EXPECT_EQ(w.lbl_aperçu->font().family(), "Arial");
+    EXPECT_EQ(données.police_demandes[1], "Police inconnue");
     EXPECT_EQ(w.cb_taille->currentText(), "10");
     EXPECT_EQ(données.taille_demandes[1], 10);
     EXPECT_EQ(w.lbl_aperçu->text(), "Demandes");
     EXPECT_EQ(w.cadre_font->y(), w.Ob_font[1]->y());
+    w.ob_type[0]->click();
+    w.ob_type[1]->click();
+    EXPECT_EQ(données.police_demandes[1], "Police inconnue");
+    w.Ob_font[1]->click();
+    w.cb_taille->setCurrentIndex(w.cb_taille->findText("11"));
+    w.cb_taille_Click();
+    EXPECT_EQ(données.police_demandes[1], "Arial");
+    EXPECT_EQ(données.taille_demandes[1], 11);
+    données.police_rubriques[1] = "Police inconnue";
+    w.Ob_font[2]->click();
+    w.cb_police->setCurrentIndex(w.cb_police->findText("Times New Roman"));
+    w.cb_police_Click();
+    EXPECT_EQ(données.police_rubriques[1], "Times New Roman");
 
     // No size: none chosen, nothing stored.
     w.Ob_font[4]->click();

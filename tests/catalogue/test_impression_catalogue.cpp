@@ -2,10 +2,30 @@
 
 #include "catalogue/page_essai.h"
 #include "catalogue/parcours_apercu.h"
+#include "ui_common/surface_imprimante.h"
 
 #include <QFileInfo>
+#include <QPrinter>
+#include <stdexcept>
 
 namespace {
+
+// A printer that stops answering once it has been given so many marks.
+class surface_en_panne : public surface_enregistrée {
+public:
+    explicit surface_en_panne(int marques) : reste_(marques) {}
+
+protected:
+    void pose(élément_page é) override
+    {
+        if (reste_-- <= 0)
+            throw std::runtime_error("L'imprimante ne répond plus.");
+        surface_enregistrée::pose(std::move(é));
+    }
+
+private:
+    int reste_;
+};
 
 // A catalogue of n pages whose page p holds one row, "page p".
 class impression : public essai_page {
@@ -106,6 +126,114 @@ TEST_F(impression, fin_d_un_additif)
     EXPECT_EQ(données.table_propositions[2].additif, 0);
     EXPECT_EQ(données.table_propositions[3].additif, 3);
     EXPECT_TRUE(QFileInfo::exists(chemin("trovane.sel")));
+}
+
+TEST_F(impression, page_de_titre_refusée_rien_n_est_imprimé)
+{
+    // The title page and its legend do not fit: Cancel gives the print up
+    // before the first sheet, in every order, and asks nothing more.
+    catalogue(5, 0);
+    données.cat_sommaire[1] = 1;
+    données.taille_offres[1] = 100;
+    for (const bool page_à_page : {true, false}) {
+        papier = surface_enregistrée();
+        boîtes.messages.clear();
+        boîtes.réponses = {rép_annuler};
+        EXPECT_EQ(imprime_catalogue(papier, g, page_à_page, false), issue_impression::arrêtée);
+        EXPECT_TRUE(papier.documents().empty());
+        EXPECT_TRUE(papier.pages().empty());
+        ASSERT_EQ(boîtes.messages.size(), 1u);
+        EXPECT_TRUE(boîtes.messages[0].texte.startsWith("La taille de la police choisie pour le sommaire et la"));
+    }
+    // OK: the whole catalogue, its title page without the legend, asked once.
+    papier = surface_enregistrée();
+    boîtes.messages.clear();
+    boîtes.réponses = {rép_ok, rép_non};
+    EXPECT_EQ(imprime_catalogue(papier, g, true), issue_impression::terminée);
+    EXPECT_EQ(papier.documents().size(), 5u);
+    ASSERT_EQ(boîtes.messages.size(), 2u);
+    EXPECT_TRUE(boîtes.messages[1].texte.startsWith("Vous venez d'éditer le catalogue,"));
+
+    // The contents alone too high: told, the preview closes, nothing printed,
+    // also for the page in view.
+    bool aperçu_fermé = false;
+    annule_aperçu = [&] { aperçu_fermé = true; };
+    données.taille_sommaire[1] = 200;
+    papier = surface_enregistrée();
+    boîtes.messages.clear();
+    boîtes.réponses = {rép_ok};
+    EXPECT_EQ(imprime_catalogue(papier, g, false), issue_impression::arrêtée);
+    EXPECT_TRUE(papier.documents().empty());
+    EXPECT_EQ(boîtes.messages.size(), 2u);
+    EXPECT_TRUE(aperçu_fermé);
+    boîtes.réponses = {rép_ok};
+    EXPECT_EQ(imprime_une_face(papier, g, {0}), issue_impression::arrêtée);
+    EXPECT_EQ(imprime_une_face(papier, g, {1}), issue_impression::terminée);
+    EXPECT_EQ(papier.documents().size(), 1u);
+    annule_aperçu = nullptr;
+}
+
+TEST_F(impression, une_panne_de_l_imprimante_arrête_tout)
+{
+    // In every order, whether each side is a job or the whole catalogue one
+    // document: the printer's text is shown, the job under way dropped, and
+    // nothing follows (no pause, no closing question).
+    // The printer takes three marks: in reading order pages 0 ("page 0") and
+    // 1 ("page 1", "- 1 -") go through; in booklet order the side 1 | 6.
+    struct cas {
+        int format;
+        bool page_à_page, un_travail_par_face;
+        std::size_t travaux_passés;
+    };
+    for (const cas c : {cas{0, true, true, 2}, cas{0, true, false, 0}, cas{1, false, true, 1}, cas{0, false, false, 0}}) {
+        catalogue(6, c.format);
+        surface_en_panne panne(3);
+        panne.setOrientation(papier.Orientation());
+        boîtes.messages.clear();
+        boîtes.réponses = {rép_ok, rép_oui};
+        EXPECT_EQ(imprime_catalogue(panne, g, c.page_à_page, c.un_travail_par_face), issue_impression::échouée);
+        ASSERT_EQ(boîtes.messages.size(), 1u) << c.format << c.page_à_page;
+        EXPECT_EQ(boîtes.messages[0].texte, "L'imprimante ne répond plus.");
+        EXPECT_EQ(boîtes.messages[0].style, style_boîte::ok);
+        EXPECT_EQ(panne.documents().size(), c.travaux_passés);
+        EXPECT_EQ(panne.documents_annulés(), c.un_travail_par_face ? 0 : 1);
+        EXPECT_TRUE(panne.pages().empty());
+        g.setRows(1);
+    }
+
+    // A printer that refuses the document (here a PDF file in a folder that
+    // does not exist): its own text, then nothing more.
+    catalogue(3, 0);
+    QPrinter pdf(QPrinter::HighResolution);
+    pdf.setOutputFormat(QPrinter::PdfFormat);
+    pdf.setOutputFileName(chemin("absent/catalogue.pdf"));
+    for (const bool un_travail_par_face : {true, false}) {
+        surface_imprimante imprimante_pdf(pdf);
+        boîtes.messages.clear();
+        boîtes.réponses = {rép_ok, rép_oui};
+        EXPECT_EQ(imprime_catalogue(imprimante_pdf, g, true, un_travail_par_face), issue_impression::échouée);
+        ASSERT_EQ(boîtes.messages.size(), 1u);
+        EXPECT_TRUE(boîtes.messages[0].texte.startsWith("Dossier introuvable")) << boîtes.messages[0].texte.toStdString();
+        EXPECT_EQ(boîtes.messages[0].style, style_boîte::critique);
+        boîtes.messages.clear();
+        EXPECT_EQ(imprime_une_face(imprimante_pdf, g, {1}), issue_impression::échouée);
+        EXPECT_EQ(boîtes.messages.size(), 1u);
+    }
+    EXPECT_FALSE(QFileInfo::exists(chemin("absent/catalogue.pdf")));
+}
+
+TEST_F(impression, pas_de_question_pour_une_archive)
+{
+    // An archive is consulted, never changed: its supplement marks stay.
+    petite_association();
+    données.type_fichier = "archive";
+    catalogue(2, 0);
+    boîtes.réponses = {rép_ok, rép_oui};
+    EXPECT_EQ(imprime_catalogue(papier, g, false), issue_impression::terminée);
+    ASSERT_EQ(boîtes.messages.size(), 1u);
+    EXPECT_TRUE(boîtes.messages[0].texte.startsWith("Replacez vos feuilles"));
+    EXPECT_EQ(données.table_adhérents[5].additif, 1);
+    EXPECT_EQ(données.table_propositions[3].additif, 2);
 }
 
 }  // namespace

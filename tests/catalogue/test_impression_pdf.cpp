@@ -1,6 +1,9 @@
 #include "catalogue/catalogue_essai.h"
+#include "catalogue/composition.h"
 #include "catalogue/construction.h"
 #include "catalogue/impression_catalogue.h"
+#include "support/jeu_essai.h"
+#include "ui_common/surface_apercu.h"
 #include "ui_common/surface_imprimante.h"
 
 #include <QPageSize>
@@ -41,21 +44,28 @@ protected:
                   issue_impression::terminée);
         return pages_pdf();
     }
-    QStringList pages_pdf() const
+    int nombre_pages_pdf() const
     {
         QProcess info;
         info.start("pdfinfo", {chemin("catalogue.pdf")});
         info.waitForFinished();
         const QString sortie = QString::fromUtf8(info.readAllStandardOutput());
-        const int n = sortie.section("Pages:", 1).section('\n', 0, 0).trimmed().toInt();
+        return sortie.section("Pages:", 1).section('\n', 0, 0).trimmed().toInt();
+    }
+    // The text of page i, from 1.
+    QString page_pdf(int i) const
+    {
+        QProcess texte;
+        texte.start("pdftotext",
+                    {"-layout", "-f", QString::number(i), "-l", QString::number(i), chemin("catalogue.pdf"), "-"});
+        texte.waitForFinished();
+        return QString::fromUtf8(texte.readAllStandardOutput());
+    }
+    QStringList pages_pdf() const
+    {
         QStringList pages;
-        for (int i = 1; i <= n; ++i) {
-            QProcess texte;
-            texte.start("pdftotext", {"-layout", "-f", QString::number(i), "-l", QString::number(i),
-                                      chemin("catalogue.pdf"), "-"});
-            texte.waitForFinished();
-            pages << QString::fromUtf8(texte.readAllStandardOutput());
-        }
+        for (int i = 1, n = nombre_pages_pdf(); i <= n; ++i)
+            pages << page_pdf(i);
         return pages;
     }
     // The texts appear on the page in this order (blanks left out: the
@@ -85,6 +95,9 @@ TEST_F(catalogue_pdf, pages_dans_l_ordre_de_lecture)
     EXPECT_TRUE(dans_l_ordre(pages[0], {"Catalogue", "Numéro", "12", "du", "15/09/2025", "SOMMAIRE", "Pages",
                                         "ALIMENTATION", "01", "JARDIN", "01", "Signification des symboles utilisés:",
                                         "= produit", "= service", "= savoir", "= Enfant", "= Adulte"}));
+    // The symbols through the symbol table: the child's "J" is the smiling face.
+    EXPECT_TRUE(dans_l_ordre(pages[0], {QString(QChar(0x263A)), "= Enfant"}));
+    EXPECT_FALSE(pages[0].contains("J= Enfant"));
     EXPECT_FALSE(pages[0].contains("- 0 -"));
     EXPECT_TRUE(dans_l_ordre(pages[1], {"ALIMENTATION", "Offre(s)", "0101", "Miel", "Bastien", "Confiseries",
                                         "Demande(s)", "0111", "Confiture", "Annick", "Fruits", "Offre(s)", "0121",
@@ -110,6 +123,75 @@ TEST_F(catalogue_pdf, livret_dans_l_ordre_d_assemblage)
                 EXPECT_TRUE(dans_l_ordre(page, {QStringLiteral("- %1 -").arg(p)})) << i << " " << p;
         }
     }
+}
+
+TEST_F(catalogue_pdf, association_complète_avec_la_liste_des_adhérents)
+{
+    // 5000 members, 3000 offers and requests in fifty sections.
+    données = données_sel{};
+    initialise_paramètres();
+    remplit_association_essai(données, {5000, 3000, 10, 491});
+    données_sel& d = données;
+    d.type_catalogue = 1;
+    d.cat_classement[1] = 1;
+    d.cat_niveau_rubrique[1] = 1;
+    d.cat_écrire_offre[1] = 1;
+    d.cat_sous_rubriques[1] = 1;
+    d.cat_liste_adhérents[1] = 1;
+    d.cat_sommaire[1] = 1;
+    d.cat_format[1] = 0;
+    d.taille_sommaire[1] = 6;  // the fifty sections hold on the title page
+    pdf.setPageOrientation(QPageLayout::Portrait);
+    surface_imprimante papier(pdf);
+    prépare_catalogue(gg(), papier);
+    EXPECT_TRUE(boîtes.messages.empty());
+    EXPECT_TRUE(affichage_cat.aperçu_actif);
+    const int pages = dernière_page_catalogue + 1;
+    ASSERT_GT(pages, 60);
+
+    // Every listed member has a page, past the content pages, in list order.
+    ASSERT_GT(liste_adh.size(), 2000u);
+    int16 précédente = pages_liste_adhérents[0];
+    for (std::size_t k = 1; k < liste_adh.size(); ++k) {
+        const int n = liste_adh[k].texte.toInt();
+        ASSERT_LT(static_cast<std::size_t>(n), pages_liste_adhérents.size());
+        const int16 p = pages_liste_adhérents[static_cast<std::size_t>(n)];
+        ASSERT_GE(p, précédente) << k;
+        ASSERT_LE(p, dernière_page_catalogue) << k;
+        précédente = p;
+    }
+    EXPECT_EQ(précédente, dernière_page_catalogue);
+    // Every row has its page, pages in order (the closing row excepted).
+    ASSERT_GE(page_ligne_catalogue.size(), static_cast<std::size_t>(gg().Rows()));
+    for (int r = 2; r < gg().Rows() - 1; ++r) {
+        ASSERT_GE(page_ligne_catalogue[static_cast<std::size_t>(r)],
+                  page_ligne_catalogue[static_cast<std::size_t>(r - 1)])
+            << r;
+    }
+
+    // Every page previewed, the last member-list page with its members.
+    surface_aperçu aperçu;
+    cible_page cible = cible_aperçu(aperçu, papier);
+    for (int p = 0; p < pages; ++p)
+        aperçu_page(cible, gg(), p);
+    EXPECT_TRUE(boîtes.messages.empty());
+    const QImage& dernière = aperçu.image();
+    int encre = 0;
+    for (int y = 0; y < dernière.height(); y += 4)
+        for (int x = 0; x < dernière.width(); x += 4)
+            encre += dernière.pixelColor(x, y).lightness() < 128;
+    EXPECT_GT(encre, 200);
+
+    // Printed to a PDF file: one page a catalogue page, the last listed
+    // member on the last one.
+    boîtes.réponses = {rép_non};
+    EXPECT_EQ(imprime_catalogue(papier, gg(), true, !imprime_dans_un_fichier(pdf)), issue_impression::terminée);
+    ASSERT_EQ(nombre_pages_pdf(), pages);
+    const int dernier = d.table_adhérents[static_cast<std::size_t>(liste_adh.back().données)].ordre;
+    const adhérent& membre = d.table_adhérents[static_cast<std::size_t>(liste_adh.back().données)];
+    EXPECT_TRUE(dans_l_ordre(page_pdf(pages), {membre.identifiant.trimmed(), QStringLiteral("- %1 -").arg(pages - 1)}))
+        << dernier;
+    EXPECT_TRUE(dans_l_ordre(page_pdf(1), {"Catalogue", "SOMMAIRE", "Rubrique 1", "Rubrique 50", "Signification"}));
 }
 
 }  // namespace

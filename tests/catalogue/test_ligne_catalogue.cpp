@@ -60,6 +60,24 @@ TEST_F(ligne_catalogue, une_demande_supprimée_dans_un_additif)
     EXPECT_EQ(textes().size(), 6);
 }
 
+TEST_F(ligne_catalogue, numéros_de_membre_et_genres_hors_table)
+{
+    // Member outside the table, genre outside the five: those steps are left
+    // out, the row is drawn all the same.
+    for (const char* membre : {"0", "5001", "-5", "1e12", "x"})
+        ligne(g, {{1, "1"}, {2, "101"}, {3, "5"}, {5, "Miel"}, {6, "Bastien"}, {9, membre}});
+    ligne(g, {{1, "1"}, {2, "101"}, {3, "-1"}, {5, "Miel"}, {6, "Bastien"}, {9, "5"}});
+    ligne(g, {{1, "1"}, {2, "101"}, {3, "99999999999"}, {5, "Miel"}, {6, "Bastien"}, {9, "5"}});
+    for (int r = 1; r < g.Rows(); ++r) {
+        papier.KillDoc();
+        EXPECT_DOUBLE_EQ(dessine(r), 240) << r;
+        const QStringList t = textes();
+        EXPECT_EQ(t.mid(0, 3), QStringList({"0101", "Miel", "Bastien"})) << r;
+        // Bastien (5) is a child: his symbol only where his number is read.
+        EXPECT_EQ(t.size(), r >= 6 ? 4 : 3) << r;
+    }
+}
+
 TEST_F(ligne_catalogue, numéro_selon_l_option_et_cellules_vides)
 {
     ligne(g, {{1, "1"}, {2, "530"}, {3, "2"}, {5, "Miel"}, {6, "Bastien"}, {8, "12"}, {9, "5"}, {13, "7000"}});
@@ -124,6 +142,20 @@ TEST_F(ligne_catalogue, titres_images_et_lignes_sans_dessin)
     EXPECT_DOUBLE_EQ(dessine(1, 500, 5953), 1000);
     ASSERT_EQ(papier.images(0).size(), 1u);
     EXPECT_EQ(papier.images(0)[0].cadre, QRectF(5953 + (largeur_a4 / 2 - 2000) / 2, 500, 2000, 1000));
+
+    // A picture that cannot be read, or a row without height, draws nothing.
+    écrit("abîmée.png", "pas une image");
+    ligne(g, {{1, "8"}, {5, chemin("abîmée.png")}, {6, "900"}});
+    ligne(g, {{1, "8"}, {5, chemin("jardin.png")}, {6, "0"}});
+    ligne(g, {{1, "8"}, {5, chemin("jardin.png")}, {6, "-300"}});
+    ligne(g, {{1, "3"}, {2, "2"}, {5, chemin("jardin.png")}, {6, "0"}});
+    papier.KillDoc();
+    EXPECT_DOUBLE_EQ(dessine(6), 900);
+    EXPECT_DOUBLE_EQ(dessine(7), 0);
+    EXPECT_DOUBLE_EQ(dessine(8), 0);
+    EXPECT_FLOAT_EQ(hauteur_ligne_catalogue(g, 8, 8, papier), 0);
+    EXPECT_DOUBLE_EQ(dessine(9), 0);
+    EXPECT_TRUE(papier.images(0).empty());
 
     // Breaks and unknown kinds draw nothing and take no height.
     papier.KillDoc();

@@ -133,6 +133,66 @@ TEST_F(pagination, une_ligne_plus_haute_qu_une_page_a_la_sienne)
     EXPECT_EQ(page_ligne_catalogue[3], 1);
     EXPECT_EQ(page_ligne_catalogue[5], 2);
     EXPECT_EQ(dernière_page_catalogue, 2);
+
+    // A title whose rule holds even at the top of a page (five times 4000
+    // above 16838 - 2500) is pushed once, then stays on its page.
+    grille_essai(g, {{1, "avant", "a"}, {3, "ÉNORME", "4000", "3"}, {1, "après", "b"}});
+    mise_en_page_catalogue(g, papier);
+    EXPECT_EQ(colonne(g, col_cat::sorte), QStringList({"1", "9", "3", "1", "9"}));
+    EXPECT_EQ(page_rubrique[3], 1);
+    EXPECT_EQ(page_ligne_catalogue[4], 1);
+}
+
+TEST_F(pagination, tables_refaites_à_chaque_mise_en_page)
+{
+    // A full association: more rows and members than the tables once held.
+    données.cat_liste_adhérents[1] = 1;
+    liste_adh = {{"0", 0}};
+    for (int p = 1; p <= 5000; ++p)
+        liste_adh.push_back({QString::number(p), p});
+    données.nombre_adhérents = 5000;
+    std::vector<ligne_essai> lignes = offres(4000);
+    lignes.push_back({3, "JARDIN", "384", "2"});
+    grille_essai(g, lignes);
+    mise_en_page_catalogue(g, papier);
+    const int rangées = g.Rows();
+    ASSERT_GT(rangées, 4000);
+    EXPECT_GE(page_ligne_catalogue.size(), static_cast<std::size_t>(rangées - 1));
+    EXPECT_EQ(page_ligne_catalogue[static_cast<std::size_t>(rangées - 2)], page_rubrique[2]);
+    EXPECT_GT(page_rubrique[2], 60);
+    EXPECT_GE(pages_liste_adhérents.size(), 5001u);
+    EXPECT_EQ(pages_liste_adhérents[5000], dernière_page_catalogue);
+    EXPECT_GT(pages_liste_adhérents[5000], pages_liste_adhérents[501]);
+
+    // The next catalogue reads nothing of this one: a section gone has no
+    // page, a member gone no place, a row gone no page.
+    liste_adh.resize(3);
+    grille_essai(g, offres(3));
+    mise_en_page_catalogue(g, papier);
+    EXPECT_EQ(page_rubrique[2], 0);
+    EXPECT_EQ(dernière_page_catalogue, 1);
+    EXPECT_EQ(pages_liste_adhérents[2], 1);
+    for (std::size_t n = 3; n < pages_liste_adhérents.size(); ++n)
+        ASSERT_EQ(pages_liste_adhérents[n], 0) << n;
+    for (std::size_t r = 4; r < page_ligne_catalogue.size(); ++r)
+        ASSERT_EQ(page_ligne_catalogue[r], 0) << r;
+}
+
+TEST_F(pagination, pages_de_titre_comptées_avec_les_rubriques_d_avant)
+{
+    // The title block is measured before the tables start afresh: with the
+    // fifty sections of the previous pagination listed, at 20 points, it takes
+    // more than a page, and the content starts on page 2.
+    données.cat_sommaire[1] = 1;
+    données.taille_sommaire[1] = 20;
+    for (int i = 1; i <= max_rubriques; ++i) {
+        données.noms_rubriques[static_cast<std::size_t>(i * 10)] = QStringLiteral("Rubrique %1").arg(i);
+        page_rubrique[static_cast<std::size_t>(i)] = 1;
+    }
+    grille_essai(g, offres(2));
+    mise_en_page_catalogue(g, papier);
+    EXPECT_EQ(page_ligne_catalogue[1], 2);
+    EXPECT_EQ(page_rubrique[1], 0);
 }
 
 TEST_F(pagination, textes_répétés_imprimés_une_fois)
@@ -142,13 +202,19 @@ TEST_F(pagination, textes_répétés_imprimés_une_fois)
                      {1, "Cidre", "Bastien", "101"},   // same member
                      {2, "Cidre", "Bastien", "101"},   // another kind
                      {7, "Espace libre", "567"},
-                     {7, "Espace libre", "567"}});
+                     {7, "Espace libre", "567"},
+                     {8, "logo.png", "900"},
+                     {8, "logo.png", "900"},
+                     {5, "Ligne vide", "300"},
+                     {5, "Ligne vide", "300"}});
     g.setTextMatrix(2, col_cat::genre, "1");
     mise_en_page_catalogue(g, papier);
-    EXPECT_EQ(colonne(g, col_cat::texte).mid(0, 6), QStringList({"Miel", "", "Cidre", "Cidre", "Espace libre",
-                                                                   "Espace libre"}));
-    EXPECT_EQ(colonne(g, col_cat::identifiant).mid(0, 6),
-              QStringList({"Annick", "Bastien", "", "Bastien", "567", "567"}));
+    // Only offers and requests: layout rows keep their picture and height.
+    EXPECT_EQ(colonne(g, col_cat::texte).mid(0, 10),
+              QStringList({"Miel", "", "Cidre", "Cidre", "Espace libre", "Espace libre", "logo.png", "logo.png",
+                           "Ligne vide", "Ligne vide"}));
+    EXPECT_EQ(colonne(g, col_cat::identifiant).mid(0, 10),
+              QStringList({"Annick", "Bastien", "", "Bastien", "567", "567", "900", "900", "300", "300"}));
     EXPECT_TRUE(g.TextMatrix(2, col_cat::code).isEmpty());
     EXPECT_TRUE(g.TextMatrix(2, col_cat::genre).isEmpty());
     EXPECT_EQ(g.TextMatrix(3, col_cat::code), "101");

@@ -69,6 +69,26 @@ TEST_F(lignes_de_rubriques, titres_en_images)
     EXPECT_EQ(g.TextMatrix(8, col_cat::code), "2");
 }
 
+TEST_F(lignes_de_rubriques, codes_hors_de_la_table_des_noms)
+{
+    // Section 51 and beyond, and negative codes, have no name nor picture:
+    // their titles are empty and the walk goes on.
+    données.cat_sous_rubriques[1] = 1;
+    données.cat_écrire_offre[1] = 0;
+    données.cat_rubriques_images[1] = 1;
+    pose({{1, 5121}, {1, 32767}, {2, -215}, {1, 201}});
+    insère_rubriques(g, papier);
+    EXPECT_EQ(colonne(g, col_cat::sorte),
+              QStringList({"5", "3", "5", "5", "4", "1",  // 51, sub-section 2
+                           "5", "3", "5", "5", "4", "1",  // 327, sub-section 6
+                           "5", "3", "5", "5", "4", "2",  // -2, sub-section -1
+                           "5", "3", "5", "1"}));
+    EXPECT_EQ(g.TextMatrix(2, col_cat::code), "51");
+    for (int r : {2, 5, 8, 11, 14, 17})
+        EXPECT_TRUE(g.TextMatrix(r, col_cat::texte).isEmpty()) << r;
+    EXPECT_EQ(g.TextMatrix(20, col_cat::texte), "JARDIN");
+}
+
 TEST_F(lignes_de_rubriques, grille_sans_entrée)
 {
     grille_essai(g, {{0, {}, {}}});
