@@ -207,6 +207,16 @@ int état_statistiques::nbr_kid_lg(const QString& symbole) const
     });
 }
 
+int état_statistiques::nbr_indifférenciées(const QString& symbole_enfant, const QString& symbole_adulte) const
+{
+    return compte_propositions(tl, choix_offre_demande, [&](const proposition& p) {
+        for (const QString* marque : {&p.kid, &p.adulte})
+            if (*marque == symbole_enfant || *marque == symbole_adulte)
+                return false;
+        return true;
+    });
+}
+
 // ---------------------------------------------------------------- account lines
 
 namespace {
@@ -280,15 +290,9 @@ QString état_statistiques::nbr_genre_ec(int genre) const
     return part(compte_lignes(*this, [&](const ligne_de_compte& l) { return l.genre == genre; }), false);
 }
 
-QString état_statistiques::nbr_montant(int borne_basse, float borne_haute) const
+QString état_statistiques::nbr_montant(monnaie basse, monnaie haute) const
 {
-    // In ten-thousandths, as the amounts are kept: the bounds are exact there.
-    const std::int64_t basse = static_cast<std::int64_t>(borne_basse) * 10000;
-    const double haute = static_cast<double>(borne_haute) * 10000.0;
-    return part(compte_lignes(*this,
-                              [&](const ligne_de_compte& l) {
-                                  return basse < l.montant.brut && static_cast<double>(l.montant.brut) < haute;
-                              }),
+    return part(compte_lignes(*this, [&](const ligne_de_compte& l) { return basse <= l.montant && l.montant < haute; }),
                 false);
 }
 

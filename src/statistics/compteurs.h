@@ -58,6 +58,8 @@ struct état_statistiques {
     int nbr_rub_type(int section, int type) const;
     // Adds one for kid equal to the symbol and one for adulte equal to it.
     int nbr_kid_lg(const QString& symbole) const;
+    // Propositions that nbr_kid_lg counts for neither symbol.
+    int nbr_indifférenciées(const QString& symbole_enfant, const QString& symbole_adulte) const;
 
     // ---- account lines in range. Counts, and shares as "#0%" texts; a share
     // with no line in range is "0" (empty for nbr_kid_ec), and with no line
@@ -67,12 +69,14 @@ struct état_statistiques {
     int nbr_mois_ec(int mois) const;
     QString nbr_rub_ec(int section) const;
     QString nbr_genre_ec(int genre) const;
-    QString nbr_montant(int borne_basse, float borne_haute) const;
+    // Amounts from basse (included) up to haute (left out).
+    QString nbr_montant(monnaie basse, monnaie haute) const;
     QString nbr_kid_ec(int catégorie) const;
 };
 
-// A code lies under a section code r when r <= code < r + 99.
-constexpr bool sous_la_section(int code, int section) { return section <= code && code < section + 99; }
+// A code lies under a section code r when r <= code < r + 100: the codes of
+// section 1 run from 100 to 199.
+constexpr bool sous_la_section(int code, int section) { return section <= code && code < section + 100; }
 
 // Appends one row per classification section to the grid, column 0 the
 // section code (section x 100), in classification order.

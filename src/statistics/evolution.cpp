@@ -1,7 +1,6 @@
 #include "statistics/evolution.h"
 
 #include "data/dialogues.h"
-#include "data/fichiers.h"
 #include "data/modele.h"
 #include "statistics/historique.h"
 #include "ui_common/ajuste_grille.h"
@@ -23,14 +22,9 @@ void lit_évolution(grille& gg, const std::vector<colonne_évolution>& colonnes)
     gg.setRows(1);
 
     historique_lu h = lit_historique();
-    if (h.fichier_absent) {
-        // No snapshot yet: one empty quarter, and an empty history from now on.
+    // No snapshot yet: one empty quarter. The file is left to the snapshot.
+    if (h.trimestres.empty() && h.erreur.isEmpty())
         h.trimestres.push_back({});
-        if (!sans_enregistrement) {
-            QString erreur;
-            écrit_fichier_sûr(chemin_évolution(), {}, erreur);
-        }
-    }
 
     gg.setRows(static_cast<int>(h.trimestres.size()) + 1);
     gg.setCols(static_cast<int>(colonnes.size()) + 1);

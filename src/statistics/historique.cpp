@@ -24,10 +24,9 @@ int16 prend16(const char* p) { return qFromLittleEndian<qint16>(p); }
 
 // The amount to the nearest whole unit, halves to the even neighbour, in
 // integers so that no amount is ever approximated.
-std::int64_t unités_arrondies(monnaie m)
+std::int64_t unités_arrondies(std::int64_t brut)
 {
-    const std::int64_t b = m.brut;
-    std::int64_t q = b / 10000, r = b % 10000;
+    std::int64_t q = brut / 10000, r = brut % 10000;
     if (r < 0) {
         r += 10000;
         --q;
@@ -48,12 +47,19 @@ void pour_chaque_échange(double depuis, F&& f)
     }
 }
 
-QString fichier_abîmé(qsizetype longueur)
+// A count or a total goes into its field only when the field holds it.
+template <class T>
+bool dans_le_champ(std::int64_t valeur, T& champ)
 {
-    return QStringLiteral("Le fichier %1 est abîmé : il se termine par un trimestre incomplet de %2 octet(s)")
-        .arg(QLatin1String(nom_fichier_évolution))
-        .arg(longueur % taille_stat_trimestre);
+    if (valeur < std::numeric_limits<T>::min() || valeur > std::numeric_limits<T>::max())
+        return false;
+    champ = static_cast<T>(valeur);
+    return true;
 }
+
+// The whole records of the file; a tail shorter than a record is no record
+// (a snapshot writes its record over it).
+qsizetype trimestres_entiers(const QByteArray& octets) { return octets.size() / taille_stat_trimestre; }
 
 }  // namespace
 
@@ -114,17 +120,19 @@ QString libellé_trimestre()
     return QStringLiteral(" %1- %2°trim").arg(jour.year()).arg(trimestre);
 }
 
-int nombre_échanges_date(double depuis)
+std::int64_t nombre_échanges_date(double depuis)
 {
-    int n = 0;
+    std::int64_t n = 0;
     pour_chaque_échange(depuis, [&](const ligne_de_compte&) { ++n; });
     return n;
 }
 
 std::int64_t volume_échanges_date(double depuis)
 {
+    // The running total is rounded at each line, not each amount alone.
     std::int64_t total = 0;
-    pour_chaque_échange(depuis, [&](const ligne_de_compte& l) { total += unités_arrondies(l.montant); });
+    pour_chaque_échange(depuis,
+                        [&](const ligne_de_compte& l) { total = unités_arrondies(total * 10000 + l.montant.brut); });
     return total;
 }
 
@@ -147,17 +155,12 @@ void enregistre_évolution()
         }
         octets = *lu;
     }
-    // A partial record is not ours to overwrite: the user is told and the
-    // file stays whole until someone looks at it.
-    if (octets.size() % taille_stat_trimestre != 0) {
-        MsgBox(fichier_abîmé(octets.size()) + suite_écriture, style_boîte::ok);
-        return;
-    }
 
-    // The quarter's record is rewritten, or a new one follows the last.
-    const qsizetype n = octets.size() / taille_stat_trimestre;
+    // The quarter's record is rewritten, or a new one follows the last whole
+    // one. A file without a whole record is no history yet.
+    const qsizetype n = trimestres_entiers(octets);
     qsizetype cible = n + 1;
-    int base_opérations = 0;
+    std::int64_t base_opérations = 0;
     std::int64_t base_volume = 0;
     double moment_précédent = date_depuis(aujourdhui().addDays(-1));
     if (n > 0) {
@@ -169,44 +172,54 @@ void enregistre_évolution()
             base_volume = dernier.volume;
         }
     }
+    // The stored figures are carried on past a wrap of their counters.
+    if (base_opérations > 10000)
+        base_opérations -= 10000;
+    if (base_volume > 1000000000)
+        base_volume -= 1000000000;
 
-    stat_trimestre s;
-    s.trimestre = à_largeur(libellé, largeur_libellé);
-    s.date_relevé = maintenant();
+    struct {
+        std::int64_t adhérents = 0, enfants = 0, adultes = 0, masc = 0, fem = 0, offres = 0, demandes = 0;
+        std::array<std::int64_t, 5> par_genre{};
+    } comptes;
     pour_chaque_adhérent(données, [&](int, const adhérent& a) {
         if (a.additif >= 2)
             return;
-        ++s.nbr_adhérents;
+        ++comptes.adhérents;
         if (a.catégorie == 0)
-            ++s.nbr_enfants;
+            ++comptes.enfants;
         else if (a.catégorie == 1)
-            ++s.nbr_adultes;
+            ++comptes.adultes;
         if (a.sexe == 0)
-            ++s.nbr_masc;
+            ++comptes.masc;
         else if (a.sexe == 1)
-            ++s.nbr_fem;
+            ++comptes.fem;
     });
     pour_chaque_proposition(données, [&](int, const proposition& p) {
         if (p.additif >= 2)
             return;
         if (p.type == 1)
-            ++s.nbr_offres;
+            ++comptes.offres;
         else if (p.type == 2)
-            ++s.nbr_demandes;
+            ++comptes.demandes;
         if (p.genre >= 0 && p.genre < 5)
-            ++s.nbr_par_genre[static_cast<std::size_t>(p.genre)];
+            ++comptes.par_genre[static_cast<std::size_t>(p.genre)];
     });
 
-    // The stored figures are the quarter's so far; they are carried on whole.
-    const int opérations = nombre_échanges_date(moment_précédent) + base_opérations;
-    const std::int64_t volume = volume_échanges_date(moment_précédent) + base_volume;
-    if (opérations > std::numeric_limits<int16>::max() || volume > std::numeric_limits<std::int32_t>::max() ||
-        volume < std::numeric_limits<std::int32_t>::min()) {
+    stat_trimestre s;
+    s.trimestre = à_largeur(libellé, largeur_libellé);
+    s.date_relevé = maintenant();
+    bool tient = dans_le_champ(comptes.adhérents, s.nbr_adhérents) && dans_le_champ(comptes.enfants, s.nbr_enfants) &&
+                 dans_le_champ(comptes.adultes, s.nbr_adultes) && dans_le_champ(comptes.masc, s.nbr_masc) && dans_le_champ(comptes.fem, s.nbr_fem) &&
+                 dans_le_champ(comptes.offres, s.nbr_offres) && dans_le_champ(comptes.demandes, s.nbr_demandes);
+    for (std::size_t g = 0; g < 5; ++g)
+        tient = tient && dans_le_champ(comptes.par_genre[g], s.nbr_par_genre[g]);
+    tient = tient && dans_le_champ(nombre_échanges_date(moment_précédent) + base_opérations, s.nbr_opérations) &&
+            dans_le_champ(volume_échanges_date(moment_précédent) + base_volume, s.volume);
+    if (!tient) {
         MsgBox(QStringLiteral("Dépassement de capacité") + suite_écriture, style_boîte::ok);
         return;
     }
-    s.nbr_opérations = static_cast<int16>(opérations);
-    s.volume = static_cast<std::int32_t>(volume);
 
     QByteArray nouveau = octets.left((cible - 1) * taille_stat_trimestre);
     nouveau += encode_trimestre(s);
@@ -219,21 +232,17 @@ historique_lu lit_historique()
 {
     historique_lu h;
     const QString chemin = chemin_évolution();
-    if (!QFileInfo::exists(chemin)) {
-        h.fichier_absent = true;
+    if (!QFileInfo::exists(chemin))
         return h;
-    }
     QString erreur;
     const std::optional<QByteArray> octets = lit_fichier(chemin, erreur);
     if (!octets) {
         h.erreur = erreur;
         return h;
     }
-    const qsizetype n = octets->size() / taille_stat_trimestre;
+    const qsizetype n = trimestres_entiers(*octets);
     h.trimestres.reserve(static_cast<std::size_t>(n));
     for (qsizetype i = 0; i < n; ++i)
         h.trimestres.push_back(décode_trimestre(octets->constData() + i * taille_stat_trimestre));
-    if (octets->size() % taille_stat_trimestre != 0)
-        h.erreur = fichier_abîmé(octets->size());
     return h;
 }

@@ -44,17 +44,20 @@ QString chemin_évolution();  // P/evolstat.dat
 QString libellé_trimestre();
 
 // Debit lines of member accounts recorded strictly after `depuis`, and the
-// sum of their amounts, each rounded to a whole unit (halves to even).
-int nombre_échanges_date(double depuis);
+// running total of their amounts, rounded to a whole unit (halves to even)
+// after each line.
+std::int64_t nombre_échanges_date(double depuis);
 std::int64_t volume_échanges_date(double depuis);
 
 // Takes or refreshes the snapshot of the current quarter. Never fails to its
-// caller: a problem is told in a message box and the file stays as it was.
+// caller: a problem (a figure its field cannot hold among them) is told in a
+// message box and the file stays as it was. The file is rewritten whole
+// through a temporary file.
 void enregistre_évolution();
 
-// The records of the history file, oldest first.
+// The whole records of the history file, oldest first; a tail shorter than a
+// record is left out. An absent file has none; reading never creates it.
 struct historique_lu {
-    bool fichier_absent = false;
     std::vector<stat_trimestre> trimestres;
     QString erreur;  // why the file could not be read whole; empty when it could
 };

@@ -5,6 +5,7 @@
 #include "ui_common/grille.h"
 #include "ui_common/outils.h"
 
+#include <limits>
 #include <stdexcept>
 
 namespace {
@@ -116,7 +117,6 @@ QStringList libellés_mois()
 
 void construit_tableau_adhérents(état_statistiques& é, grille& gg, int choix, const QString& libellé)
 {
-    const int taille_liste = static_cast<int>(é.liste.size());
     redraw_suspendu lot(gg);
     é.élimine_comptes_asso();
     é.titre_stat = libellé;
@@ -190,10 +190,11 @@ void construit_tableau_adhérents(état_statistiques& é, grille& gg, int choix,
                         gg.setTextMatrix(i + 1, s + 1, format_compte(é.nbr_cr2_sexe(i, s)));
                         return;
                     }
-                    // A share of the whole list as it was handed in; no list, no share.
-                    if (taille_liste == 0)
+                    // A share of the members counted; no member, no share.
+                    const int membres = static_cast<int>(é.liste.size());
+                    if (membres == 0)
                         return;
-                    const float part = static_cast<float>(é.nbr_cr1_sexe(i, s)) / static_cast<float>(taille_liste);
+                    const float part = static_cast<float>(é.nbr_cr1_sexe(i, s)) / static_cast<float>(membres);
                     gg.setTextMatrix(i + 1, s + 1, Format(part, QStringLiteral("#0%")));
                 });
         break;
@@ -320,10 +321,9 @@ void construit_tableau_catalogue(état_statistiques& é, grille& gg, int choix, 
         });
         essaie([&] { gg.setTextMatrix(1, 1, format_compte(é.nbr_kid_lg(données.symbole_enfant))); });
         essaie([&] { gg.setTextMatrix(2, 1, format_compte(é.nbr_kid_lg(données.symbole_adulte))); });
-        // Taken over the whole table, whatever the selection.
+        // The selected propositions that carry neither marker.
         essaie([&] {
-            const double reste = données.nombre_propositions - (Val(gg.TextMatrix(1, 1)) + Val(gg.TextMatrix(2, 1)));
-            gg.setTextMatrix(3, 1, format_compte(static_cast<int>(reste)));
+            gg.setTextMatrix(3, 1, format_compte(é.nbr_indifférenciées(données.symbole_enfant, données.symbole_adulte)));
         });
         break;
     default: break;
@@ -395,7 +395,13 @@ void construit_tableau_échanges(état_statistiques& é, grille& gg, int type, c
                              QStringLiteral("x > 1000")});
                 gg.setRows(2);
             });
-            const std::pair<int, float> bornes[] = {{0, 100.0f}, {99, 500.0f}, {499, 1000.0f}, {1000, 1000000.0f}};
+            // Each amount in one band: above 0 and below 100, then from 100,
+            // 500 and 1000 (each included) to the next bound.
+            const std::pair<monnaie, monnaie> bornes[] = {
+                {monnaie::depuis_brut(1), monnaie::unités(100)},
+                {monnaie::unités(100), monnaie::unités(500)},
+                {monnaie::unités(500), monnaie::unités(1000)},
+                {monnaie::unités(1000), monnaie::depuis_brut(std::numeric_limits<std::int64_t>::max())}};
             for (int c = 0; c < 4; ++c)
                 essaie([&] { gg.setTextMatrix(1, c, é.nbr_montant(bornes[c].first, bornes[c].second)); });
             break;

@@ -4,6 +4,8 @@
 #include "support/dossier_test.h"
 #include "ui_common/grille.h"
 
+#include <QDir>
+
 namespace {
 
 QStringList lignes(const grille& g)
@@ -72,34 +74,44 @@ TEST_F(évolution, une_colonne_par_genre_nommé)
                                                  " 2025- 3°trim|15|16|20|22|24"}));
 }
 
-TEST_F(évolution, sans_historique_puis_abîmé)
+TEST_F(évolution, sans_historique_ou_avec_une_fin_partielle)
 {
-    // No history yet: one empty quarter, and an empty file left behind.
+    // No history yet: one empty quarter, and reading creates no file.
     QFile::remove(chemin(nom_fichier_évolution));
     construit_évolution(gg, 2);
     EXPECT_EQ(lignes(gg), QStringList({"Trimestres|nbr_opérations|Volume", "|0|0"}));
-    EXPECT_TRUE(QFile::exists(chemin(nom_fichier_évolution)));
-    EXPECT_TRUE(lit(nom_fichier_évolution).isEmpty());
-    EXPECT_TRUE(boîtes.messages.empty());
+    EXPECT_FALSE(QFile::exists(chemin(nom_fichier_évolution)));
 
-    // The empty history has no quarter.
-    construit_évolution(gg, 2);
-    EXPECT_EQ(gg.Rows(), 1);
+    // A file shorter than one record is no history either.
+    for (const int taille : {0, 25, 50}) {
+        écrit(nom_fichier_évolution, QByteArray(taille, 'x'));
+        construit_évolution(gg, 0);
+        EXPECT_EQ(gg.Rows(), 2) << taille;
+        EXPECT_EQ(gg.TextMatrix(1, 0), "") << taille;
+        EXPECT_EQ(lit(nom_fichier_évolution).size(), taille);
+    }
 
-    // A partial record is told and not shown; the file stays as it is.
-    const QByteArray abîmé = encode_trimestre(trimestre(" 2025- 3°trim", 10)) + QByteArray(30, '\0');
-    écrit(nom_fichier_évolution, abîmé);
+    // 128 bytes: two whole records and a tail, read without a word.
+    const QByteArray deux = encode_trimestre(trimestre(" 2025- 3°trim", 10)) +
+                            encode_trimestre(trimestre(" 2025- 4°trim", 20)) + QByteArray(26, '\x7f');
+    ASSERT_EQ(deux.size(), 128);
+    écrit(nom_fichier_évolution, deux);
     construit_évolution(gg, 0);
-    EXPECT_EQ(gg.Rows(), 2);
-    EXPECT_EQ(gg.TextMatrix(1, 1), "10");
+    EXPECT_EQ(lignes(gg).mid(1), QStringList({" 2025- 3°trim|10|11|12|13|14", " 2025- 4°trim|20|21|22|23|24"}));
+    EXPECT_TRUE(boîtes.messages.empty()) << boîtes.textes().join('|').toStdString();
+    EXPECT_EQ(lit(nom_fichier_évolution), deux);
+
+    // A history that cannot be read is told; the rows read so far stay.
+    QFile::remove(chemin(nom_fichier_évolution));
+    QDir().mkpath(chemin(nom_fichier_évolution));
+    construit_évolution(gg, 0);
+    EXPECT_EQ(gg.Rows(), 1);
     ASSERT_EQ(boîtes.messages.size(), 1u);
-    EXPECT_EQ(boîtes.messages[0].texte,
-              "Le fichier evolstat.dat est abîmé : il se termine par un trimestre incomplet de 30 octet(s). "
-              "L'erreur s'est produite dans la lecture des données pour les statistiques d'évolution. "
-              "Ces dernières seront incomplètes.");
-    EXPECT_EQ(lit(nom_fichier_évolution), abîmé);
+    EXPECT_TRUE(boîtes.messages[0].texte.endsWith(
+        ". L'erreur s'est produite dans la lecture des données pour les statistiques d'évolution. "
+        "Ces dernières seront incomplètes."));
 
     // Any other choice leaves the grid alone.
     EXPECT_EQ(construit_évolution(gg, 7), QString());
-    EXPECT_EQ(gg.Rows(), 2);
+    EXPECT_EQ(gg.Rows(), 1);
 }

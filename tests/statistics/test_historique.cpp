@@ -3,6 +3,7 @@
 #include "support/dossier_test.h"
 
 #include <QDir>
+#include <unistd.h>
 
 namespace {
 
@@ -121,8 +122,8 @@ TEST_F(historique, le_premier_relevé_crée_le_fichier)
 
     ligne(hier, 3, "1", 50000);                  // recorded at the very start of yesterday: before it
     ligne(hier - 1, 3, "1", 50000);              // the day before
-    ligne(hier + 0.25, 3, "1", 25000);           // 2,5 rounds to 2
-    ligne(hier + 0.5, 1, "1", 35000);            // 3,5 rounds to 4
+    ligne(hier + 0.25, 3, "1", 25000);           // total 2,5 rounds to 2
+    ligne(hier + 0.5, 1, "1", 35000);            // total 5,5 rounds to 6
     ligne(hier + 0.5, 1, "2", 35000);            // a credit
     ligne(hier + 0.5, premier_compte_asso, "1", 90000);  // an association account
     ligne(date_depuis(QDate(2026, 3, 14), QTime(9, 0)), 4, "1", 10000);
@@ -142,7 +143,7 @@ TEST_F(historique, le_premier_relevé_crée_le_fichier)
     attendu.nbr_demandes = 1;
     attendu.nbr_par_genre = {2, 0, 0, 0, 1};
     attendu.nbr_opérations = 3;
-    attendu.volume = 2 + 4 + 1;
+    attendu.volume = 6 + 1;
     attendu.date_relevé = date_depuis(QDate(2026, 3, 14), QTime(10, 30));
     EXPECT_EQ(relus().front(), attendu);
 }
@@ -203,7 +204,25 @@ TEST_F(historique, seulement_avec_le_fichier_de_données_par_défaut)
     EXPECT_TRUE(boîtes.messages.empty());
 }
 
-TEST_F(historique, les_cumuls_du_trimestre_sont_gardés_entiers)
+TEST_F(historique, le_volume_arrondit_le_total_courant)
+{
+    // 1, then 900,5 and 0,5: the total 901,5 rounds to 902 and 902,5 to 902;
+    // the amounts rounded one by one would give 1 + 900 + 0 = 901.
+    ligne(hier + 0.1, 1, "1", 10000);
+    ligne(hier + 0.2, 1, "1", 9005000);
+    ligne(hier + 0.3, 2, "1", 5000);
+    EXPECT_EQ(volume_échanges_date(hier), 902);
+    // Half units throughout: 0,5 -> 0, 2 -> 2, 3,5 -> 4, 4,5 -> 4.
+    données.nombre_lignes_compte = 0;
+    for (const std::int64_t m : {5000, 15000, 15000, 5000})
+        ligne(hier + 0.5, 3, "1", m);
+    EXPECT_EQ(volume_échanges_date(hier), 4);
+    enregistre_évolution();
+    ASSERT_EQ(relus().size(), 1u);
+    EXPECT_EQ(relus()[0].volume, 4);
+}
+
+TEST_F(historique, les_cumuls_stockés_passent_leur_tour_de_compteur)
 {
     stat_trimestre stocké;
     stocké.trimestre = libellé_trimestre();
@@ -211,47 +230,105 @@ TEST_F(historique, les_cumuls_du_trimestre_sont_gardés_entiers)
     stocké.volume = 1000000001;
     stocké.date_relevé = hier;
     écrit(nom_fichier_évolution, encode_trimestre(stocké));
-    ligne(hier + 0.5, 1, "1", 20000);
+    for (int k = 0; k < 5; ++k)
+        ligne(hier + 0.5, 1, "1", 20000);
 
+    // 10001 is taken as 1, 1 000 000 001 as 1.
     enregistre_évolution();
-    const std::vector<stat_trimestre> r = relus();
+    std::vector<stat_trimestre> r = relus();
     ASSERT_EQ(r.size(), 1u);
-    EXPECT_EQ(r[0].nbr_opérations, 10002);
-    EXPECT_EQ(r[0].volume, 1000000003);
+    EXPECT_EQ(r[0].nbr_opérations, 6);
+    EXPECT_EQ(r[0].volume, 11);
+
+    // Exactly 10000 and 1 000 000 000 are used as they are.
+    stocké.nbr_opérations = 10000;
+    stocké.volume = 1000000000;
+    écrit(nom_fichier_évolution, encode_trimestre(stocké));
+    données.nombre_lignes_compte = 1;
+    enregistre_évolution();
+    r = relus();
+    EXPECT_EQ(r[0].nbr_opérations, 10001);
+    EXPECT_EQ(r[0].volume, 1000000002);
 }
 
-TEST_F(historique, un_fichier_abîmé_ou_un_dépassement_ne_perd_rien)
+TEST_F(historique, une_fin_partielle_reçoit_le_nouveau_trimestre)
 {
-    // An empty history (as the history tables leave it) is no history.
-    écrit(nom_fichier_évolution, {});
+    // " 2025- 4°trim", 3 members, 12 operations, volume 500, on 31/12/2025
+    // at noon (46022.5), then 25 bytes of a record cut short.
+    const QByteArray ancien = QByteArray::fromHex(
+        "20323032352d2034b07472696d"
+        "0300" "0100" "0200" "0200" "0100" "0000" "0000"
+        "0000" "0000" "0000" "0000" "0000"
+        "0c00"
+        "f4010000"
+        "00000000d078e640");
+    ASSERT_EQ(ancien.size(), taille_stat_trimestre);
+    ASSERT_EQ(décode_trimestre(ancien.constData()).date_relevé, 46022.5);
+    const QByteArray deux = ancien + ancien;
+    écrit(nom_fichier_évolution, deux + ancien.left(25));
+    membre(1, 0, 1, 0);
+    ligne(46023, 1, "1", 30000);
+
     enregistre_évolution();
-    EXPECT_EQ(lit(nom_fichier_évolution).size(), taille_stat_trimestre);
+    EXPECT_TRUE(boîtes.messages.empty()) << boîtes.textes().join('|').toStdString();
+    const QByteArray après = lit(nom_fichier_évolution);
+    ASSERT_EQ(après.size(), 3 * taille_stat_trimestre);
+    EXPECT_EQ(après.left(2 * taille_stat_trimestre), deux);
+    const stat_trimestre nouveau = relus()[2];
+    EXPECT_EQ(nouveau.trimestre, QStringLiteral(" 2026- 1°trim"));
+    EXPECT_EQ(nouveau.nbr_adhérents, 1);
+    EXPECT_EQ(nouveau.nbr_opérations, 1);  // the lines since the last whole record's moment
+    EXPECT_EQ(nouveau.volume, 3);
+
+    // Within the quarter the record is rewritten in place.
+    ligne(maintenant() + 0.01, 1, "1", 10000);
+    fixe_horloge(QDateTime(QDate(2026, 3, 20), QTime(9, 0)));
+    enregistre_évolution();
+    ASSERT_EQ(relus().size(), 3u);
+    EXPECT_EQ(relus()[2].nbr_opérations, 2);
+    EXPECT_EQ(relus()[2].volume, 4);
+}
+
+TEST_F(historique, un_fichier_de_moins_d_un_trimestre_compte_pour_absent)
+{
+    ligne(hier - 5, 1, "1", 70000);   // before yesterday: not counted
+    ligne(hier + 0.5, 1, "1", 20000);
+    for (const int taille : {0, 1, 25, 50}) {
+        écrit(nom_fichier_évolution, QByteArray(taille, '\x41'));
+        enregistre_évolution();
+        const QByteArray o = lit(nom_fichier_évolution);
+        ASSERT_EQ(o.size(), taille_stat_trimestre) << taille;
+        const stat_trimestre s = décode_trimestre(o.constData());
+        EXPECT_EQ(s.trimestre, QStringLiteral(" 2026- 1°trim")) << taille;
+        EXPECT_EQ(s.nbr_opérations, 1) << taille;
+        EXPECT_EQ(s.volume, 2) << taille;
+    }
     EXPECT_TRUE(boîtes.messages.empty());
+}
 
-    // A partial record after the last whole one: told, and nothing written.
-    stat_trimestre ancien;
-    ancien.trimestre = QStringLiteral(" 2025- 4°trim");
-    const QByteArray abîmé = encode_trimestre(ancien) + QByteArray(20, 'x');
-    écrit(nom_fichier_évolution, abîmé);
-    enregistre_évolution();
-    ASSERT_EQ(boîtes.messages.size(), 1u);
-    EXPECT_EQ(boîtes.messages[0].texte,
-              QStringLiteral("Le fichier evolstat.dat est abîmé : il se termine par un trimestre incomplet de "
-                             "20 octet(s)") + suite_écriture);
-    EXPECT_EQ(boîtes.messages[0].style, style_boîte::ok);
-    EXPECT_EQ(lit(nom_fichier_évolution), abîmé);
-
-    // Exchanges beyond what a record holds: told, the record left as it was.
+TEST_F(historique, un_dépassement_ou_un_fichier_illisible_ne_perd_rien)
+{
+    // A volume beyond what its four bytes hold: told, the file left whole.
     stat_trimestre plein;
     plein.trimestre = libellé_trimestre();
-    plein.nbr_opérations = 32767;
+    plein.volume = 1000000000;
     plein.date_relevé = hier;
-    écrit(nom_fichier_évolution, encode_trimestre(plein));
-    ligne(hier + 0.5, 1, "1", 10000);
+    const QByteArray avant = encode_trimestre(plein) + QByteArray(7, '\0');
+    écrit(nom_fichier_évolution, avant);
+    ligne(hier + 0.5, 1, "1", std::int64_t{600000000} * 10000);
+    ligne(hier + 0.6, 2, "1", std::int64_t{600000000} * 10000);
+    enregistre_évolution();
+    ASSERT_EQ(boîtes.messages.size(), 1u);
+    EXPECT_EQ(boîtes.messages[0].texte, QStringLiteral("Dépassement de capacité") + suite_écriture);
+    EXPECT_EQ(boîtes.messages[0].style, style_boîte::ok);
+    EXPECT_EQ(lit(nom_fichier_évolution), avant);
+
+    // Negative totals are held to their field too.
+    données.nombre_lignes_compte = 0;
+    ligne(hier + 0.5, 1, "1", std::int64_t{-4000000000} * 10000);
     enregistre_évolution();
     ASSERT_EQ(boîtes.messages.size(), 2u);
-    EXPECT_EQ(boîtes.messages[1].texte, QStringLiteral("Dépassement de capacité") + suite_écriture);
-    EXPECT_EQ(lit(nom_fichier_évolution), encode_trimestre(plein));
+    EXPECT_EQ(lit(nom_fichier_évolution), avant);
 
     // A history that cannot be read at all.
     QFile::remove(chemin(nom_fichier_évolution));
@@ -260,4 +337,19 @@ TEST_F(historique, un_fichier_abîmé_ou_un_dépassement_ne_perd_rien)
     ASSERT_EQ(boîtes.messages.size(), 3u);
     EXPECT_TRUE(boîtes.messages[2].texte.endsWith(suite_écriture));
     EXPECT_TRUE(QFileInfo(chemin(nom_fichier_évolution)).isDir());
+}
+
+TEST_F(historique, le_fichier_est_récrit_par_un_fichier_temporaire)
+{
+    stat_trimestre ancien;
+    ancien.trimestre = QStringLiteral(" 2025- 4°trim");
+    const QByteArray avant = encode_trimestre(ancien);
+    écrit(nom_fichier_évolution, avant);
+    // A second name on the same file: written in place, it would change too.
+    const QByteArray lien = QFile::encodeName(chemin(QStringLiteral("lien.dat")));
+    ASSERT_EQ(::link(QFile::encodeName(chemin(nom_fichier_évolution)).constData(), lien.constData()), 0);
+    enregistre_évolution();
+    EXPECT_EQ(lit(nom_fichier_évolution).size(), 2 * taille_stat_trimestre);
+    EXPECT_EQ(lit(QStringLiteral("lien.dat")), avant);
+    EXPECT_TRUE(QDir(dossier.path()).entryList({QStringLiteral("evolstat*")}, QDir::Files).size() == 1);
 }

@@ -4,6 +4,8 @@
 #include "support/dossier_test.h"
 #include "ui_common/grille.h"
 
+#include <limits>
+
 namespace {
 
 // Each row of the grid, cells joined by "|".
@@ -53,12 +55,12 @@ TEST_F(tableaux, adhérents_par_sexe_et_par_catégorie)
 
 TEST_F(tableaux, adhérents_croisés)
 {
-    // Two association accounts leave the list but still count in the
-    // denominator of the shares of kind 6.
+    // Two association accounts leave the list and the denominator of the
+    // shares of kind 6: the four members counted make 100%.
     état_statistiques é = sélection({1, 2, premier_compte_asso, 3, premier_compte_asso + 1, 4});
     construit_tableau_adhérents(é, gg, 6, QStringLiteral("c1 et sexe"));
     EXPECT_EQ(é.liste.size(), 4u);
-    EXPECT_EQ(lignes(gg).mid(0, 3), QStringList({"critère|masculin|féminin", "c1-0|33%|17%", "c1-1|17%|0%"}));
+    EXPECT_EQ(lignes(gg).mid(0, 3), QStringList({"critère|masculin|féminin", "c1-0|50%|25%", "c1-1|25%|0%"}));
     EXPECT_EQ(lignes(gg)[6], "|0%|0%");
 
     construit_tableau_adhérents(é, gg, 7, QStringLiteral("c1 et âge"));
@@ -99,19 +101,19 @@ TEST_F(tableaux, catalogue_par_rubrique_genre_et_type)
 {
     état_statistiques é = sélection({1, 2, 3, 4});
     construit_tableau_catalogue(é, gg, 0, QStringLiteral("rubriques"));
-    // 199 lies under no section; the unlisted member's offer counts nowhere.
-    EXPECT_EQ(lignes(gg), QStringList({"rubriques|nombre", "100|2", "200|1", "300|1"}));
+    // 199 lies under section 100; the unlisted member's offer counts nowhere.
+    EXPECT_EQ(lignes(gg), QStringList({"rubriques|nombre", "100|3", "200|1", "300|1"}));
     EXPECT_EQ(é.titre_stat, "rubriques :toutes les lignes");
 
     construit_tableau_catalogue(é, gg, 1, QStringLiteral("genre"));
     EXPECT_EQ(lignes(gg), QStringList({"genres|nombre", "produit|2", "savoir|1"}));
 
     construit_tableau_catalogue(é, gg, 4, QStringLiteral("rubriques et genres"));
-    EXPECT_EQ(lignes(gg), QStringList({"rubriques|produit|savoir|toutes", "100|1|0|2", "200|0|1|1", "300|0|0|1"}));
+    EXPECT_EQ(lignes(gg), QStringList({"rubriques|produit|savoir|toutes", "100|2|0|3", "200|0|1|1", "300|0|0|1"}));
 
     construit_tableau_catalogue(é, gg, 5, QStringLiteral("rubriques et offres demandes"));
     EXPECT_EQ(lignes(gg)[0], "rubriques|offres|demandes|toutes");
-    EXPECT_EQ(lignes(gg)[1], "100|1|1|2");
+    EXPECT_EQ(lignes(gg)[1], "100|2|1|3");
 
     construit_tableau_catalogue(é, gg, 2, QStringLiteral("offres / demandes"));
     EXPECT_EQ(lignes(gg), QStringList({"type|nombre", "offres|3", "demandes|2", "total|5"}));
@@ -126,13 +128,15 @@ TEST_F(tableaux, catalogue_enfants_adultes_et_liste_filtrée)
 {
     état_statistiques é = sélection({1, 2, 3, 4});
     construit_tableau_catalogue(é, gg, 3, QStringLiteral("offres pour enfant / adulte"));
-    // Both markers on one offer count twice; the rest is the whole table's.
+    // Both markers on one offer count twice; the offer without a marker is
+    // the one left undifferentiated.
     EXPECT_EQ(lignes(gg), QStringList({"age|nombre", "enfants|3", "adultes|2", "indifférenciées|1"}));
 
     é = sélection({1, premier_compte_asso, 3});
     é.choix_offre_demande = 2;
     construit_tableau_catalogue(é, gg, 3, QStringLiteral("x"));
-    EXPECT_EQ(lignes(gg), QStringList({"age|nombre", "enfants|0", "adultes|1", "indifférenciées|5"}));
+    // Only the selected requests: the one of member 3 carries a marker.
+    EXPECT_EQ(lignes(gg), QStringList({"age|nombre", "enfants|0", "adultes|1", "indifférenciées|0"}));
     EXPECT_EQ(é.titre_stat, "x : les lignes demandes ** lignes filtrées **");
     EXPECT_EQ(é.liste.size(), 2u);
 
@@ -148,7 +152,8 @@ TEST_F(tableaux, échanges_en_parts)
 {
     état_statistiques é = sélection({1, 2, 3, 4, premier_compte_asso});
     construit_tableau_échanges(é, gg, 0, QStringLiteral("Rubriques"));
-    EXPECT_EQ(lignes(gg), QStringList({"rubriques|nombre", "100|40%", "200|20%", "300|20%"}));
+    // The line coded 199 is one of section 100's.
+    EXPECT_EQ(lignes(gg), QStringList({"rubriques|nombre", "100|60%", "200|20%", "300|20%"}));
     EXPECT_EQ(é.titre_stat, "Rubriques :du 00:00:00 au 14/03/2026");
 
     construit_tableau_échanges(é, gg, 1, QStringLiteral("Genre"));
@@ -204,4 +209,76 @@ TEST_F(tableaux, échanges_selon_les_dates)
     é.date_fin = QStringLiteral("14/03/2026");
     construit_tableau_échanges(é, gg, 3, QStringLiteral("Volume"));
     EXPECT_EQ(lignes(gg)[1], "|||");
+}
+
+// ---------------------------------------------------------------- codes and amounts at the bounds
+
+class bornes : public essai_dossier {
+protected:
+    // Sections 100 and 200; one member; propositions and account lines coded
+    // 100, 150, 199 and 200, and lines of 99, 99,5, 100, 500, 999,5, 1000 and
+    // 1001 units.
+    void SetUp() override
+    {
+        essai_dossier::SetUp();
+        initialise_paramètres();
+        données.table_adhérents[1].ordre = 1;
+        données.nombre_adhérents = 1;
+        données.codes_classification[1] = 10;
+        données.codes_classification[2] = 15;
+        données.codes_classification[3] = 20;
+        données.nombre_codes_classification = 3;
+        const int16 codes[] = {100, 150, 199, 200};
+        for (int i = 1; i <= 4; ++i) {
+            proposition& p = données.table_propositions[i];
+            p.ordre = static_cast<int16>(i);
+            p.type = 1;
+            p.num_adh = 1;
+            p.code_rubrique = codes[i - 1];
+        }
+        données.nombre_propositions = 4;
+        const std::int64_t montants[] = {990000, 995000, 1000000, 5000000, 9995000, 10000000, 10010000};
+        for (int i = 1; i <= 7; ++i) {
+            ligne_de_compte& l = données.table_lignes_compte[i];
+            l.dte_opé = l.dte_enr = date_depuis(QDate(2026, 3, 1));
+            l.compte = 1;
+            l.sens = QStringLiteral("1");
+            l.montant = monnaie::depuis_brut(montants[i - 1]);
+            l.code_rub = codes[(i - 1) % 4];
+        }
+        données.nombre_lignes_compte = 7;
+    }
+    grille gg;
+};
+
+TEST_F(bornes, un_code_en_99_reste_dans_sa_section)
+{
+    état_statistiques é = sélection({1});
+    construit_tableau_catalogue(é, gg, 0, QStringLiteral("rubriques"));
+    EXPECT_EQ(lignes(gg), QStringList({"rubriques|nombre", "100|3", "200|1"}));
+    EXPECT_TRUE(sous_la_section(199, 100));
+    EXPECT_FALSE(sous_la_section(200, 100));
+    EXPECT_FALSE(sous_la_section(99, 100));
+
+    // Lines coded 100, 150, 199, 200, 100, 150, 199: six of seven under 100.
+    construit_tableau_échanges(é, gg, 0, QStringLiteral("Rubriques"));
+    EXPECT_EQ(lignes(gg), QStringList({"rubriques|nombre", "100|86%", "200|14%"}));
+}
+
+TEST_F(bornes, chaque_montant_dans_une_seule_tranche)
+{
+    état_statistiques é = sélection({1});
+    construit_tableau_échanges(é, gg, 3, QStringLiteral("Volume"));
+    // 99 and 99,5 | 100 | 500 and 999,5 | 1000 and 1001.
+    EXPECT_EQ(lignes(gg), QStringList({"x < 100|99 < x < 500|499 < x < 1000|x > 1000", "29%|14%|29%|29%"}));
+
+    // Counted in units: every amount once, nothing at or below zero.
+    données.table_lignes_compte[1].montant = monnaie::unités(0);
+    données.table_lignes_compte[2].montant = monnaie::depuis_brut(1);
+    é.incrémente_tl_ec();
+    const monnaie cent = monnaie::unités(100);
+    EXPECT_EQ(é.nbr_montant(monnaie::depuis_brut(1), cent), "14%");       // the smallest amount above 0
+    EXPECT_EQ(é.nbr_montant(cent, monnaie::unités(500)), "14%");          // 100 itself
+    EXPECT_EQ(é.nbr_montant(monnaie::unités(1000), monnaie::depuis_brut(std::numeric_limits<std::int64_t>::max())),
+              "29%");
 }
