@@ -140,8 +140,11 @@ void points(QChart& c, const données_graphique& d, bool escalier, bool aires)
 {
     QCategoryAxis* x = axe_catégories(c, d);
     QValueAxis* y = axe_valeurs(c, d, Qt::AlignLeft);
+    // A single category is a single point, which a line alone never shows.
+    const bool un_point = d.catégories.size() == 1 && !escalier;
     for (std::size_t i = 0; i < d.valeurs.size(); ++i) {
         QLineSeries* l = ligne(d, i, escalier);
+        l->setPointsVisible(un_point);
         if (!aires) {
             c.addSeries(l);
             attache(l, x, y);
@@ -149,6 +152,7 @@ void points(QChart& c, const données_graphique& d, bool escalier, bool aires)
         }
         auto* a = new QAreaSeries(l);
         a->setName(l->name());
+        a->setPointsVisible(un_point);
         QColor fond = couleur_série(static_cast<int>(i));
         a->setPen(QPen(fond, 2));
         fond.setAlpha(110);
@@ -254,8 +258,15 @@ données_graphique prépare_graphique(const grille& g, const QString& titre, boo
     return d;
 }
 
-void remplit_graphique(QChart& c, const données_graphique& d, int type)
+void remplit_graphique(QChart& c, const données_graphique& données, int type)
 {
+    // The chart reads its title, legends and labels as markup: "x < 100"
+    // would show as "x". They are handed over escaped, to show as written.
+    données_graphique d = données;
+    d.titre = d.titre.toHtmlEscaped();
+    for (QStringList* textes : {&d.séries, &d.catégories})
+        for (QString& t : *textes)
+            t = t.toHtmlEscaped();
     c.setTitle(d.titre);
     QFont police = c.titleFont();
     police.setPointSizeF(8);

@@ -4,6 +4,12 @@
 #include "ui_common/grille.h"
 
 #include <QAbstractSeries>
+#include <QAreaSeries>
+#include <QChartView>
+#include <QCoreApplication>
+#include <QGraphicsScene>
+#include <QGraphicsTextItem>
+#include <QLineSeries>
 #include <QBarSeries>
 #include <QChart>
 #include <QPieSeries>
@@ -91,4 +97,79 @@ TEST(graphique, chaque_type_dessine_ses_séries)
         default: EXPECT_EQ(s.size(), 2) << type; break;
         }
     }
+}
+
+namespace {
+
+// Every text the chart shows once laid out: title, legend and axis labels.
+QStringList textes_montrés(QChart* c)
+{
+    QChartView vue(c);
+    vue.resize(640, 400);
+    vue.show();
+    QCoreApplication::processEvents();
+    QStringList textes;
+    for (QGraphicsItem* i : vue.scene()->items())
+        if (auto* t = dynamic_cast<QGraphicsTextItem*>(i))
+            if (t->isVisible())
+                textes << t->toPlainText();
+    vue.setChart(new QChart);
+    return textes;
+}
+
+}  // namespace
+
+TEST(graphique, les_libellés_s_affichent_tels_qu_écrits)
+{
+    // The amount bands: four value columns, one row.
+    grille g;
+    g.setCols(4);
+    g.setFixedCols(0);
+    g.setRows(2);
+    const QStringList bandes = {"x < 100", "99 < x < 500", "499 < x < 1000", "x > 1000"};
+    for (int c = 0; c < 4; ++c) {
+        g.setTextMatrix(0, c, bandes[c]);
+        g.setTextMatrix(1, c, "25%");
+    }
+    for (const int type : {types_graphique::barres, types_graphique::lignes, types_graphique::secteurs}) {
+        auto* c = new QChart;
+        c->setAnimationOptions(QChart::NoAnimation);
+        // A pie names its slices: the bands are its categories.
+        remplit_graphique(*c, prépare_graphique(g, "Volume :du <01/01/26> & après", type != types_graphique::secteurs),
+                          type);
+        const QStringList vus = textes_montrés(c);
+        for (const QString& b : bandes)
+            EXPECT_TRUE(vus.contains(b)) << type << " " << b.toStdString() << " in " << vus.join('|').toStdString();
+        EXPECT_TRUE(vus.contains("Volume :du <01/01/26> & après")) << type;
+    }
+}
+
+TEST(graphique, un_seul_trimestre_se_voit)
+{
+    // The history with one quarter, drawn in lines one series per statistic.
+    grille g;
+    g.setCols(3);
+    g.setFixedCols(1);
+    g.setRows(2);
+    const char* textes[2][3] = {{"Trimestres", "nbr_opérations", "Volume"}, {" 2026- 1°trim", "12", "340"}};
+    for (int r = 0; r < 2; ++r)
+        for (int c = 0; c < 3; ++c)
+            g.setTextMatrix(r, c, QString::fromUtf8(textes[r][c]));
+    for (const int type : {types_graphique::lignes_3d, types_graphique::lignes, types_graphique::aires}) {
+        QChart c;
+        remplit_graphique(c, prépare_graphique(g, "Evolution des échanges", true), type);
+        ASSERT_EQ(c.series().size(), 2) << type;
+        for (QAbstractSeries* s : c.series()) {
+            const auto* ligne = qobject_cast<QLineSeries*>(s);
+            const auto* aire = qobject_cast<QAreaSeries*>(s);
+            ASSERT_TRUE(ligne || aire) << type;
+            EXPECT_TRUE(ligne ? ligne->pointsVisible() : aire->pointsVisible()) << type;
+        }
+    }
+    // With two quarters and more the lines show alone.
+    g.setRows(3);
+    g.setTextMatrix(2, 1, "5");
+    QChart c;
+    remplit_graphique(c, prépare_graphique(g, QString(), true), types_graphique::lignes);
+    EXPECT_FALSE(qobject_cast<QLineSeries*>(c.series()[0])->pointsVisible());
 }
