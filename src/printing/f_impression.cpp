@@ -17,6 +17,7 @@
 #include "ui_common/outils.h"
 #include "ui_common/pages_aide.h"
 #include "ui_common/sablier.h"
+#include "ui_common/selections_enregistrees.h"
 #include "ui_common/surface_imprimante.h"
 #include "ui_common/symboles.h"
 
@@ -485,18 +486,7 @@ void f_impression::bt_filtres_eleves_Click()
 
 void f_impression::remplit_menu_états()
 {
-    // Items are only ever added; a file gone since keeps its item until the
-    // window closes.
-    const std::vector<sélection_enregistrée> sélections = sélections_enregistrées();
-    for (std::size_t i = 0; i < sélections.size(); ++i) {
-        const int n = static_cast<int>(i) + 4;
-        if (!ext.contains(n)) {
-            ext[n] = extraire->addAction(QString(), this, [this, n] { ext_Click(n); });
-            ext[n]->setObjectName(QStringLiteral("ext%1").arg(n));
-        }
-        ext[n]->setText(sélections[i].nom);
-        ext[n]->setData(sélections[i].chemin);
-    }
+    remplit_menu_sélections(*extraire, ext, 4, [this](int n) { ext_Click(n); });
 }
 
 void f_impression::bt_trier_Click()
@@ -515,8 +505,8 @@ void f_impression::ext_Click(int index)
     case 2: garde_un_par_foyer(*liste); break;
     case 3: bt_initialiser_Click(); break;
     default:
-        if (ext.contains(index))
-            charge_etat(ext[index]->data().toString(), liste);
+        if (const QString fichier = fichier_de_l_item(ext, index); !fichier.isEmpty())
+            charge_etat(fichier, liste);
         break;
     }
     liste_changée();

@@ -1,9 +1,7 @@
 #include "printing/selection_membres.h"
 
-#include "data/dossiers.h"
 #include "data/modele.h"
 
-#include <QDir>
 #include <QListWidget>
 #include <QSignalBlocker>
 #include <unordered_set>
@@ -73,15 +71,4 @@ void garde_un_par_foyer(QListWidget& liste)
     for (int i = liste.count() - 1; i >= 0; --i)
         if (!garder[static_cast<std::size_t>(i)])
             delete liste.takeItem(i);
-}
-
-std::vector<sélection_enregistrée> sélections_enregistrées()
-{
-    std::vector<sélection_enregistrée> sélections;
-    const QDir dossier(chemin_programme(QStringLiteral("etats")));
-    const QStringList fichiers =
-        dossier.entryList({QStringLiteral("*.eta")}, QDir::Files, QDir::Name | QDir::IgnoreCase);
-    for (const QString& f : fichiers)
-        sélections.push_back({f.section(QLatin1Char('.'), 0, 0), dossier.filePath(f)});
-    return sélections;
 }

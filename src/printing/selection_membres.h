@@ -25,12 +25,3 @@ QString garde_chiffres(const QString& texte);
 // result tells, entry by entry, which ones stay.
 std::vector<bool> un_par_foyer(const std::vector<int>& numéros);
 void garde_un_par_foyer(QListWidget& liste);
-
-// The saved selections (P/etats/*.eta) in order of name: the name shown is
-// the file name up to its first ".", the path the file itself (so that a
-// name holding several dots still loads).
-struct sélection_enregistrée {
-    QString nom;
-    QString chemin;
-};
-std::vector<sélection_enregistrée> sélections_enregistrées();

@@ -12,12 +12,12 @@
 #include "ui_common/grille_vue.h"
 #include "ui_common/impression_grille.h"
 #include "ui_common/sablier.h"
+#include "ui_common/selections_enregistrees.h"
 #include "ui_common/surface_imprimante.h"
 
 #include <QAction>
 #include <QComboBox>
 #include <QCursor>
-#include <QDir>
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QGroupBox>
@@ -181,9 +181,10 @@ void fenêtre_rapport::crée_menus_communs()
         ext[i]->setObjectName(QStringLiteral("ext%1").arg(i));
     }
     ext[3] = extraire->addSeparator();
+    // Until the menu first opens; it then holds the saved selections.
     ext[4] = extraire->addAction(QStringLiteral("etat"));
     ext[4]->setObjectName(QStringLiteral("ext4"));
-    fichiers_ext_[4] = QStringLiteral("etat.eta");
+    ext[4]->setData(chemin_programme(QStringLiteral("etats/etat.eta")));
 
     édition = barre->addMenu(QStringLiteral("&Edition"));
     édition->setObjectName(QStringLiteral("édition"));
@@ -557,20 +558,7 @@ void fenêtre_rapport::Form_QueryUnload(bool&)
 
 void fenêtre_rapport::remplit_menu_états()
 {
-    // One item per saved selection from item 4 on. An item keeps the file it
-    // was made for, whatever points its name holds.
-    const QStringList fichiers = QDir(chemin_programme(QStringLiteral("etats")))
-                                     .entryList({QStringLiteral("*.eta")}, QDir::Files, QDir::Name | QDir::IgnoreCase);
-    for (int i = 0; i < fichiers.size(); ++i) {
-        const int n = i + 4;
-        if (!ext.contains(n)) {
-            ext[n] = extraire->addAction(QString());
-            ext[n]->setObjectName(QStringLiteral("ext%1").arg(n));
-            connect(ext[n], &QAction::triggered, this, [this, n] { ext_Click(n); });
-        }
-        ext[n]->setText(fichiers[i].section(QLatin1Char('.'), 0, 0));
-        fichiers_ext_[n] = fichiers[i];
-    }
+    remplit_menu_sélections(*extraire, ext, 4, [this](int n) { ext_Click(n); });
 }
 
 void fenêtre_rapport::extraire_Click() { remplit_menu_états(); }
@@ -596,8 +584,8 @@ void fenêtre_rapport::ext_Click(int index)
         }
     } else if (index == 2) {
         bt_initialiser_Click();
-    } else if (index >= 4 && fichiers_ext_.contains(index)) {
-        charge_etat(chemin_programme(QStringLiteral("etats/") + fichiers_ext_[index]), Liste_comptes);
+    } else if (const QString fichier = index >= 4 ? fichier_de_l_item(ext, index) : QString(); !fichier.isEmpty()) {
+        charge_etat(fichier, Liste_comptes);
     }
     montre_nombre_comptes();
     synchronise_spin();

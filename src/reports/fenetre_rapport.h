@@ -155,5 +155,4 @@ private:
     void remplit_menu_états();
 
     std::unique_ptr<surface_imprimante> imprimante_;
-    std::map<int, QString> fichiers_ext_;  // saved selection read by each item
 };

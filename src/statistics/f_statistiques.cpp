@@ -16,6 +16,7 @@
 #include "ui_common/pages_aide.h"
 #include "ui_common/principale.h"
 #include "ui_common/sablier.h"
+#include "ui_common/selections_enregistrees.h"
 #include "ui_common/surface_imprimante.h"
 #include "ui_common/symboles.h"
 
@@ -24,7 +25,6 @@
 #include <QChartView>
 #include <QClipboard>
 #include <QCursor>
-#include <QDir>
 #include <QFocusEvent>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -260,7 +260,9 @@ void f_statistiques::crée_menus()
         ext[i] = entrée(extraire, QStringLiteral("ext%1").arg(i), QString::fromUtf8(textes_ext[i]),
                         [this, i] { ext_Click(i); });
     extraire->addSeparator();
+    // Until the menu first opens; it then holds the saved selections.
     ext[4] = entrée(extraire, QStringLiteral("ext4"), QStringLiteral("etat"), [this] { ext_Click(4); });
+    ext[4]->setData(chemin_programme(QStringLiteral("etats/etat.eta")));
     connect(extraire, &QMenu::aboutToShow, this, [this] { extraire_Click(); });
 
     menu_grille = barre->addMenu(QStringLiteral("Grille"));
@@ -459,17 +461,7 @@ void f_statistiques::bt_filtres_eleves_Click()
 
 void f_statistiques::remplit_menu_états()
 {
-    // Items are only ever added; a file gone since keeps its item until the
-    // window closes.
-    const QStringList fichiers = QDir(chemin_programme(QStringLiteral("etats")))
-                                     .entryList({QStringLiteral("*.eta")}, QDir::Files, QDir::Name | QDir::IgnoreCase);
-    for (int i = 0; i < fichiers.size(); ++i) {
-        const int n = i + 4;
-        if (!ext.contains(n))
-            ext[n] = extraire->addAction(QString(), this, [this, n] { ext_Click(n); });
-        ext[n]->setObjectName(QStringLiteral("ext%1").arg(n));
-        ext[n]->setText(fichiers[i].section(QLatin1Char('.'), 0, 0));
-    }
+    remplit_menu_sélections(*extraire, ext, 4, [this](int n) { ext_Click(n); });
 }
 
 void f_statistiques::bt_trier_Click()
@@ -498,9 +490,8 @@ void f_statistiques::ext_Click(int index)
     case 2: bt_initialiser_Click(); break;
     case 3: break;
     default:
-        if (ext.contains(index))
-            charge_etat(chemin_programme(QStringLiteral("etats/") + ext[index]->text() + QStringLiteral(".eta")),
-                        liste);
+        if (const QString fichier = fichier_de_l_item(ext, index); !fichier.isEmpty())
+            charge_etat(fichier, liste);
         break;
     }
     liste->setToolTip(QString::number(liste->count()));

@@ -248,6 +248,10 @@ TEST_F(fenêtre_impression, la_grille_suit_la_liste)
     w.ext_Click(4);
     EXPECT_EQ(w.gg.Rows(), 2);
     EXPECT_EQ(w.gg.TextMatrix(1, 0), QStringLiteral("6"));
+    // Rebuilt at each opening: a deleted file's item goes.
+    QFile::remove(chemin(QStringLiteral("etats/Bureau.eta")));
+    w.extraire_Click();
+    EXPECT_FALSE(w.ext.contains(4));
 
     // In lists mode, printing the selection prints a grid of the selection.
     w.bt_initialiser->click();

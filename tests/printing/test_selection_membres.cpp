@@ -3,7 +3,6 @@
 #include "printing/essai_impression.h"
 #include "support/dossier_test.h"
 
-#include <QDir>
 #include <QListWidget>
 
 namespace {
@@ -75,21 +74,4 @@ TEST_F(sélection_membres, un_par_foyer_selon_les_chiffres_du_premier_téléphon
     EXPECT_EQ(numéros_liste(liste), (std::vector<int>{1, 2, 4, 6, 7}));
     EXPECT_EQ(garde_chiffres(QStringLiteral(" 04-78.12 a34")), QStringLiteral("04781234"));
     EXPECT_EQ(garde_chiffres(QStringLiteral("aucun")), QString());
-}
-
-TEST_F(sélection_membres, sélections_enregistrées_par_nom)
-{
-    QDir().mkpath(chemin(QStringLiteral("etats")));
-    écrit(QStringLiteral("etats/Bénévoles.eta"), "x");
-    écrit(QStringLiteral("etats/année.2025.eta"), "x");
-    écrit(QStringLiteral("etats/notes.txt"), "x");
-    écrit(QStringLiteral("etats/Anciens.ETA"), "x");
-    const std::vector<sélection_enregistrée> s = sélections_enregistrées();
-    ASSERT_EQ(s.size(), 3u);
-    EXPECT_EQ(s[0].nom, QStringLiteral("Anciens"));
-    EXPECT_EQ(s[1].nom, QStringLiteral("année"));
-    // The file itself is kept: a name with several dots still loads.
-    EXPECT_EQ(QFileInfo(s[1].chemin).fileName(), QStringLiteral("année.2025.eta"));
-    EXPECT_TRUE(QFileInfo(s[1].chemin).isFile());
-    EXPECT_EQ(s[2].nom, QStringLiteral("Bénévoles"));
 }
