@@ -783,6 +783,12 @@ void f_impression::gr_Click(int index)
 
 void f_impression::imprime_liste()
 {
+    // The width is checked as leaving its box checks it: a refused one is
+    // told and replaced by its preset, and nothing is printed.
+    if (!largeur_acceptable(ctt_largeur->text(), largeur_papier())) {
+        ctt_largeur_LostFocus();
+        return;
+    }
     options_liste o;
     o.titre = ctt_titre->text();
     o.choix_entête = choix_entête;

@@ -24,8 +24,11 @@ constexpr double largeur_minimale_mm = 50;
 
 }  // namespace
 
-void imprime_liste(surface_page& s, grille& g, const options_liste& o)
+bool imprime_liste(surface_page& s, grille& g, const options_liste& o)
 {
+    double largeur_mm = 0;
+    if (!lit_nombre(o.largeur_mm, largeur_mm))
+        return false;
     const double total = largeur_grille_twips(g);
     const double largeur_page = s.Width();
     const double échelle = total > 0 ? plus_petit(1.0, (largeur_page - marge_largeur) / total) : 1.0;
@@ -48,10 +51,8 @@ void imprime_liste(surface_page& s, grille& g, const options_liste& o)
     }
     s.setCurrentY(y + écart_grille);
 
-    double largeur_mm = 0;
-    if (lit_nombre(o.largeur_mm, largeur_mm))
-        imprime_grille(s, g, largeur_mm * twips_par_mm, o.titre, o.horizontales, o.verticales, o.tronquer);
-    s.EndDoc();
+    imprime_grille(s, g, largeur_mm * twips_par_mm, o.titre, o.horizontales, o.verticales, o.tronquer);
+    return s.EndDoc();
 }
 
 QString texte_largeur_grille_mm(const grille& g) { return texte_nombre(largeur_grille_mm(g)); }
@@ -66,5 +67,7 @@ bool largeur_acceptable(const QString& texte, double largeur_page)
     double v = 0;
     if (!lit_nombre(texte, v))
         return false;
-    return v >= largeur_minimale_mm && v <= largeur_page / twips_par_mm;
+    // The paper's width as the box shows it (15 digits) reads back a hair
+    // above the paper itself.
+    return v >= largeur_minimale_mm && v <= largeur_page / twips_par_mm + 1e-9;
 }

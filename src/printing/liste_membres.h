@@ -25,8 +25,9 @@ struct options_liste {
 // Prints the list on s and ends the document. The date and header come in
 // the grid's font, shrunk as the grid would be to fit the page less 1200
 // twips; the grid starts 2000 twips below them (below the logo, at 5680).
-// A width that is not a number leaves the grid out.
-void imprime_liste(surface_page& s, grille& g, const options_liste& o);
+// A width that is not a number prints nothing: no page goes out without its
+// grid. False then.
+bool imprime_liste(surface_page& s, grille& g, const options_liste& o);
 
 // The two width presets, as the width box shows them (millimetres, decimal
 // comma, full precision): the grid's own width, and the page less 800 twips.

@@ -293,6 +293,30 @@ TEST_F(fenêtre_impression, la_largeur_en_millimètres)
     EXPECT_EQ(w.ctt_largeur->text(), texte_nombre(total / 56.7));  // the grid's own width
 }
 
+TEST_F(fenêtre_impression, une_largeur_refusée_n_imprime_rien)
+{
+    f_impression& w = ouvre();
+    const QString préréglage = texte_nombre((largeur_a4 - 800) / 56.7);
+    for (const char* largeur : {"abc", "49", "211"}) {
+        // Typed without leaving the box, then printed.
+        w.ctt_largeur->setText(QString::fromUtf8(largeur));
+        w.bt_imprimer_Click();
+        EXPECT_FALSE(QFile::exists(pdf)) << largeur;
+        ASSERT_FALSE(boîtes.messages.empty()) << largeur;
+        EXPECT_EQ(boîtes.messages.back().texte, QStringLiteral("Dimension incorrecte"));
+        EXPECT_EQ(w.ctt_largeur->text(), préréglage) << largeur;
+    }
+    EXPECT_EQ(boîtes.messages.size(), 3u);
+    // The preset now in the box prints.
+    w.bt_imprimer_Click();
+    EXPECT_EQ(boîtes.messages.size(), 3u);
+    ASSERT_TRUE(QFile::exists(pdf));
+    const auto texte = texte_pdf(pdf);
+    if (!texte)
+        GTEST_SKIP() << "pdftotext (poppler-utils) is not installed: the PDF content is not checked";
+    EXPECT_TRUE(texte->contains(QStringLiteral("M03")));
+}
+
 TEST_F(fenêtre_impression, captures_des_deux_panneaux)
 {
     f_impression& w = ouvre();

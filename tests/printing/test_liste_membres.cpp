@@ -119,12 +119,19 @@ TEST_F(liste_membres, une_grille_trop_large_réduit_la_police)
     EXPECT_NEAR(date().police.taille, 20 * (largeur_a4 - 1200) / 20000, 1e-9);
 }
 
-TEST_F(liste_membres, une_largeur_illisible_laisse_la_grille_de_côté)
+TEST_F(liste_membres, une_largeur_illisible_n_imprime_rien)
 {
-    o.largeur_mm = QStringLiteral("-");
-    imprime_liste(s, g, o);
-    ASSERT_EQ(s.documents().size(), 1u);  // the document is still ended
-    EXPECT_EQ(haut_du_titre(), -1);
+    // No page with the date and the header alone.
+    for (const char* largeur : {"-", "abc", ""}) {
+        o.largeur_mm = QString::fromUtf8(largeur);
+        EXPECT_FALSE(imprime_liste(s, g, o)) << largeur;
+        EXPECT_TRUE(s.documents().empty()) << largeur;
+        EXPECT_TRUE(s.pages().empty()) << largeur;
+    }
+    o.largeur_mm = QStringLiteral("150,5");
+    EXPECT_TRUE(imprime_liste(s, g, o));
+    ASSERT_EQ(s.documents().size(), 1u);
+    EXPECT_GT(haut_du_titre(), 0);
 }
 
 TEST(largeur_de_liste, bornes_et_préréglages)
@@ -133,6 +140,8 @@ TEST(largeur_de_liste, bornes_et_préréglages)
     EXPECT_TRUE(largeur_acceptable(QStringLiteral("50"), 11906));
     EXPECT_TRUE(largeur_acceptable(QStringLiteral("209,9"), 11906));
     EXPECT_FALSE(largeur_acceptable(QStringLiteral("210"), 11906));
+    // The paper's width as the window writes it at loading.
+    EXPECT_TRUE(largeur_acceptable(texte_nombre(largeur_a4 / 56.7), largeur_a4));
     EXPECT_FALSE(largeur_acceptable(QString(), 11906));
     EXPECT_FALSE(largeur_acceptable(QStringLiteral(","), 11906));
     EXPECT_EQ(largeur_page_mm(11906), QStringLiteral("195,873015873016"));
