@@ -35,7 +35,6 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -626,7 +625,7 @@ void f_impression::imprimer_étiquettes()
             QCoreApplication::processEvents();
             return !arrêt_demandé;
         };
-        ::imprimer_étiquettes(s, r, numéros, suivi, imprimante().outputFormat() == QPrinter::PdfFormat);
+        ::imprimer_étiquettes(s, r, numéros, suivi);
     } catch (const std::exception& e) {
         attente.relâche();
         MsgBox(QString::fromUtf8(e.what()), style_boîte::exclamation);

@@ -126,8 +126,10 @@ QImage image_modèle(const réglages_étiquettes& r, int numéro, double points_
     return s.image();
 }
 
-fin_impression imprimer_étiquettes(surface_page& s, const réglages_étiquettes& r, const std::vector<int>& numéros,
-                                     const suivi_impression& suivi, bool publipostage_en_un_document)
+namespace {
+
+fin_impression imprime_la_liste(surface_page& s, const réglages_étiquettes& r, const std::vector<int>& numéros,
+                                const suivi_impression& suivi)
 {
     const auto entrée = [&](int i) {
         if (suivi.entrée)
@@ -140,19 +142,13 @@ fin_impression imprimer_étiquettes(surface_page& s, const réglages_étiquettes
     if (r.type_sortie == sorties::publipostage) {
         for (int i = 0; i < nombre; ++i) {
             entrée(i);
-            if (publipostage_en_un_document && i > 0)
+            if (i > 0)
                 s.NewPage();
             dessine_étiquette(s, r, numéros[static_cast<std::size_t>(i)], x_publipostage, y_publipostage, {});
-            if (!publipostage_en_un_document && !s.EndDoc())
-                return fin_impression::refusée;
-            if (!continuer()) {
-                s.KillDoc();
-                return fin_impression::interrompue;
-            }
+            if (!continuer())
+                return s.EndDoc() ? fin_impression::interrompue : fin_impression::refusée;
         }
-        if (publipostage_en_un_document && nombre > 0 && !s.EndDoc())
-            return fin_impression::refusée;
-        return fin_impression::terminée;
+        return nombre == 0 || s.EndDoc() ? fin_impression::terminée : fin_impression::refusée;
     }
 
     if (r.type_sortie != sorties::étiquette && !est_carte(r.type_sortie))
@@ -175,4 +171,18 @@ fin_impression imprimer_étiquettes(surface_page& s, const réglages_étiquettes
         }
     }
     return s.EndDoc() ? fin_impression::terminée : fin_impression::refusée;
+}
+
+}  // namespace
+
+fin_impression imprimer_étiquettes(surface_page& s, const réglages_étiquettes& r, const std::vector<int>& numéros,
+                                     const suivi_impression& suivi)
+{
+    try {
+        return imprime_la_liste(s, r, numéros, suivi);
+    } catch (...) {
+        // Half a run is not sent: the pages made so far go with it.
+        s.KillDoc();
+        throw;
+    }
 }

@@ -43,16 +43,17 @@ struct suivi_impression {
 
 enum class fin_impression {
     terminée,     // every member printed (or nothing to print)
-    interrompue,  // stopped by the caller: the document in progress is cancelled
-    refusée,      // the printer refused a document (the user was told); the run stopped
+    interrompue,  // stopped by the caller (see below)
+    refusée,      // the printer refused the document (the user was told); the run stopped
 };
 
 // Prints one label or card per member of `numéros`, in order, from the start
 // label on; a new page is begun only when a label needs it, so no empty page
 // ends the document. The mailing kind prints one page per member at the
-// mailing block's place, each page a document of its own so that pages
-// already sent stay printed if the run stops; with `publipostage_en_un_document`
-// (a PDF file, which each document would overwrite) the pages make one
-// document. An unknown kind prints nothing.
+// mailing block's place, all in one document. An unknown kind prints nothing.
+// Stopped by the caller, a run of labels or cards cancels its document; a
+// mailing run ends it, so that the pages made are printed. A failure in the
+// middle of a run cancels the document and is passed on to the caller, who
+// tells the user why.
 fin_impression imprimer_étiquettes(surface_page& s, const réglages_étiquettes& r, const std::vector<int>& numéros,
-                                     const suivi_impression& suivi = {}, bool publipostage_en_un_document = false);
+                                     const suivi_impression& suivi = {});

@@ -222,25 +222,22 @@ TEST_F(rendu_étiquettes, une_photo_très_haute_reste_sur_sa_carte)
 
 TEST_F(rendu_étiquettes, publipostage_une_page_par_membre)
 {
+    // One document, a page per member, on a printer as in a PDF file.
     r.type_sortie = sorties::publipostage;
     r.feuille.colonne_départ = 2;  // ignored by mailings
-    imprimer_étiquettes(s, r, premiers(3));
-    ASSERT_EQ(s.documents().size(), 3u);
+    EXPECT_EQ(imprimer_étiquettes(s, r, premiers(3)), fin_impression::terminée);
+    ASSERT_EQ(s.documents().size(), 1u);
+    const auto& document = s.documents()[0];
+    ASSERT_EQ(document.size(), 3u);
     for (int k = 0; k < 3; ++k) {
-        const auto& document = s.documents()[static_cast<std::size_t>(k)];
-        ASSERT_EQ(document.size(), 1u);
-        const position p = place_du_texte(du_genre<texte_posé>(document[0]), QStringLiteral("Membre %1").arg(k + 1));
+        const position p =
+            place_du_texte(du_genre<texte_posé>(document[static_cast<std::size_t>(k)]), QStringLiteral("Membre %1").arg(k + 1));
         EXPECT_EQ(p.x, 5670);
         EXPECT_EQ(p.y, 2550 + ligne);
     }
-
-    surface_enregistrée un_document;
-    imprimer_étiquettes(un_document, r, premiers(3), {}, true);
-    ASSERT_EQ(un_document.documents().size(), 1u);
-    EXPECT_EQ(un_document.documents()[0].size(), 3u);
 }
 
-TEST_F(rendu_étiquettes, interrompre_annule_le_document_en_cours)
+TEST_F(rendu_étiquettes, interrompre_annule_les_étiquettes_et_garde_le_courrier_fait)
 {
     int vus = 0;
     suivi_impression suivi;
@@ -249,12 +246,49 @@ TEST_F(rendu_étiquettes, interrompre_annule_le_document_en_cours)
     EXPECT_TRUE(s.documents().empty());
     EXPECT_EQ(s.documents_annulés(), 1);
 
-    // Mailing pages already sent stay printed.
+    // The mailing pages made before the stop are printed, in one document.
     surface_enregistrée courrier;
     vus = 0;
     r.type_sortie = sorties::publipostage;
     EXPECT_EQ(imprimer_étiquettes(courrier, r, premiers(5), suivi), fin_impression::interrompue);
-    EXPECT_EQ(courrier.documents().size(), 2u);
+    ASSERT_EQ(courrier.documents().size(), 1u);
+    EXPECT_EQ(courrier.documents()[0].size(), 2u);
+    EXPECT_EQ(courrier.documents_annulés(), 0);
+}
+
+namespace {
+
+// A printer that gives out part way through the run.
+class papier_en_panne : public surface_enregistrée {
+public:
+    int éléments = 0;
+
+protected:
+    void pose(élément_page élément) override
+    {
+        if (++éléments == 8)
+            throw std::runtime_error("L'imprimante ne répond plus.");
+        surface_enregistrée::pose(std::move(élément));
+    }
+};
+
+}  // namespace
+
+TEST_F(rendu_étiquettes, une_panne_en_cours_annule_le_travail_et_dit_pourquoi)
+{
+    for (const QString& sorte : {sorties::étiquette, sorties::publipostage, sorties::carte_adh}) {
+        papier_en_panne panne;
+        r.type_sortie = sorte;
+        try {
+            imprimer_étiquettes(panne, r, premiers(5));
+            ADD_FAILURE() << sorte.toStdString() << ": the failure was not passed on";
+        } catch (const std::runtime_error& e) {
+            EXPECT_STREQ(e.what(), "L'imprimante ne répond plus.");
+        }
+        EXPECT_TRUE(panne.documents().empty()) << sorte.toStdString();
+        EXPECT_TRUE(panne.pages().empty()) << sorte.toStdString();
+        EXPECT_EQ(panne.documents_annulés(), 1) << sorte.toStdString();
+    }
 }
 
 TEST_F(rendu_étiquettes, rien_à_imprimer)
