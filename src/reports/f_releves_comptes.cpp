@@ -347,6 +347,7 @@ void f_relevés_comptes::imprime_un_relevé(int compte, int entête, bool avec_a
 {
     // The account comes first, so that the address printed is its own.
     prend_compte(compte);
+    const QString sorte_choisie = type_relevé;
     options_relevé options;
     // The box holds its lines apart; the page takes them CR LF.
     QString adresse = ctt_adresse->toPlainText();
@@ -368,6 +369,12 @@ void f_relevés_comptes::imprime_un_relevé(int compte, int entête, bool avec_a
                                        lbl_volume->text()};
         return relevé_préparé{lbl_titre->text(), résumé_du_compte(chiffres)};
     });
+    // A cumulated statement goes through both kinds: the window gets back the
+    // kind it shows, and the grid that goes with it.
+    if (type_relevé != sorte_choisie) {
+        type_relevé = sorte_choisie;
+        bt_extraire_relevé_Click();
+    }
     gg_compte.setRedraw(true);
 }
 

@@ -8,7 +8,7 @@
 
 std::array<int, 13> jours_des_mois(int année)
 {
-    return {0, 31, année % 4 == 0 ? 29 : 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    return {0, 31, QDate::isLeapYear(année) ? 29 : 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
 }
 
 namespace {

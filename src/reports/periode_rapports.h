@@ -10,7 +10,8 @@
 #include <optional>
 
 // Days of month m at index m (1..12) for a window loaded in année; index 0
-// is not used. February has 29 days when année is divisible by 4.
+// is not used. February has 29 days in the leap years of the calendar (2000
+// and 2024, not 2100).
 std::array<int, 13> jours_des_mois(int année);
 
 // A period date typed day, month and year: the month a whole number from 1

@@ -82,6 +82,31 @@ TEST_F(essai_états, l_état_des_comptes_et_ses_totaux)
     EXPECT_EQ(g.TextMatrix(3, 5), "-  1 510");
 }
 
+TEST_F(essai_états, les_montants_gardent_leurs_décimales)
+{
+    // Two half-unit exchanges in April: 12,5 from 1 to 2 and 0,25 from 3 to 2.
+    champs_ligne champs;
+    champs.date_opération = date_depuis(QDate(2026, 4, 2));
+    champs.description = QStringLiteral("Demi");
+    const monnaie douze_et_demi = monnaie::depuis_brut(125000), quart = monnaie::depuis_brut(2500);
+    ASSERT_TRUE(poste_lignes({{sens_débit, 1, 2, douze_et_demi, champs}, {sens_crédit, 2, 1, douze_et_demi, champs}}));
+    ASSERT_TRUE(poste_lignes({{sens_débit, 3, 2, quart, champs}, {sens_crédit, 2, 3, quart, champs}}));
+
+    grille g;
+    const double avril = date_depuis(QDate(2026, 4, 1)), fin_avril = date_depuis(QDate(2026, 4, 30));
+    remplit_tableau_bons(g, {true, 0, avril, fin_avril}, tous);
+    ASSERT_EQ(g.Rows(), 4);
+    EXPECT_EQ(g.TextMatrix(1, 3), "012,5");
+    EXPECT_EQ(g.TextMatrix(2, 3), "000,25");
+    EXPECT_EQ(g.TextMatrix(3, 3), "  012,75");
+
+    // Balances of 1497,5 (1), -1222,25 (2) and -275,25 (3).
+    remplit_tableau_état(g, {1, 2, 3});
+    EXPECT_EQ(g.TextMatrix(1, 5), "1 497,5");
+    EXPECT_EQ(g.TextMatrix(4, 4), "3 255,5");  // volumes 1602,5 + 1327,75 + 325,25
+    EXPECT_EQ(g.TextMatrix(4, 5), "   000");
+}
+
 TEST_F(essai_états, les_titres)
 {
     EXPECT_EQ(titre_bons({false, 5, 0, 0}, "5 dernières"), "Relevé des échanges  (5 dernières opérations)");

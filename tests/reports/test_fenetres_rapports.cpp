@@ -400,6 +400,94 @@ TEST_F(fenêtres_rapports, la_fenêtre_des_relevés_de_catalogue)
     EXPECT_TRUE(f.cadre_période->isEnabled());
 }
 
+TEST_F(fenêtres_rapports, le_relevé_imprimé_est_celui_de_son_compte_et_la_sorte_revient)
+{
+    données.mode_grille = "adhérents";
+    auto& f = ouvre<f_relevés_comptes>("f_relevés_comptes");
+    ASSERT_EQ(f.type_relevé, "catalogue");
+    f.Liste_comptes->setCurrentRow(0);
+    // Another window has made Céline D. the current account since.
+    compte_courant = 3;
+    f.op_type_relevé[1]->click();
+    surface_enregistrée papier;
+    f.papier_essai = &papier;
+    f.bt_imprimer->click();
+    ASSERT_EQ(papier.documents().size(), 1u);
+    QStringList mots;
+    for (const page_dessinée& p : papier.documents()[0])
+        mots << mots_de(p);
+    EXPECT_TRUE(mots.contains("Relevé des offres/demandes de Céline D."));
+    EXPECT_TRUE(mots.filter("Relevé du compte Céline D.").size() == 1);
+    EXPECT_TRUE(mots.contains("Dernier solde du compte: -275"));
+    EXPECT_TRUE(mots.filter("1510").isEmpty());
+    // The cumulated statement over, the window is back to its own kind.
+    EXPECT_EQ(f.type_relevé, "catalogue");
+    EXPECT_EQ(f.gg_compte.TextMatrix(0, 0), "Code");
+    EXPECT_EQ(f.lbl_titre->text(), "Relevé des offres/demandes de Céline D.");
+    EXPECT_EQ(f.lbl_der_solde->text(), "-275");
+}
+
+TEST_F(fenêtres_rapports, une_grille_trop_large_arrête_la_liste_sans_page_orpheline)
+{
+    données.mode_grille = "comptes";
+    // A description no sheet can hold, on Bernard M.'s first line.
+    données.table_lignes_compte[1].description = QString(3000, QLatin1Char('m'));
+    auto& f = ouvre<f_relevés_comptes>("f_relevés_comptes");
+    f.Liste_comptes->clearSelection();
+    for (const int i : {0, 1, 2})
+        f.Liste_comptes->item(i)->setSelected(true);
+    f.ext_Click(0);
+    f.op_test_d[1]->click();
+    choisis(f.cb_dernières, 0);
+    surface_enregistrée papier;
+    f.papier_essai = &papier;
+    f.bt_imprimer_tous->click();
+    // Annick L.'s statement whole; Bernard M.'s cancelled, summary and all;
+    // the run stops there and the box goes.
+    ASSERT_EQ(papier.documents().size(), 1u);
+    EXPECT_TRUE(mots_de(papier.documents()[0].back()).contains("Dernier solde du compte: 1510"));
+    EXPECT_EQ(papier.documents_annulés(), 1);
+    EXPECT_TRUE(papier.pages().empty());
+    ASSERT_EQ(boîtes.messages.size(), 1u);
+    EXPECT_TRUE(boîtes.messages[0].texte.startsWith("La grille est trop large"));
+    EXPECT_FALSE(imprime::instance().isVisible());
+    EXPECT_TRUE(f.isEnabled());
+    EXPECT_EQ(f.Liste_comptes->currentRow(), 1);
+}
+
+TEST_F(fenêtres_rapports, une_liste_vide_ne_choisit_rien)
+{
+    données.mode_grille = "comptes";
+    auto& f = ouvre<f_relevés_comptes>("f_relevés_comptes");
+    f.Liste_comptes->clearSelection();
+    f.ext_Click(0);
+    ASSERT_EQ(f.Liste_comptes->count(), 0);
+    EXPECT_EQ(f.nbr_listcount->text(), "0");
+    f.spin_adh->setValue(3);
+    f.num_cpt->setText("3");
+    Q_EMIT f.num_cpt->returnPressed();
+    choisis(f.cb_dernières, 2);
+    f.op_qui[2]->click();
+    f.ext_Click(1);
+    surface_enregistrée papier;
+    f.papier_essai = &papier;
+    f.Liste_comptes->clear();
+    f.bt_imprimer_tous->click();
+    EXPECT_TRUE(papier.documents().empty());
+    EXPECT_EQ(f.Liste_comptes->currentRow(), -1);
+
+    // The state window with exactly five accounts chooses none either.
+    données.nombre_adhérents = 1;
+    auto& é = ouvre<f_états_comptes>("f_états_comptes");
+    EXPECT_EQ(é.Liste_comptes->count(), 5);
+    EXPECT_EQ(é.Liste_comptes->currentRow(), -1);
+    é.spin_adh->setValue(7);
+    EXPECT_EQ(é.Liste_comptes->currentRow(), 4);
+    é.Liste_comptes->clear();
+    é.ext_Click(2);
+    EXPECT_EQ(é.Liste_comptes->currentRow(), 0);
+}
+
 TEST_F(fenêtres_rapports, fermer_une_fenêtre_enregistre_le_fichier)
 {
     ouvre<f_relevés_comptes>("f_relevés_comptes");

@@ -1,5 +1,6 @@
 // The period dates typed in the report windows, the last-operations range
 // and the number forms of the totals rows.
+#include "accounts/extraction_comptes.h"
 #include "reports/periode_rapports.h"
 #include "support/dossier_test.h"
 
@@ -34,13 +35,21 @@ TEST_F(essai_période, une_date_de_période_suit_le_calendrier_et_les_limites)
     EXPECT_FALSE(date_des_champs("", "", ""));
 }
 
-TEST(jours_des_mois, février_a_29_jours_les_années_divisibles_par_4)
+TEST(jours_des_mois, février_suit_le_calendrier_grégorien)
 {
     EXPECT_EQ(jours_des_mois(2024)[2], 29);
-    EXPECT_EQ(jours_des_mois(2100)[2], 29);
+    EXPECT_EQ(jours_des_mois(2000)[2], 29);
+    EXPECT_EQ(jours_des_mois(2100)[2], 28);
+    EXPECT_EQ(jours_des_mois(1900)[2], 28);
     EXPECT_EQ(jours_des_mois(2026)[2], 28);
     EXPECT_EQ(jours_des_mois(2026)[4], 30);
     EXPECT_EQ(jours_des_mois(2026)[12], 31);
+
+    // The month chosen takes the length of the year typed; the table of the
+    // window's year stands in only for a year field that holds no year.
+    EXPECT_EQ(période_du_mois(2, "2100", jours_des_mois(2024)).jour_fin, "28");
+    EXPECT_EQ(période_du_mois(2, "2028", jours_des_mois(2026)).jour_fin, "29");
+    EXPECT_EQ(période_du_mois(2, "Text1", jours_des_mois(2100)).jour_fin, "28");
 }
 
 TEST(choix_dernières, la_plage_et_le_nombre_de_lignes_demandées)
