@@ -49,6 +49,23 @@ TEST_F(grille_membres, une_colonne_par_choix_une_ligne_par_membre)
         EXPECT_GT(g.ColWidth(c), 0);
 }
 
+TEST_F(grille_membres, un_indice_hors_de_sa_liste_se_montre_vide)
+{
+    adhérent& a = données.table_adhérents[4];
+    a.qualité = 10;
+    a.critère0 = -1;
+    a.critère1 = 12;
+    a.critère2 = 32767;
+    a.civilité = -4;
+    compose_grille(g, {4}, {13, 14, 15, 16, 7, 21, -1});
+    ASSERT_EQ(g.Rows(), 2);
+    for (int c = 0; c < 4; ++c)
+        EXPECT_EQ(g.TextMatrix(1, c), QString()) << c;
+    EXPECT_EQ(g.TextMatrix(1, 4), QStringLiteral("-4"));  // the civility column shows the code itself
+    EXPECT_EQ(g.TextMatrix(0, 5), QString());             // no such column choice
+    EXPECT_EQ(g.TextMatrix(1, 6), QString());
+}
+
 TEST_F(grille_membres, liste_vide_et_reconstruction)
 {
     compose_grille(g, {4, 9}, {8, 9, 10});

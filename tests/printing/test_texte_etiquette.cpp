@@ -28,8 +28,11 @@ TEST_F(texte_étiquette, étiquette_et_publipostage)
     EXPECT_EQ(compose_texte(12, sorties::publipostage), attendu);
     // No civility: no prefix and no blank; an empty street keeps its line.
     EXPECT_EQ(compose_texte(7, sorties::étiquette), QStringLiteral("\r\nSans Rue\r\n\r\n\r\n69001  Lyon"));
-    données.table_adhérents[7].civilité = 9;
-    EXPECT_EQ(compose_texte(7, sorties::étiquette), QStringLiteral("\r\nSans Rue\r\n\r\n\r\n69001  Lyon"));
+    // A civility outside the list reads as none.
+    for (const int16 hors : {int16{9}, int16{6}, int16{-1}, int16{32767}}) {
+        données.table_adhérents[7].civilité = hors;
+        EXPECT_EQ(compose_texte(7, sorties::étiquette), QStringLiteral("\r\nSans Rue\r\n\r\n\r\n69001  Lyon"));
+    }
 }
 
 TEST_F(texte_étiquette, cartes)

@@ -97,6 +97,17 @@ TEST_F(essai_relevés, le_relevé_d_un_compte_et_celui_de_ses_offres)
     EXPECT_FALSE(tables_pour_relevé(relevé_catalogue));
 }
 
+TEST_F(essai_relevés, une_civilité_hors_de_sa_liste_n_en_met_aucune)
+{
+    adhérent& a = données.table_adhérents[2];
+    for (const int16 hors : {int16{6}, int16{-1}, int16{32767}}) {
+        a.civilité = hors;
+        EXPECT_TRUE(adresse_du_membre(a).startsWith("NOM2 Prénom")) << hors;
+    }
+    a.civilité = 5;
+    EXPECT_TRUE(adresse_du_membre(a).startsWith("Ass.NOM2 Prénom"));
+}
+
 TEST_F(essai_relevés, les_titres_des_relevés)
 {
     const QString entrée = données.table_adhérents[1].identifiant.str();

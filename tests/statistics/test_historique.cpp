@@ -148,6 +148,23 @@ TEST_F(historique, le_premier_relevé_crée_le_fichier)
     EXPECT_EQ(relus().front(), attendu);
 }
 
+TEST_F(historique, un_indice_hors_de_sa_liste_ne_compte_dans_aucune)
+{
+    membre(1, 0, 5, 4);    // category and sex beyond their lists
+    membre(2, 0, -1, -2);
+    offre(1, 0, 1, 5);     // genres beyond the five
+    offre(2, 0, 2, -1);
+    offre(3, 0, 3, 32767); // neither offer nor request
+    enregistre_évolution();
+    ASSERT_EQ(relus().size(), 1u);
+    const stat_trimestre s = relus()[0];
+    EXPECT_EQ(s.nbr_adhérents, 2);
+    EXPECT_EQ(s.nbr_enfants + s.nbr_adultes + s.nbr_masc + s.nbr_fem, 0);
+    EXPECT_EQ(s.nbr_offres, 1);
+    EXPECT_EQ(s.nbr_demandes, 1);
+    EXPECT_EQ(s.nbr_par_genre, (std::array<int16, 5>{0, 0, 0, 0, 0}));
+}
+
 TEST_F(historique, un_trimestre_se_récrit_puis_le_suivant_s_ajoute)
 {
     membre(1, 0, 1, 0);

@@ -95,6 +95,30 @@ TEST_F(tableaux, adhérents_sans_liste)
     EXPECT_EQ(lignes(gg), QStringList({"critère|nombre", "enfants|", "adultes|", "Autres sels|"}));
 }
 
+TEST_F(tableaux, un_indice_hors_de_sa_liste_ne_compte_nulle_part)
+{
+    // Member 1 with every index out of its list: counted in no row.
+    adhérent& a = données.table_adhérents[1];
+    a.sexe = 7, a.catégorie = -1, a.qualité = 10, a.critère0 = -3, a.critère1 = 12, a.critère2 = 32767;
+    état_statistiques é = sélection({1});
+    for (int type = 0; type < 10; ++type) {
+        construit_tableau_adhérents(é, gg, type, QStringLiteral("x"));
+        for (int r = 1; r < gg.Rows(); ++r)
+            for (int c = 1; c < gg.Cols(); ++c)
+                EXPECT_EQ(Val(gg.TextMatrix(r, c)), 0) << type << " " << r << " " << c;
+    }
+    // Account lines and propositions of genres beyond the five: in no genre row.
+    for (int i = 1; i <= données.nombre_lignes_compte; ++i)
+        données.table_lignes_compte[i].genre = static_cast<int16>(i % 2 ? 9 : -1);
+    é = sélection({1, 2, 3, 4});
+    construit_tableau_échanges(é, gg, 1, QStringLiteral("Genre"));
+    EXPECT_EQ(lignes(gg), QStringList({"genres|", "produit|0%", "savoir|0%"}));
+    for (int i = 1; i <= données.nombre_propositions; ++i)
+        données.table_propositions[données.table_propositions[i].ordre].genre = 5;
+    construit_tableau_catalogue(é, gg, 1, QStringLiteral("genre"));
+    EXPECT_EQ(lignes(gg), QStringList({"genres|nombre", "produit|0", "savoir|0"}));
+}
+
 // ---------------------------------------------------------------- catalogue
 
 TEST_F(tableaux, catalogue_par_rubrique_genre_et_type)
