@@ -145,6 +145,8 @@ void points(QChart& c, const données_graphique& d, bool escalier, bool aires)
     for (std::size_t i = 0; i < d.valeurs.size(); ++i) {
         QLineSeries* l = ligne(d, i, escalier);
         l->setPointsVisible(un_point);
+        if (un_point)
+            l->setMarkerSize(5);
         if (!aires) {
             c.addSeries(l);
             attache(l, x, y);

@@ -29,5 +29,7 @@ struct données_graphique {
 données_graphique prépare_graphique(const grille& g, const QString& titre, bool inverse);
 
 // Fills an empty chart with the data drawn as the type asks. Three-dimensional
-// types are drawn as their flat counterparts; an unknown type as bars.
+// types are drawn as their flat counterparts; an unknown type as bars. Titles,
+// legends and labels show as written ("x < 100"); a single category is drawn
+// as points, which a line alone would not show.
 void remplit_graphique(QChart& graphique, const données_graphique& d, int type);
