@@ -71,6 +71,21 @@ void choisis(QComboBox* liste, int position)
     Q_EMIT liste->activated(position);
 }
 
+// The words of the one document that "Imprime pour le compte en cours" prints.
+QStringList mots_du_relevé_imprimé(f_relevés_comptes& f)
+{
+    surface_enregistrée papier;
+    f.papier_essai = &papier;
+    f.bt_imprimer->click();
+    f.papier_essai = nullptr;
+    QStringList mots;
+    EXPECT_EQ(papier.documents().size(), 1u);
+    for (const auto& document : papier.documents())
+        for (const page_dessinée& p : document)
+            mots << mots_de(p);
+    return mots;
+}
+
 void enregistre_image(QWidget& w, const QString& nom)
 {
     QApplication::processEvents();
@@ -337,13 +352,7 @@ TEST_F(fenêtres_rapports, la_fenêtre_des_relevés_de_compte)
     EXPECT_EQ(f.lbl_titre->text(), "Relevé du compte Annick L. (5 dernières opérations)");
 
     // The statement of the current account on paper, with its summary.
-    surface_enregistrée papier;
-    f.papier_essai = &papier;
-    f.bt_imprimer->click();
-    ASSERT_EQ(papier.documents().size(), 1u);
-    QStringList mots;
-    for (const page_dessinée& p : papier.documents()[0])
-        mots << mots_de(p);
+    const QStringList mots = mots_du_relevé_imprimé(f);
     EXPECT_TRUE(mots.contains("Relevé du compte Annick L. (5 dernières opérations)"));
     EXPECT_TRUE(mots.contains("NOM1 Prénom"));
     EXPECT_TRUE(mots.contains("Dernier solde du compte: 1510"));
@@ -409,13 +418,7 @@ TEST_F(fenêtres_rapports, le_relevé_imprimé_est_celui_de_son_compte_et_la_sor
     // Another window has made Céline D. the current account since.
     compte_courant = 3;
     f.op_type_relevé[1]->click();
-    surface_enregistrée papier;
-    f.papier_essai = &papier;
-    f.bt_imprimer->click();
-    ASSERT_EQ(papier.documents().size(), 1u);
-    QStringList mots;
-    for (const page_dessinée& p : papier.documents()[0])
-        mots << mots_de(p);
+    const QStringList mots = mots_du_relevé_imprimé(f);
     EXPECT_TRUE(mots.contains("Relevé des offres/demandes de Céline D."));
     EXPECT_TRUE(mots.filter("Relevé du compte Céline D.").size() == 1);
     EXPECT_TRUE(mots.contains("Dernier solde du compte: -275"));
