@@ -16,6 +16,11 @@ std::optional<période> période_saisie(const QString& jour_début, const QStrin
     return période{*date_saisie(jour_début, mois_début, an_début), *date_saisie(jour_fin, mois_fin, an_fin)};
 }
 
+std::array<int, 13> jours_des_mois(int année)
+{
+    return {0, 31, QDate::isLeapYear(année) ? 29 : 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+}
+
 champs_période période_du_mois(int mois, const QString& an, const std::array<int, 13>& jours_mois)
 {
     mois = std::clamp(mois, 1, 12);

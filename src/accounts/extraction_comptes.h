@@ -29,6 +29,11 @@ std::optional<période> période_saisie(const QString& jour_début, const QStrin
 struct champs_période {
     QString jour_début, mois_début, jour_fin, mois_fin;
 };
+// Days of month m at index m (1..12) for a window loaded in année; index 0
+// is not used. February has 29 days in the leap years of the calendar (2000
+// and 2024, not 2100).
+std::array<int, 13> jours_des_mois(int année);
+
 champs_période période_du_mois(int mois, const QString& an, const std::array<int, 13>& jours_mois);
 
 // Title of the grid printed by the window's print button: today's date, in

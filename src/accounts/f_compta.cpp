@@ -21,6 +21,7 @@
 #include "ui_common/pages_aide.h"
 #include "ui_common/principale.h"
 #include "ui_common/sablier.h"
+#include "ui_common/selections_enregistrees.h"
 #include "ui_common/surface_imprimante.h"
 
 #include <QAction>
@@ -608,21 +609,7 @@ void f_compta::synchronise_spin()
 
 void f_compta::remplit_menu_états()
 {
-    // One entry per saved selection, from entry 4 on; entry 4 exists already.
-    const QStringList fichiers = QDir(chemin_programme(QStringLiteral("etats")))
-                                     .entryList({QStringLiteral("*.eta")}, QDir::Files, QDir::Name | QDir::IgnoreCase);
-    for (int i = 0; i < fichiers.size(); ++i) {
-        const int n = i + 4;
-        if (!ext.contains(n)) {
-            ext[n] = extraire->addAction(QString());
-            ext[n]->setObjectName(QStringLiteral("ext%1").arg(n));
-            connect(ext[n], &QAction::triggered, this, [this, n] { ext_Click(n); });
-        }
-        // The whole name before ".eta", and the file itself, whatever the case
-        // of its extension.
-        ext[n]->setText(fichiers[i].chopped(4));
-        ext[n]->setData(chemin_programme(QStringLiteral("etats/") + fichiers[i]));
-    }
+    remplit_menu_sélections(*extraire, ext, 4, [this](int n) { ext_Click(n); });
     // Saved selections are read by the members' filter, when it is there.
     for (auto& [n, action] : ext)
         if (n >= 4)
@@ -688,7 +675,7 @@ void f_compta::Form_Load()
     for (int m = 0; m < 12; ++m)
         noms_mois.push_back({QString::fromUtf8(mois[m]), m + 1});
     remplit(cb_mois, noms_mois);
-    jours_mois = {0, 31, jour.year() % 4 == 0 ? 29 : 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    jours_mois = jours_des_mois(jour.year());
     remplit(cb_dernières, {{QStringLiteral("toutes"), 0},
                            {QStringLiteral("5 dernières"), 1},
                            {QStringLiteral("10 dernières"), 2},
@@ -1470,7 +1457,7 @@ void f_compta::ext_Click(int index)
         }
     } else if (ext.contains(index)) {
         // Item 4 names no file until a selection is saved: its caption is asked for.
-        const QString chemin = ext[index]->data().toString();
+        const QString chemin = fichier_de_l_item(ext, index);
         charge_etat(chemin.isEmpty()
                         ? chemin_programme(QStringLiteral("etats/") + ext[index]->text() + QStringLiteral(".eta"))
                         : chemin,

@@ -6,11 +6,6 @@
 #include <algorithm>
 #include <cmath>
 
-std::array<int, 13> jours_des_mois(int année)
-{
-    return {0, 31, QDate::isLeapYear(année) ? 29 : 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-}
-
 namespace {
 
 // A field that holds a whole number and nothing else but blanks.

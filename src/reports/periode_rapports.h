@@ -3,16 +3,12 @@
 // controls, apart from the fields themselves: the check of a typed period
 // date, the fields of a whole month, the line range of the last operations,
 // and the number forms of the totals rows.
+#include "accounts/extraction_comptes.h"
 #include "data/valeurs.h"
 
 #include <QString>
 #include <array>
 #include <optional>
-
-// Days of month m at index m (1..12) for a window loaded in année; index 0
-// is not used. February has 29 days in the leap years of the calendar (2000
-// and 2024, not 2100).
-std::array<int, 13> jours_des_mois(int année);
 
 // A period date typed day, month and year: the month a whole number from 1
 // to 12, the year from 1999 to two years after the current one, and the day

@@ -13,7 +13,7 @@ std::vector<sélection_enregistrée> sélections_enregistrées()
     const QStringList fichiers =
         dossier.entryList({QStringLiteral("*.eta")}, QDir::Files, QDir::Name | QDir::IgnoreCase);
     for (const QString& f : fichiers)
-        sélections.push_back({f.section(QLatin1Char('.'), 0, 0), dossier.filePath(f)});
+        sélections.push_back({f.chopped(4), dossier.filePath(f)});  // all but ".eta"
     return sélections;
 }
 

@@ -10,8 +10,9 @@
 class QAction;
 class QMenu;
 
-// In order of name: the name shown is the file name up to its first ".", the
-// path the file itself (so that a name holding several dots still loads).
+// In order of name: the name shown is the file name without its ".eta"
+// (whatever its case), the path the file itself, so that "club.2023" and
+// "club.2024" stay two items that each load their own file.
 struct sélection_enregistrée {
     QString nom;
     QString chemin;

@@ -276,11 +276,11 @@ TEST_F(fenêtres_rapports, les_sélections_enregistrées_et_le_filtre_des_membre
     f.extraire_Click();
     EXPECT_EQ(f.ext.at(4)->text(), "a");
     EXPECT_EQ(f.ext.at(5)->text(), "b");
-    EXPECT_EQ(f.ext.at(7)->text(), "mars");
+    EXPECT_EQ(f.ext.at(7)->text(), "mars.2024");
     QFile::remove(chemin("etats/b.eta"));
     f.extraire_Click();
     EXPECT_EQ(f.ext.at(5)->text(), "c");
-    EXPECT_EQ(f.ext.at(6)->text(), "mars");
+    EXPECT_EQ(f.ext.at(6)->text(), "mars.2024");
     EXPECT_FALSE(f.ext.contains(7));  // the menu is rebuilt: the deleted file's item goes
 
     // The item reads the file it was made for.

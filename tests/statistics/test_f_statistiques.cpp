@@ -186,14 +186,14 @@ TEST_F(fenêtre_statistiques, extraire_réduit_la_liste)
     s.extraire_Click();
     ASSERT_TRUE(s.ext.contains(5));
     EXPECT_EQ(s.ext[4]->text(), "Femmes");
-    EXPECT_EQ(s.ext[5]->text(), "jeunes");
+    EXPECT_EQ(s.ext[5]->text(), "jeunes.v2");
     // The item reads its own file, whatever points its name holds.
     s.ext[5]->trigger();
     EXPECT_EQ(chargé, chemin("etats/jeunes.v2.eta"));
     // Rebuilt at each opening: a deleted file's item goes.
     QFile::remove(chemin("etats/Femmes.eta"));
     s.extraire_Click();
-    EXPECT_EQ(s.ext[4]->text(), "jeunes");
+    EXPECT_EQ(s.ext[4]->text(), "jeunes.v2");
     EXPECT_FALSE(s.ext.contains(5));
 
     // The filter box is asked for the statistics list, emptied first.

@@ -37,7 +37,7 @@ TEST_F(sélections, sélections_enregistrées_par_nom)
     const std::vector<sélection_enregistrée> s = sélections_enregistrées();
     ASSERT_EQ(s.size(), 3u);
     EXPECT_EQ(s[0].nom, QStringLiteral("Anciens"));
-    EXPECT_EQ(s[1].nom, QStringLiteral("année"));
+    EXPECT_EQ(s[1].nom, QStringLiteral("année.2025"));
     // The file itself is kept: a name with several dots still loads.
     EXPECT_EQ(QFileInfo(s[1].chemin).fileName(), QStringLiteral("année.2025.eta"));
     EXPECT_TRUE(QFileInfo(s[1].chemin).isFile());
@@ -56,7 +56,7 @@ TEST_F(sélections, le_menu_suit_le_dossier_à_chaque_ouverture)
     for (const char* nom : {"a.eta", "b.eta", "club.2024.eta"})
         écrit(QStringLiteral("etats/") + nom, "x");
     remplit_menu_sélections(menu, items, 4, choisi);
-    EXPECT_EQ(textes(items), QStringList({"0:garder", "4:a", "5:b", "6:club"}));
+    EXPECT_EQ(textes(items), QStringList({"0:garder", "4:a", "5:b", "6:club.2024"}));
     EXPECT_EQ(menu.actions().size(), 4);
     EXPECT_EQ(items[6]->objectName(), "ext6");
     EXPECT_EQ(QFileInfo(fichier_de_l_item(items, 6)).fileName(), "club.2024.eta");
@@ -64,7 +64,7 @@ TEST_F(sélections, le_menu_suit_le_dossier_à_chaque_ouverture)
     // A deleted file loses its item; the others move up.
     QFile::remove(chemin(QStringLiteral("etats/b.eta")));
     remplit_menu_sélections(menu, items, 4, choisi);
-    EXPECT_EQ(textes(items), QStringList({"0:garder", "4:a", "5:club"}));
+    EXPECT_EQ(textes(items), QStringList({"0:garder", "4:a", "5:club.2024"}));
     EXPECT_EQ(menu.actions().size(), 3);
     EXPECT_EQ(QFileInfo(fichier_de_l_item(items, 5)).fileName(), "club.2024.eta");
     EXPECT_EQ(fichier_de_l_item(items, 6), QString());
