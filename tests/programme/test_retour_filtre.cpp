@@ -112,9 +112,11 @@ TEST_F(retour_filtre, chaque_fenêtre_reçoit_le_résultat_dans_sa_propre_liste)
 
         EXPECT_TRUE(boîte_vue);
         EXPECT_EQ(numéros(liste_de(a)), hommes);
-        for (const appelante& b : appelantes)
-            if (&b != &a)
+        for (const appelante& b : appelantes) {
+            if (&b != &a) {
                 EXPECT_EQ(numéros(liste_de(b)), autres[QString::fromUtf8(b.fenêtre)]) << "changée : " << b.fenêtre;
+            }
+        }
     }
 }
 
