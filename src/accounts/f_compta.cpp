@@ -1051,7 +1051,6 @@ void f_compta::constitue_liste_sous_rubriques(int section)
 
 void f_compta::ctt_code_rubrique_Entrée()
 {
-    données_modifiées = true;
     int code = numéro_lu(ctt_code_rubrique->text());
     if (code < std::numeric_limits<int16>::min() || code > std::numeric_limits<int16>::max())
         code = 0;
@@ -1530,9 +1529,7 @@ bool f_compta::eventFilter(QObject* objet, QEvent* e)
 
     if (e->type() == QEvent::FocusIn && focus_de_l_utilisateur(static_cast<QFocusEvent*>(e))) {
         auto* champ = qobject_cast<QLineEdit*>(objet);
-        if (objet == cb_rub1) {
-            données_modifiées = true;
-        } else if (objet == ctt_montant || objet == ctt_ligne_cat) {
+        if (objet == ctt_montant || objet == ctt_ligne_cat) {
             if (nouvelle)
                 bt_nouvelle_Click();
             if (objet == ctt_montant)

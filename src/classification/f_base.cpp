@@ -9,6 +9,7 @@
 #include "data/modele.h"
 #include "data/valeurs.h"
 #include "ui_common/controles.h"
+#include "ui_common/grille.h"
 #include "ui_common/outils.h"
 #include "ui_common/pages_aide.h"
 #include "ui_common/principale.h"
@@ -307,8 +308,7 @@ void f_base::remplit_liste_adhérents()
         if (n >= 0 && n <= max_adhérents)
             entrées.push_back({données.table_adhérents[n].identifiant.str(), n});
     }
-    QCollator ordre(QLocale(QLocale::French));
-    ordre.setCaseSensitivity(Qt::CaseInsensitive);
+    const QCollator& ordre = collation_française();
     std::stable_sort(entrées.begin(), entrées.end(),
                      [&](const entrée& a, const entrée& b) { return ordre.compare(a.texte, b.texte) < 0; });
     const QSignalBlocker bloque(Liste_adhérents);
@@ -320,15 +320,30 @@ void f_base::remplit_liste_adhérents()
 
 void f_base::Form_Activate()
 {
-    // A change left pending when another window took over is validated, not lost.
-    if (données_modifiées)
-        bt_modifier_Click();
-    données_modifiées = false;
+    // A change left pending here when another window took over is validated,
+    // not lost; refused, it stays on screen as it was. What was typed in
+    // another window is that window's business.
+    if (!valide_en_attente()) {
+        garde_le_membre_montré();
+        return;
+    }
     sablier attente;
     affiche_fond(*this);
     remplit_liste_adhérents();
     num_adhérent->setText(QString::number(adhérent_courant));
     cherche_adh_par_num();
+}
+
+// A refused validation keeps on screen the member of the proposition shown,
+// which stays the current member.
+void f_base::garde_le_membre_montré()
+{
+    const int n = édition_.adhérent;
+    choisit(*Liste_adhérents, Liste_adhérents->findData(n));
+    num_adhérent->setText(QString::number(n));
+    adhérent_courant = static_cast<int16>(n);
+    const QSignalBlocker bloque(spin_adh);
+    spin_adh->setValue(std::max(0, Liste_adhérents->currentIndex()));
 }
 
 void f_base::cherche_adh_par_num()
@@ -354,9 +369,10 @@ void f_base::num_adhérent_Entrée() { Liste_offres->setFocus(Qt::TabFocusReason
 
 void f_base::liste_adhérents_Click()
 {
-    if (données_modifiées)
-        bt_modifier_Click();
-    données_modifiées = false;
+    if (!valide_en_attente()) {
+        garde_le_membre_montré();
+        return;
+    }
     ctt_offre_demande->clear();
     const int i = Liste_adhérents->currentIndex();
     if (i < 0)
@@ -425,16 +441,14 @@ void f_base::déselectionne_demandes()
 // before another one can be shown.
 void f_base::Liste_offres_GotFocus()
 {
-    if (données_modifiées)
-        bt_modifier_Click();
-    déselectionne_demandes();
+    if (valide_en_attente())
+        déselectionne_demandes();
 }
 
 void f_base::liste_demandes_GotFocus()
 {
-    if (données_modifiées)
-        bt_modifier_Click();
-    déselectionne_offres();
+    if (valide_en_attente())
+        déselectionne_offres();
 }
 
 void f_base::Liste_offres_Click() { montre_proposition(*Liste_offres, 1); }
@@ -452,7 +466,17 @@ void f_base::montre_proposition(QListWidget& liste, int type)
     const int slot = donnée(choisis.front());
     if (slot < 1 || slot > max_propositions)
         return;
-    édition_ = {slot, adhérent_courant, false};
+    if (édition_.modifiée && slot != édition_.slot) {
+        // A change refused by its validation stays with its proposition.
+        const QSignalBlocker bloque(&liste);
+        liste.clearSelection();
+        if (QListWidgetItem* montré = item_du_slot(liste, édition_.slot))
+            montré->setSelected(true);
+        return;
+    }
+    édition_.slot = slot;
+    édition_.adhérent = adhérent_courant;
+    édition_.nouvelle = false;
     const champs_proposition c = champs_de_proposition(slot);
     ctt_code_rubrique->setText(c.code);
     if (c.statut >= 0 && c.statut <= 3)
@@ -513,7 +537,7 @@ void f_base::cb_rub3_Click() { constitue_code(); }
 
 void f_base::ctt_code_rubrique_Entrée()
 {
-    données_modifiées = true;
+    édition_.modifiée = true;
     // The change is open to "Valider" like any other.
     bt_modifier->setEnabled(true);
     const int code = valeur_code(ctt_code_rubrique->text());
@@ -527,7 +551,7 @@ void f_base::ctt_code_rubrique_Entrée()
 
 void f_base::marque_changement()
 {
-    données_modifiées = true;
+    édition_.modifiée = true;
     bt_modifier->setEnabled(true);
     // A new entry keeps its "Annuler": touching a field must not remove the
     // way to abandon it.
@@ -558,6 +582,14 @@ champs_proposition f_base::champs() const
 }
 
 void f_base::bt_modifier_Click() { applique_validation(valide_proposition(édition_, champs())); }
+
+bool f_base::valide_en_attente()
+{
+    if (!édition_.modifiée)
+        return true;
+    bt_modifier_Click();
+    return !édition_.modifiée;
+}
 
 void f_base::applique_validation(résultat_validation r)
 {
@@ -596,6 +628,9 @@ void f_base::applique_validation(résultat_validation r)
 
 void f_base::bt_nouvelle_Click()
 {
+    // The proposition shown is left: its pending change is validated first.
+    if (!valide_en_attente())
+        return;
     champs_proposition c = champs();
     if (!commence_nouvelle_proposition(édition_, adhérent_courant, c))
         return;
@@ -651,7 +686,6 @@ void f_base::annule_nouvelle()
     déselectionne_offres();
     if (Liste_offres->count() > 0)
         Liste_offres->setCurrentRow(0);
-    données_modifiées = false;
     bt_modifier->setEnabled(false);
     bt_supprimer->setEnabled(false);
 }
@@ -703,7 +737,7 @@ void f_base::ob_type_MouseDown(int index)
 
 // ---------------------------------------------------------------- closing and other windows
 
-void f_base::Form_QueryUnload(bool&)
+void f_base::Form_QueryUnload(bool& cancel)
 {
     if (édition_.nouvelle) {
         if (MsgBox(t::valider_nouvelle, style_boîte::oui_non | style_boîte::question) != rép_oui) {
@@ -711,36 +745,40 @@ void f_base::Form_QueryUnload(bool&)
             return;
         }
         // Asked to validate: the entry is checked even when no field was touched.
-        données_modifiées = true;
+        édition_.modifiée = true;
     }
-    if (données_modifiées)
-        bt_modifier_Click();
-    // A refused new entry is dropped: it never reaches the file.
-    if (édition_.nouvelle)
-        annule_nouvelle_proposition(édition_);
-    données_modifiées = false;
+    // A refused validation has said why: the window stays open with the change.
+    if (!valide_en_attente()) {
+        cancel = true;
+        return;
+    }
     enregistrer_fichier(fichier_courant, false);
 }
 
 void f_base::bt_quitter_Click()
 {
-    close();
+    if (!close())
+        return;
     clique_op(0);
     décharge_fenêtre(relevés);
 }
 
 void f_base::bt_ajout_suppr_adh_Click()
 {
-    if (données_modifiées)
-        bt_modifier_Click();
-    données_modifiées = false;
+    if (!valide_en_attente())
+        return;
     enregistrer_fichier(fichier_courant, false);
     if (fenêtre_programme* f = montre_fenêtre(QStringLiteral("f_adhérents")))
         f->feuille().showMaximized();
     appelant_filtre = QStringLiteral("f_base");
 }
 
-void f_base::bt_imprimer_Click() { montre_fenêtre(relevés); }
+void f_base::bt_imprimer_Click()
+{
+    // The statements read the propositions: a pending change goes in first.
+    if (valide_en_attente())
+        montre_fenêtre(relevés);
+}
 
 void f_base::maj_offr_dem_Click() { enlève_additif_offres_demandes(); }
 

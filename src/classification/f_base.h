@@ -69,6 +69,8 @@ public:
     const édition_proposition& édition() const { return édition_; }
     int proposition_éditée() const { return édition_.slot; }
     bool nouvelle_proposition() const { return édition_.nouvelle; }
+    // A change made in this window waits for its validation.
+    bool modification_en_attente() const { return édition_.modifiée; }
     // What the editing controls hold.
     champs_proposition champs() const;
 
@@ -107,6 +109,10 @@ private:
     void remplit_liste_adhérents();
     void montre_proposition(QListWidget& liste, int type);
     void applique_validation(résultat_validation r);
+    // The pending change validated before the editor leaves what it shows;
+    // false when refused (the refusal has said why, everything stays).
+    bool valide_en_attente();
+    void garde_le_membre_montré();
     void annule_nouvelle();
     void choisit(QComboBox& liste, int index);
 

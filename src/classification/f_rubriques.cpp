@@ -469,7 +469,6 @@ bool f_rubriques::ctt_rubrique_KeyDown(int touche, Qt::KeyboardModifiers modific
     if (!est_maj_f3(touche, modificateurs))
         return false;
     ctt_rubrique->setText(change_casse(*ctt_rubrique, ctt_rubrique->text()));
-    données_modifiées = true;
     return true;
 }
 
@@ -478,7 +477,6 @@ bool f_rubriques::ctt_sous_rubrique_KeyDown(int touche, Qt::KeyboardModifiers mo
     if (!est_maj_f3(touche, modificateurs))
         return false;
     ctt_sous_rubrique->setText(change_casse(*ctt_sous_rubrique, ctt_sous_rubrique->text()));
-    données_modifiées = true;
     return true;
 }
 

@@ -49,12 +49,11 @@ résultat_validation valide_proposition(édition_proposition& é, const champs_p
     auto& d = données;
     // A member without propositions shows none: nothing may be written then,
     // least of all into the proposition shown before, of another member.
-    if (!données_modifiées || !slot_valide(é.slot)) {
-        données_modifiées = false;
+    if (!é.modifiée || !slot_valide(é.slot)) {
+        é.modifiée = false;
         MsgBox(t::rien_à_valider, style_boîte::information);
         return résultat_validation::rien_à_valider;
     }
-    données_modifiées = false;
     proposition& p = d.table_propositions[é.slot];
 
     if (c.type != 1 && c.type != 2)
@@ -96,6 +95,7 @@ résultat_validation valide_proposition(édition_proposition& é, const champs_p
     p.kid = c.cible == 1 ? d.symbole_enfant : QString();
     p.adulte = c.cible == 2 ? d.symbole_adulte : QString();
     é.nouvelle = false;
+    é.modifiée = false;
     return résultat_validation::validée;
 }
 
@@ -134,7 +134,7 @@ void annule_nouvelle_proposition(édition_proposition& é)
 {
     é.nouvelle = false;
     é.slot = 0;
-    données_modifiées = false;
+    é.modifiée = false;
 }
 
 résultat_validation supprime_proposition(édition_proposition& é, champs_proposition c)
@@ -143,21 +143,21 @@ résultat_validation supprime_proposition(édition_proposition& é, champs_propo
         return résultat_validation::rien_à_valider;
     données.table_propositions[é.slot].additif = 2;
     c.statut = 2;
-    données_modifiées = true;
+    é.modifiée = true;
     return valide_proposition(é, c);
 }
 
-void restaure_proposition(const édition_proposition& é)
+void restaure_proposition(édition_proposition& é)
 {
     if (é.nouvelle || !slot_valide(é.slot))
         return;
     données.table_propositions[é.slot].additif = 0;
-    données_modifiées = true;
+    é.modifiée = true;
 }
 
-void change_type_proposition(const édition_proposition& é, int type)
+void change_type_proposition(édition_proposition& é, int type)
 {
-    données_modifiées = true;
+    é.modifiée = true;
     if (!é.nouvelle && slot_valide(é.slot) && (type == 1 || type == 2))
         données.table_propositions[é.slot].type = static_cast<int16>(type);
 }

@@ -20,11 +20,13 @@ struct champs_proposition {
     bool operator==(const champs_proposition&) const = default;
 };
 
-// The proposition the editor shows.
+// The proposition the editor shows, and the editor's own pending change:
+// what is typed in another window is none of its business.
 struct édition_proposition {
     int slot = 0;           // its slot in table_propositions; 0 when none is shown
     int adhérent = 0;       // the member it was shown under
     bool nouvelle = false;  // a new proposition is being entered in `slot`
+    bool modifiée = false;  // a field was entered or touched since the last validation
 };
 
 // The target shown for a record: the child marker wins over the adult one.
@@ -35,10 +37,12 @@ champs_proposition champs_de_proposition(int slot);
 enum class résultat_validation { validée, rien_à_valider, refusée };
 
 // "Valider": writes the fields into the record of é.slot for é.adhérent.
-// Reads and clears données_modifiées; nothing to validate when it is False
-// or when no proposition is shown. A refusal names the first wrong field and
-// leaves in the record what the steps before it wrote (type, code, genre).
-// A new proposition takes the last place of the list order only here.
+// Nothing to validate while é.modifiée is False or when no proposition is
+// shown. A refusal names the first wrong field and leaves in the record what
+// the steps before it wrote (type, code, genre); the change stays pending, so
+// that nothing typed is dropped without a word. An accepted validation
+// clears é.modifiée. A new proposition takes the last place of the list
+// order only here.
 résultat_validation valide_proposition(édition_proposition& é, const champs_proposition& c);
 
 // "Nouvelle": refused on an archive copy and when no slot is free. Chooses
@@ -51,10 +55,10 @@ void annule_nouvelle_proposition(édition_proposition& é);
 // "Supprimer": status 2 at once, then the validation of the fields.
 résultat_validation supprime_proposition(édition_proposition& é, champs_proposition c);
 // "Restaurer": status 0 at once; the record is validated by the next "Valider".
-void restaure_proposition(const édition_proposition& é);
+void restaure_proposition(édition_proposition& é);
 // A press on "Offre" (1) or "Demande" (2): marks a change and, for a listed
 // proposition, writes the type at once.
-void change_type_proposition(const édition_proposition& é, int type);
+void change_type_proposition(édition_proposition& é, int type);
 
 // A member's offers and requests in list order, every status included.
 struct ligne_proposition {

@@ -5,7 +5,6 @@ données_sel données;
 QString fichier_courant;
 int16 adhérent_courant = 0;
 int16 compte_courant = 0;
-bool données_modifiées = false;
 QString appelant_filtre;
 bool arrêt_demandé = false;
 QString fichier_à_extraire;

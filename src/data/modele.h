@@ -175,7 +175,6 @@ extern données_sel données;
 extern QString fichier_courant;   // target of every ordinary save
 extern int16 adhérent_courant;
 extern int16 compte_courant;
-extern bool données_modifiées;
 extern QString appelant_filtre;
 extern bool arrêt_demandé;
 extern QString fichier_à_extraire;

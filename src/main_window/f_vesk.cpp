@@ -583,13 +583,16 @@ void F_vesk::Form_QueryUnload(bool& cancel)
         else
             enregistrer_fichier(fichier_courant, false);
     }
-    ferme_fenêtres(this);
+    // A window whose pending change was refused stays open with it, and so
+    // does the program.
+    if (!ferme_fenêtres(this))
+        cancel = true;
 }
 
 void F_vesk::bt_annuler_Click()
 {
-    close();
-    QCoreApplication::quit();
+    if (close())
+        QCoreApplication::quit();
 }
 
 void F_vesk::fichier_chargé()

@@ -556,8 +556,8 @@ void purge_cat_Click()
         return;
     if (purge_offres_demandes() > 0)
         tables_changées_non_enregistrées = true;
-    if (données.mode_grille == QLatin1String("base"))
-        affiche_offres_demandes(gg(), false);
+    // The propositions as they are left, decoded, whatever the grid showed.
+    affiche_offres_demandes(gg(), true);
 }
 
 void coller_dans_grille_Click(F_vesk& f)

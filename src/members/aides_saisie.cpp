@@ -2,8 +2,10 @@
 
 #include "data/dialogues.h"
 #include "data/modele.h"
+#include "ui_common/grille.h"
 #include "ui_common/shell.h"
 
+#include <QCollator>
 #include <QUrl>
 
 QStringList villes_des_adhérents()
@@ -20,7 +22,8 @@ QStringList villes_des_adhérents()
 int place_triée(const QStringList& liste, const QString& nom)
 {
     int i = 0;
-    while (i < liste.size() && QString::compare(liste[i], nom, Qt::CaseInsensitive) <= 0)
+    const QCollator& ordre = collation_française();
+    while (i < liste.size() && ordre.compare(liste[i], nom) <= 0)
         ++i;
     return i;
 }

@@ -10,7 +10,8 @@
 // exactly); empty cities and cities never written (holding a NUL) left out.
 QStringList villes_des_adhérents();
 
-// Where a name goes in a list kept sorted without regard to case.
+// Where a name goes in a list kept sorted in French order, without regard to
+// case (the order of the grid's sorts).
 int place_triée(const QStringList& liste, const QString& nom);
 
 // cherche_ville: the entry of `villes` to select for the postal code typed:

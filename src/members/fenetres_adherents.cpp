@@ -295,7 +295,7 @@ void f_adhérents::Form_Load()
     adapte_feuille_écran(*this);
     sablier attente;
     affiche_fond(*this);
-    données_modifiées = false;
+    modifiée_ = false;
     Liste_adhérents->clear();
     prépare_police_impression();
 
@@ -375,7 +375,7 @@ void f_adhérents::Form_Deactivate()
 void f_adhérents::Form_QueryUnload(bool& cancel)
 {
     gg().setRedraw(true);
-    if (nouveau_en_cours_ || données_modifiées) {
+    if (nouveau_en_cours_ || modifiée_) {
         const QString question = nouveau_en_cours_
                                      ? QStringLiteral(" Voulez-vous valider le(la) nouvel(le) adhérent(e)? ")
                                      : QStringLiteral(" Voulez-vous valider la modification? ");
@@ -389,7 +389,7 @@ void f_adhérents::Form_QueryUnload(bool& cancel)
         } else {
             if (nouveau_en_cours_)
                 abandonne_crédit();
-            données_modifiées = false;
+            modifiée_ = false;
         }
         return;
     }
@@ -431,14 +431,19 @@ void f_adhérents::liste_adhérents_Click()
     if (index < 0)
         return;
     const int n = Liste_adhérents->itemData(index).toInt();
-    if (données_modifiées && numéro_affiché_ && !bt_modifier_Click()) {
-        // The changes were refused: the member stays on screen with them.
+    if (!valide_la_fiche()) {
+        // The changes were refused: the member stays on screen with them,
+        // and stays the current member.
         const QSignalBlocker b(Liste_adhérents);
         Liste_adhérents->setCurrentIndex(entrée_du_numéro(numéro_affiché_));
+        if (numéro_affiché_) {
+            num_adhérent->setText(QString::number(numéro_affiché_));
+            adhérent_courant = static_cast<int16>(numéro_affiché_);
+        }
         règle_spin();
         return;
     }
-    données_modifiées = false;
+    modifiée_ = false;
     if (n < 1 || n > max_adhérents)
         return;  // an entry that names no record
     montre_adhérent(n);
@@ -768,12 +773,12 @@ bool f_adhérents::bt_valider_Click()
         return true;
     }
 
-    données_modifiées = false;
+    modifiée_ = false;
     const champs_adhérent champs = champs_affichés();
     const issue_nouvel_adhérent issue = valide_nouvel_adhérent(num_adhérent->text(), champs);
     if (!issue.numéro) {
         // The new member stays pending, with the reason told.
-        données_modifiées = true;
+        modifiée_ = true;
         if (issue.refus == refus_fiche::date_adhésion)
             ctt_date_adh->clear();
         else if (issue.refus == refus_fiche::date_cotisation)
@@ -803,9 +808,20 @@ bool f_adhérents::bt_valider_Click()
     return true;
 }
 
+// Leaving the record shown (another member, a new one, another window): a
+// new member is validated, the pending changes of a member shown too.
+bool f_adhérents::valide_la_fiche()
+{
+    if (nouveau_en_cours_)
+        return bt_valider_Click();
+    if (!modifiée_ || !numéro_affiché_)
+        return true;
+    return bt_modifier_Click();
+}
+
 bool f_adhérents::bt_modifier_Click()
 {
-    données_modifiées = false;
+    modifiée_ = false;
     const int n = numéro_affiché_;
     if (n < 1 || n > max_adhérents)
         return true;  // no member shown: nothing to store
@@ -815,7 +831,7 @@ bool f_adhérents::bt_modifier_Click()
             ctt_date_adh->clear();
         else if (refus == refus_fiche::date_cotisation)
             ctt_date_cot->clear();
-        données_modifiées = true;
+        modifiée_ = true;
         bt_valider->setEnabled(true);
         return false;
     }
@@ -921,13 +937,13 @@ void f_adhérents::bt_nouvelle_Click()
 {
     if (contrôle_archive())
         return;
-    if (données_modifiées && numéro_affiché_ && !bt_modifier_Click())
+    if (!valide_la_fiche())
         return;  // the shown member's changes were refused: they stay on screen
     passe_en_mode_nouveau();
     montre_statut_choisi(1);
     crédit_.reset();
     numéro_affiché_ = 0;
-    données_modifiées = false;
+    modifiée_ = false;
 
     for (QLineEdit* z : {ctt_prénom, ctt_nom_pour_adresse, ctt_tel1, ctt_tel2, ctt_rue, ctt_cp, ctt_solde,
                          ctt_crédits, ctt_débits, ctt_volume, ctt_e_mail, ctt_nom_photo})
@@ -978,7 +994,7 @@ void f_adhérents::bt_supprimer_Click()
     if (action == caption_annuler) {
         // Only what the pending record created is undone: nothing was listed.
         abandonne_crédit();
-        données_modifiées = false;
+        modifiée_ = false;
         revient_en_consultation();
         numéro_affiché_ = 0;
         if (Liste_adhérents->count() > 0)
@@ -1017,6 +1033,10 @@ void f_adhérents::cb_statut_Click(int index)
 
 void f_adhérents::bt_offres_demandes_Click()
 {
+    // Leaving the record for the editor validates it as choosing another
+    // member would; refused, the register stays with the record as typed.
+    if (!valide_la_fiche())
+        return;
     hide();
     if (fenêtre_programme* base = montre_fenêtre(nom_base))
         base->feuille().showMaximized();
@@ -1027,8 +1047,9 @@ void f_adhérents::bt_offres_demandes_Click()
 
 void f_adhérents::bt_imprimer_Click()
 {
-    if (nouveau_en_cours_ && !bt_valider_Click())
-        return;
+    // The labels window opens whatever the validation decided: a refused
+    // record stays pending here, with the reason told.
+    valide_la_fiche();
     montre_fenêtre(nom_impression);
 }
 
@@ -1068,7 +1089,7 @@ void f_adhérents::bt_modifier_solde_Click()
 
 void f_adhérents::marque_modifiée()
 {
-    données_modifiées = true;
+    modifiée_ = true;
     bt_valider->setEnabled(true);
 }
 

@@ -82,6 +82,9 @@ public:
 
     // The window holds a new member not yet validated.
     bool mode_nouveau() const { return nouveau_en_cours_; }
+    // A field of the record shown was entered or touched since it was shown
+    // or validated. Each window keeps its own.
+    bool modification_en_attente() const { return modifiée_; }
     // Number of the member shown (0 while none is, or while a new one is typed).
     int numéro_affiché() const { return numéro_affiché_; }
     // The fields as they stand, and the titles and list names.
@@ -163,6 +166,9 @@ private:
     int entrée_du_numéro(int n) const;
     void règle_spin();
     void marque_modifiée();
+    // Before the record shown is left: true when nothing stays pending; false
+    // when the validation was refused (it has said why).
+    bool valide_la_fiche();
     void passe_en_mode_nouveau();
     void revient_en_consultation();
     void refuse_numéro_pris(const QString& texte);
@@ -173,6 +179,7 @@ private:
     void focus_perdu(QObject* objet);
 
     bool nouveau_en_cours_ = false;
+    bool modifiée_ = false;
     int numéro_affiché_ = 0;
     QString identifiant_montré_;
     std::optional<crédit_inscription> crédit_;

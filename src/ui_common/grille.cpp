@@ -517,10 +517,6 @@ void grille::setSelectionMode(mode_sélection mode)
 
 // ---------------------------------------------------------------- sort
 
-namespace {
-
-int compare(double a, double b) { return a < b ? -1 : (b < a ? 1 : 0); }
-
 const QCollator& collation_française()
 {
     static const QCollator c = [] {
@@ -530,6 +526,10 @@ const QCollator& collation_française()
     }();
     return c;
 }
+
+namespace {
+
+int compare(double a, double b) { return a < b ? -1 : (b < a ? 1 : 0); }
 
 // How one cell of a key column takes part in a generic sort. The text key is
 // made only when a comparison needs it: columns of numbers never pay for it.

@@ -11,6 +11,8 @@
 #include <stdexcept>
 #include <vector>
 
+class QCollator;
+
 struct erreur_grille : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
@@ -38,6 +40,10 @@ enum class mode_sélection { libre = 0, par_ligne = 1, par_colonne = 2 };
 namespace tri_grille {
 inline constexpr int aucun = 0, générique_croissant = 1, générique_décroissant = 2, numérique_croissant = 3;
 }
+
+// The order of texts in a generic sort: French, without regard to case.
+// Every list the program keeps sorted by name uses it too.
+const QCollator& collation_française();
 
 struct police_grille {
     QString nom = QStringLiteral("MS Sans Serif");

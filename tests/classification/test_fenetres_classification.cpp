@@ -360,7 +360,7 @@ TEST_F(éditeur_propositions, un_changement_en_attente_va_à_la_proposition_mont
     tape(f->ctt_offre_demande, " maison");
     entre_dans(f->liste_demandes);
     EXPECT_EQ(données.table_propositions[1].désignation, "Confitures maison");
-    EXPECT_FALSE(données_modifiées);
+    EXPECT_FALSE(f->modification_en_attente());
 
     // Coming back to the window validates before refreshing.
     f->liste_demandes->setCurrentRow(0);
@@ -389,6 +389,46 @@ TEST_F(éditeur_propositions, un_changement_en_attente_va_à_la_proposition_mont
     EXPECT_EQ(données.table_propositions[1].num_adh, 7);
 }
 
+TEST_F(éditeur_propositions, une_validation_refusée_garde_la_saisie)
+{
+    ouvre();
+    const proposition confitures = données.table_propositions[1];
+    tape(f->ctt_offre_demande, " maison");
+    f->ctt_code_rubrique->setText("99");
+
+    // Another member chosen: refused, the member and the typing stay.
+    f->num_adhérent->setText("9");
+    f->cherche_adh_par_num();
+    EXPECT_EQ(boîtes.textes(), QStringList{textes_propositions::code_incorrect});
+    EXPECT_EQ(adhérent_courant, 7);
+    EXPECT_EQ(f->num_adhérent->text(), "7");
+    EXPECT_EQ(f->Liste_adhérents->currentData().toInt(), 7);
+    EXPECT_EQ(f->ctt_offre_demande->toPlainText(), "Confitures maison");
+    EXPECT_TRUE(f->modification_en_attente());
+
+    // Another proposition clicked: refused again, the offer stays shown.
+    entre_dans(f->liste_demandes);
+    f->liste_demandes->setCurrentRow(0);
+    EXPECT_EQ(boîtes.textes().size(), 2);
+    EXPECT_EQ(f->proposition_éditée(), 1);
+    EXPECT_EQ(f->ctt_offre_demande->toPlainText(), "Confitures maison");
+
+    // A new proposition, the window closing, "Adhérents...": the same.
+    f->bt_nouvelle_Click();
+    EXPECT_FALSE(f->nouvelle_proposition());
+    EXPECT_FALSE(f->close());
+    f->bt_ajout_suppr_adh_Click();
+    EXPECT_EQ(boîtes.textes().size(), 5);
+    EXPECT_EQ(boîtes.textes().last(), textes_propositions::code_incorrect);
+    EXPECT_EQ(lit("trovane.sel"), fichier_initial);
+    EXPECT_EQ(données.table_propositions[1].désignation, confitures.désignation);
+
+    // Corrected, it is validated on the way out and saved.
+    f->ctt_code_rubrique->setText("101");
+    EXPECT_TRUE(f->close());
+    EXPECT_EQ(relu().table_propositions[1].désignation, "Confitures maison");
+}
+
 TEST_F(éditeur_propositions, le_code_tapé_choisit_rubrique_et_sous_rubrique)
 {
     ouvre();
@@ -397,7 +437,7 @@ TEST_F(éditeur_propositions, le_code_tapé_choisit_rubrique_et_sous_rubrique)
     EXPECT_EQ(f->cb_rub1->currentText(), "MAISON");
     EXPECT_EQ(f->cb_rub2->currentText(), "Outils");
     EXPECT_EQ(f->cb_rub3->currentText(), "4");
-    EXPECT_TRUE(données_modifiées);
+    EXPECT_TRUE(f->modification_en_attente());
     EXPECT_TRUE(f->bt_modifier->isEnabled());
 
     // Another sub-section chosen: the code follows the combos.

@@ -38,7 +38,7 @@ protected:
     // Validation of an existing proposition after the user touched a field.
     résultat_validation valide(édition_proposition& é, const champs_proposition& c)
     {
-        données_modifiées = true;
+        é.modifiée = true;
         return valide_proposition(é, c);
     }
 };
@@ -54,7 +54,7 @@ TEST_F(saisie_propositions, validation_écrit_les_champs_de_l_éditeur)
     c.statut = 1;
     c.cible = 1;
     ASSERT_EQ(valide(é, c), résultat_validation::validée);
-    EXPECT_FALSE(données_modifiées);
+    EXPECT_FALSE(é.modifiée);
     EXPECT_EQ(p.type, 2);
     EXPECT_EQ(p.code_rubrique, 512);
     EXPECT_EQ(p.genre, 4);
@@ -118,7 +118,14 @@ TEST_F(saisie_propositions, refus_dans_l_ordre_des_champs)
     EXPECT_EQ(p.code_rubrique, 200);
     EXPECT_EQ(p.genre, 2);
     EXPECT_EQ(p.désignation, "ancienne");
-    EXPECT_FALSE(données_modifiées);
+    // The refused change stays pending: validated again, it is refused again
+    // with its reason, never taken for nothing to validate.
+    EXPECT_TRUE(é.modifiée);
+    EXPECT_EQ(valide_proposition(é, c), résultat_validation::refusée);
+    EXPECT_EQ(boîtes.textes().back(), t::description_manquante);
+    c.description = "nouvelle";
+    EXPECT_EQ(valide_proposition(é, c), résultat_validation::validée);
+    EXPECT_FALSE(é.modifiée);
     EXPECT_EQ(valide_proposition(é, c), résultat_validation::rien_à_valider);
     EXPECT_EQ(boîtes.textes().back(), t::rien_à_valider);
 }
@@ -130,7 +137,7 @@ TEST_F(saisie_propositions, rien_n_est_écrit_sans_proposition_montrée)
     édition_proposition é{0, 9, false};  // member 9 has no proposition
     EXPECT_EQ(valide(é, champs()), résultat_validation::rien_à_valider);
     EXPECT_EQ(p, avant);
-    EXPECT_FALSE(données_modifiées);
+    EXPECT_FALSE(é.modifiée);
 }
 
 TEST_F(saisie_propositions, nouvelle_proposition_comptée_seulement_une_fois_validée)
@@ -181,10 +188,10 @@ TEST_F(saisie_propositions, nouvelle_annulée_ou_refusée)
     champs_proposition c;
     ASSERT_TRUE(commence_nouvelle_proposition(é, 7, c));
     EXPECT_EQ(c.cible, 0);  // adult member: for all
-    données_modifiées = true;
+    é.modifiée = true;
     annule_nouvelle_proposition(é);
     EXPECT_FALSE(é.nouvelle);
-    EXPECT_FALSE(données_modifiées);
+    EXPECT_FALSE(é.modifiée);
     EXPECT_TRUE(données == avant);
 
     données.type_fichier = "archive";
@@ -211,7 +218,7 @@ TEST_F(saisie_propositions, supprimer_et_restaurer)
 
     restaure_proposition(é);
     EXPECT_EQ(p.additif, 0);
-    EXPECT_TRUE(données_modifiées);
+    EXPECT_TRUE(é.modifiée);
 
     p.additif = 3;
     c = champs_de_proposition(1);
@@ -234,10 +241,12 @@ TEST_F(saisie_propositions, champs_montrés_et_type_changé)
     p.kid = "  ";
     EXPECT_EQ(cible_de(p), 2);
 
-    change_type_proposition({1, 7, false}, 1);
+    édition_proposition montrée{1, 7, false};
+    change_type_proposition(montrée, 1);
     EXPECT_EQ(p.type, 1);
-    EXPECT_TRUE(données_modifiées);
-    change_type_proposition({1, 7, true}, 2);  // a new one keeps its record untouched
+    EXPECT_TRUE(montrée.modifiée);
+    édition_proposition nouvelle{1, 7, true};
+    change_type_proposition(nouvelle, 2);  // a new one keeps its record untouched
     EXPECT_EQ(p.type, 1);
 }
 

@@ -284,6 +284,31 @@ TEST_F(menus_grille, texte_collé_ou_lu_en_utf8_ou_en_windows_1252)
     EXPECT_EQ(gg().forme(), forme_grille::codée);
 }
 
+TEST_F(menus_grille, après_la_purge_la_grille_montre_les_offres_décodées)
+{
+    grille& g = gg();
+    // Members shown, then the offers shown coded: either way, afterwards.
+    for (const int mode : {1, 0}) {
+        SCOPED_TRACE(mode);
+        données.table_propositions[données.table_propositions[2].ordre].additif = 2;
+        clique_op(mode);
+        if (mode == 0) {
+            g.setRow(1);
+            m_base_Click(*f, 11);  // "Coder la grille"
+            ASSERT_EQ(g.forme(), forme_grille::codée);
+        }
+        boîtes.réponses = {rép_ok};
+        purge_cat_Click();
+        EXPECT_EQ(g.forme(), forme_grille::décodée);
+        ASSERT_EQ(g.Rows(), données.nombre_propositions + 1);
+        for (int r = 1; r < g.Rows(); ++r) {
+            const proposition& p = données.table_propositions[données.table_propositions[r].ordre];
+            EXPECT_EQ(g.TextMatrix(r, col_offres::type), p.type == 1 ? "offre" : "demande") << r;
+            EXPECT_LE(p.additif, 1) << r;
+        }
+    }
+}
+
 TEST_F(menus_grille, coller_une_classification)
 {
     coller_dans_grille_Click(*f);

@@ -42,6 +42,9 @@ TEST_F(aides, villes_et_codes_postaux)
     EXPECT_EQ(place_triée(liste, "Lyon"), 2);
     EXPECT_EQ(place_triée(liste, "ARZON"), 0);
     EXPECT_EQ(place_triée(liste, "zen"), 3);
+    // French order, as the grid sorts: an accented capital stands with its letter.
+    EXPECT_EQ(place_triée({"Annecy", "LYON", "Évreux"}, "ÉVIAN"), 1);
+    EXPECT_EQ(place_triée({"Annecy", "ÉVIAN", "LYON"}, "Elne"), 1);
 }
 
 class shell_témoin : public service_shell {

@@ -107,6 +107,27 @@ TEST_F(fenêtre_adhérents, montre_le_membre_courant)
     EXPECT_EQ(a(2).sexe, 1);
 }
 
+TEST_F(fenêtre_adhérents, villes_dans_l_ordre_français)
+{
+    a(1).ville = "LYON";
+    a(2).ville = "ÉVIAN";
+    a(3).ville = "annecy";
+    a(4).ville = "Évreux";
+    for (int n = 5; n <= 40; ++n)
+        a(n).ville = "";
+    ouvre();
+    QStringList villes;
+    for (int i = 0; i < f->cb_ville->count(); ++i)
+        villes << f->cb_ville->itemText(i);
+    EXPECT_EQ(villes, (QStringList{"annecy", "ÉVIAN", "Évreux", "LYON"}));
+
+    // A city typed later takes its place in the same order.
+    f->cb_ville->setEditText("");
+    tape(f->cb_ville, "EAUZE");
+    quitte(f->cb_ville);
+    EXPECT_EQ(f->cb_ville->itemText(1), "EAUZE");
+}
+
 TEST_F(fenêtre_adhérents, un_changement_validé_en_changeant_de_membre)
 {
     ouvre();
@@ -114,7 +135,7 @@ TEST_F(fenêtre_adhérents, un_changement_validé_en_changeant_de_membre)
     tape(f->ctt_rue, "3 rue Neuve");
     f->num_adhérent->setText("9");  // typed, not yet looked up
     const adhérent neuvième = a(9);
-    EXPECT_TRUE(données_modifiées);
+    EXPECT_TRUE(f->modification_en_attente());
     EXPECT_TRUE(f->bt_valider->isEnabled());
     const double validé_avant = a(1).dte_enr;
     choisit_membre(5);
@@ -125,7 +146,7 @@ TEST_F(fenêtre_adhérents, un_changement_validé_en_changeant_de_membre)
     EXPECT_EQ(relu().table_adhérents[1].rue.trimmed(), "3 rue Neuve");
     EXPECT_EQ(a(9), neuvième);
     EXPECT_EQ(f->num_adhérent->text(), QString::number(a(6).ordre));
-    EXPECT_FALSE(données_modifiées);
+    EXPECT_FALSE(f->modification_en_attente());
 
     // A change that cannot be stored keeps the member on screen.
     f->ctt_date_adh->setText("un jour");
@@ -133,7 +154,7 @@ TEST_F(fenêtre_adhérents, un_changement_validé_en_changeant_de_membre)
     choisit_membre(9);
     EXPECT_EQ(f->numéro_affiché(), 6);
     EXPECT_EQ(f->Liste_adhérents->currentIndex(), 5);
-    EXPECT_TRUE(données_modifiées);
+    EXPECT_TRUE(f->modification_en_attente());
 }
 
 TEST_F(fenêtre_adhérents, nouveau_membre_validé)

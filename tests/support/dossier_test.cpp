@@ -80,7 +80,6 @@ void essai_dossier::SetUp()
     données = données_sel{};
     fichier_courant.clear();
     adhérent_courant = compte_courant = 0;
-    données_modifiées = false;
     appelant_filtre.clear();
     arrêt_demandé = false;
     fichier_à_extraire.clear();

@@ -1,0 +1,341 @@
+// The member register and the propositions editor used together, from the
+// main window, with the windows really taking turns as the active one: what
+// is typed in one window is validated by that window, never taken for a
+// change of the other, and never dropped on the way.
+#include "classification/f_base.h"
+#include "data/fichier_donnees.h"
+#include "main_window/f_vesk.h"
+#include "members/fenetres_adherents.h"
+#include "programme.h"
+#include "support/dossier_test.h"
+#include "support/jeu_essai.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <functional>
+
+namespace {
+
+void laisse_passer()
+{
+    QApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QApplication::processEvents();
+}
+
+void tape(QWidget* w, const QString& texte)
+{
+    for (const QChar c : texte) {
+        QKeyEvent k(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QCoreApplication::sendEvent(w, &k);
+    }
+}
+
+void entre_dans(QWidget* w)
+{
+    QFocusEvent e(QEvent::FocusIn, Qt::MouseFocusReason);
+    QCoreApplication::sendEvent(w, &e);
+}
+
+const QDate cinq_mai(2020, 5, 5);
+
+class registre_et_offres : public essai_dossier {
+protected:
+    void SetUp() override
+    {
+        essai_dossier::SetUp();
+        enregistre_toutes_les_fenêtres();
+        initialise_paramètres();
+        remplit_association_essai(données);
+        // Member 1 shows first in the register; its first offer is slot 1,
+        // last validated on 5 May 2020.
+        proposition& p = données.table_propositions[1];
+        p.num_adh = 1;
+        p.identifiant = données.table_adhérents[1].identifiant.str();
+        p.type = 1;
+        p.additif = 0;
+        p.code_rubrique = 101;
+        p.désignation = "Cours de cuisine";
+        p.date = date_depuis(cinq_mai);
+        données.table_adhérents[1].date_adhésion = date_depuis(QDate(2019, 9, 2));
+        enregistrer_fichier(chemin("trovane.sel"), false);
+        données = données_sel{};
+        QDir().mkpath(chemin("Aide"));
+        f = &démarre_trovane();
+        adhérent_courant = 1;
+    }
+    void TearDown() override
+    {
+        boîtes.réponses.assign(8, rép_non);
+        if (f)
+            f->close();
+        laisse_passer();
+        essai_dossier::TearDown();
+    }
+
+    // The register from the main window's members mode, as the user opens it.
+    f_adhérents* ouvre_registre()
+    {
+        f->op(1)->click();
+        f->Bt_appel_feuilles->click();
+        laisse_passer();
+        return registre();
+    }
+    static f_adhérents* registre() { return dynamic_cast<f_adhérents*>(fenêtre_chargée("f_adhérents")); }
+    static f_base* éditeur() { return dynamic_cast<f_base*>(fenêtre_chargée("f_base")); }
+    static bool active(fenêtre_programme* w) { return w && QApplication::activeWindow() == &w->feuille(); }
+    static void clique(QPushButton* b)
+    {
+        b->click();
+        laisse_passer();
+    }
+
+    adhérent& a(int n) { return données.table_adhérents[static_cast<std::size_t>(n)]; }
+    proposition& p(int slot) { return données.table_propositions[static_cast<std::size_t>(slot)]; }
+    données_sel relu() const
+    {
+        données_sel d;
+        lit_données(lit("trovane.sel"), d);
+        return d;
+    }
+
+    QPointer<F_vesk> f;
+};
+
+// One edit of the register, and how to see that it reached member 1.
+struct saisie {
+    const char* nom;
+    std::function<void(f_adhérents&)> fait;
+    std::function<bool(const adhérent&)> arrivée;
+};
+
+const saisie saisies[] = {
+    {"Adresse courrier",
+     [](f_adhérents& r) {
+         r.ctt_rue->clear();
+         tape(r.ctt_rue, "3 rue Neuve");
+     },
+     [](const adhérent& m) { return m.rue.trimmed() == "3 rue Neuve"; }},
+    {"Tel 1",
+     [](f_adhérents& r) {
+         r.ctt_tel1->clear();
+         tape(r.ctt_tel1, "02 98 00 11 22");
+     },
+     [](const adhérent& m) { return m.tel1.trimmed() == "02 98 00 11 22"; }},
+    {"Date d'adhésion",
+     [](f_adhérents& r) {
+         r.ctt_date_adh->clear();
+         tape(r.ctt_date_adh, "01.02.2021");
+     },
+     [](const adhérent& m) { return m.date_adhésion == date_depuis(QDate(2021, 2, 1)); }},
+    {"Sexe",
+     [](f_adhérents& r) {
+         entre_dans(r.cb_sexe);
+         r.cb_sexe->setCurrentIndex(r.cb_sexe->currentIndex() == 0 ? 1 : 0);
+     },
+     [](const adhérent& m) { return m.sexe == 0 || m.sexe == 1; }},
+};
+
+}  // namespace
+
+TEST_F(registre_et_offres, le_registre_valide_avant_d_ouvrir_les_offres)
+{
+    for (const saisie& s : saisies) {
+        SCOPED_TRACE(s.nom);
+        boîtes.messages.clear();
+        f_adhérents* r = ouvre_registre();
+        ASSERT_TRUE(r);
+        ASSERT_EQ(r->numéro_affiché(), 1);
+        const proposition offre = p(1);
+        s.fait(*r);
+        const int sexe_choisi = r->cb_sexe->currentIndex();
+        ASSERT_TRUE(r->bt_valider->isEnabled());
+
+        clique(r->bt_offres_demandes);
+        f_base* b = éditeur();
+        ASSERT_TRUE(b);
+        EXPECT_TRUE(active(b));
+        EXPECT_FALSE(r->isVisible());
+        // The register validated its own change, as choosing another member does.
+        EXPECT_TRUE(s.arrivée(a(1)));
+        EXPECT_EQ(a(1).sexe, sexe_choisi);
+        EXPECT_TRUE(s.arrivée(relu().table_adhérents[1]));
+        // The editor took nothing for a change of its own.
+        EXPECT_FALSE(boîtes.textes().contains("Il n'y a rien de nouveau à valider")) << boîtes.textes().join(" | ").toStdString();
+        EXPECT_EQ(b->proposition_éditée(), 1);
+        EXPECT_FALSE(b->bt_modifier->isEnabled());
+        EXPECT_EQ(p(1), offre);
+
+        // Back in the register: choosing another member keeps member 1 as stored.
+        clique(b->bt_ajout_suppr_adh);
+        ASSERT_TRUE(active(r));
+        const adhérent validé = a(1);
+        r->Liste_adhérents->setCurrentIndex(2);
+        Q_EMIT r->Liste_adhérents->activated(2);
+        EXPECT_EQ(a(1), validé);
+        EXPECT_TRUE(boîtes.messages.empty()) << boîtes.textes().join(" | ").toStdString();
+
+        ASSERT_TRUE(décharge_fenêtre("f_adhérents"));
+        ASSERT_TRUE(décharge_fenêtre("f_base"));
+        laisse_passer();
+        adhérent_courant = 1;
+    }
+}
+
+TEST_F(registre_et_offres, une_proposition_intacte_n_est_jamais_revalidée)
+{
+    f_adhérents* r = ouvre_registre();
+    ASSERT_TRUE(r);
+    clique(r->bt_offres_demandes);
+    f_base* b = éditeur();
+    ASSERT_TRUE(b);
+    ASSERT_EQ(b->proposition_éditée(), 1);
+    const proposition offre = p(1);
+    ASSERT_EQ(jour_de(offre.date), cinq_mai);
+
+    // One keystroke in the register, then back to the offers.
+    clique(b->bt_ajout_suppr_adh);
+    ASSERT_TRUE(active(r));
+    tape(r->ctt_tel1, "9");
+    clique(r->bt_offres_demandes);
+    ASSERT_TRUE(active(b));
+    EXPECT_EQ(p(1), offre);
+    EXPECT_EQ(jour_de(relu().table_propositions[1].date), cinq_mai);
+    EXPECT_TRUE(a(1).tel1.trimmed().endsWith('9'));
+
+    // The same from the main window's buttons: the register left with a
+    // change pending (deactivation keeps it), then the editor opened from
+    // the offers mode.
+    clique(b->bt_ajout_suppr_adh);
+    tape(r->ctt_tel2, "7");
+    f->activateWindow();
+    laisse_passer();
+    f->op(0)->click();
+    f->Bt_appel_feuilles->click();
+    laisse_passer();
+    ASSERT_TRUE(active(b));
+    EXPECT_EQ(p(1), offre);
+    EXPECT_TRUE(boîtes.messages.empty()) << boîtes.textes().join(" | ").toStdString();
+    // The register kept its own change and validates it when it leaves the member.
+    EXPECT_TRUE(r->bt_valider->isEnabled());
+    EXPECT_FALSE(a(1).tel2.trimmed().endsWith('7'));
+    r->Liste_adhérents->setCurrentIndex(3);
+    Q_EMIT r->Liste_adhérents->activated(3);
+    EXPECT_TRUE(a(1).tel2.trimmed().endsWith('7'));
+    EXPECT_EQ(p(1), offre);
+}
+
+TEST_F(registre_et_offres, la_saisie_de_l_éditeur_reste_la_sienne)
+{
+    // The register shows member 1; the editor, opened from the offers mode,
+    // gets its description typed in.
+    f_adhérents* r = ouvre_registre();
+    ASSERT_TRUE(r);
+    ASSERT_EQ(r->numéro_affiché(), 1);
+    const adhérent premier = a(1);
+    f->activateWindow();
+    laisse_passer();
+    f->op(0)->click();
+    f->Bt_appel_feuilles->click();
+    laisse_passer();
+    f_base* b = éditeur();
+    ASSERT_TRUE(b);
+    ASSERT_TRUE(active(b));
+    ASSERT_EQ(b->proposition_éditée(), 1);
+    b->ctt_offre_demande->moveCursor(QTextCursor::End);
+    tape(b->ctt_offre_demande, " bio");
+
+    // Back in the register: choosing another member does not take the
+    // editor's typing for a change of the member shown.
+    montre_fenêtre("f_adhérents");
+    laisse_passer();
+    ASSERT_TRUE(active(r));
+    r->Liste_adhérents->setCurrentIndex(1);
+    Q_EMIT r->Liste_adhérents->activated(1);
+    EXPECT_EQ(a(1), premier);
+    EXPECT_NE(adhérent_courant, 1);
+    EXPECT_EQ(p(1).désignation, "Cours de cuisine");
+
+    // Back in the editor, its own change is validated into the proposition
+    // it was typed on, then the member chosen in the register is shown.
+    montre_fenêtre("f_base");
+    laisse_passer();
+    ASSERT_TRUE(active(b));
+    EXPECT_EQ(p(1).désignation, "Cours de cuisine bio");
+    EXPECT_EQ(p(1).num_adh, 1);
+    EXPECT_EQ(jour_de(p(1).date), QDate(2026, 3, 14));
+    EXPECT_EQ(b->num_adhérent->text(), QString::number(adhérent_courant));
+    EXPECT_TRUE(boîtes.messages.empty()) << boîtes.textes().join(" | ").toStdString();
+}
+
+TEST_F(registre_et_offres, une_validation_refusée_garde_la_saisie_et_dit_pourquoi)
+{
+    f_adhérents* r = ouvre_registre();
+    ASSERT_TRUE(r);
+    r->ctt_crédits->setEnabled(true);
+    r->ctt_crédits->clear();
+    tape(r->ctt_crédits, "70000");
+    const adhérent avant = a(1);
+
+    // Another window opened from the register: refused, the register stays.
+    clique(r->bt_offres_demandes);
+    EXPECT_EQ(boîtes.textes().last(), "Le nombre de crédits doit être compris entre -32768 et 32767.");
+    EXPECT_TRUE(r->isVisible());
+    f_base* b = éditeur();
+    EXPECT_TRUE(!b || !b->isVisible());
+    EXPECT_EQ(r->ctt_crédits->text(), "70000");
+    EXPECT_TRUE(r->bt_valider->isEnabled());
+    EXPECT_EQ(a(1).crédits, avant.crédits);
+
+    // The main window closing: the register asks, its validation is
+    // refused again, and neither it nor the program goes.
+    boîtes.réponses.push_back(rép_oui);
+    EXPECT_FALSE(f->close());
+    laisse_passer();
+    EXPECT_TRUE(f->isVisible());
+    EXPECT_EQ(registre(), r);
+    EXPECT_EQ(r->ctt_crédits->text(), "70000");
+    EXPECT_EQ(boîtes.textes().last(), "Le nombre de crédits doit être compris entre -32768 et 32767.");
+
+    // Corrected, the change goes through and the editor opens.
+    r->ctt_crédits->setText("7");
+    clique(r->bt_offres_demandes);
+    EXPECT_EQ(a(1).crédits, 7);
+    ASSERT_TRUE(éditeur());
+    EXPECT_TRUE(active(éditeur()));
+}
+
+TEST_F(registre_et_offres, les_étiquettes_s_ouvrent_même_quand_le_nouveau_est_refusé)
+{
+    f_adhérents* r = ouvre_registre();
+    ASSERT_TRUE(r);
+    r->bt_nouvelle_Click();
+    ASSERT_TRUE(r->mode_nouveau());
+    // No identifier yet: the validation is refused, with its reason.
+    r->bt_imprimer_Click();
+    laisse_passer();
+    EXPECT_EQ(boîtes.textes(), QStringList{"Vous n'avez pas indiqué de prénom "});
+    fenêtre_programme* étiquettes = fenêtre_chargée("f_impression");
+    ASSERT_TRUE(étiquettes);
+    EXPECT_TRUE(étiquettes->feuille().isVisible());
+    // The new member stays pending in the register.
+    EXPECT_TRUE(r->mode_nouveau());
+    EXPECT_EQ(données.nombre_adhérents, 40);
+
+    // Completed, it is validated before the labels window shows again.
+    r->ctt_prénom->setText("Zoé");
+    r->bt_imprimer_Click();
+    laisse_passer();
+    EXPECT_FALSE(r->mode_nouveau());
+    EXPECT_EQ(données.nombre_adhérents, 41);
+    EXPECT_EQ(relu().nombre_adhérents, 41);
+}
