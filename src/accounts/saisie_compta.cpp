@@ -1,6 +1,7 @@
 #include "accounts/saisie_compta.h"
 
 #include "data/dialogues.h"
+#include "ui_common/grille.h"
 
 #include <QCollator>
 #include <QLocale>
@@ -41,8 +42,7 @@ std::vector<entrée_liste> comptes_à_lister()
     ajoute_comptes_asso(l);
     // A sorted list keeps its entries in the order of their texts, whatever
     // the case.
-    QCollator c{QLocale(QLocale::French, QLocale::France)};
-    c.setCaseSensitivity(Qt::CaseInsensitive);
+    const QCollator& c = collation_française();
     std::stable_sort(l.begin(), l.end(),
                      [&](const entrée_liste& a, const entrée_liste& b) { return c.compare(a.texte, b.texte) < 0; });
     return l;
