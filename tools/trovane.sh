@@ -6,7 +6,7 @@ cd "$(dirname "$0")/.."
 action="${1:-run}"
 
 packages="cmake ninja-build g++ pkg-config qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev \
-fonts-liberation fonts-symbola libgtest-dev libgmock-dev libbenchmark-dev poppler-utils ccache qt6-translations-l10n"
+fonts-liberation fonts-symbola libgtest-dev libgmock-dev libbenchmark-dev poppler-utils ccache qt6-translations-l10n xvfb xauth"
 missing=""
 for p in $packages; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"

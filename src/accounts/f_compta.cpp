@@ -171,7 +171,8 @@ void f_compta::crée_contrôles()
         l->setFrameShape(QFrame::Panel);
         l->setFrameShadow(QFrame::Sunken);
         l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        l->setMargin(3);
+        // Room on the right only: on a small screen the figure keeps its height.
+        l->setIndent(3);
         return l;
     };
 

@@ -176,10 +176,13 @@ void f_aperçu::crée_contrôles()
 
 void f_aperçu::Form_Load()
 {
+    // The page and the scroll bar along the right edge follow the window's
+    // room and the scrolling; the tool bar scales with the window.
+    for (QWidget* w : std::initializer_list<QWidget*>{aperçu, aperçu_zoom, VS})
+        placé_par_la_fenêtre(*w);
     adapte_feuille_écran(*this);
     sablier attente;
     affiche_fond(*this);
-    cadre->resize(centralWidget()->width(), cadre->height());
 
     // The picture is the printer's whole sheet, at the screen's real size.
     surface_ = std::make_unique<surface_aperçu>(feuille_imprimante(), points_par_pouce_aperçu);
@@ -210,7 +213,6 @@ void f_aperçu::Form_Resize()
 {
     if (!surface_)
         return;
-    cadre->resize(centralWidget()->width(), cadre->height());
     place_barres();
     taille_zoom();
     montre_image();
@@ -220,7 +222,6 @@ void f_aperçu::Form_Resize()
 // scroll bars and of the fitted picture.
 void f_aperçu::place_barres()
 {
-    HS->resize(std::max(px(300), cadre->width() - HS->x() - px(100)), HS->height());
     VS->setGeometry(centralWidget()->width() - VS->width(), cadre->y() + cadre->height(), VS->width(),
                     std::max(px(600), centralWidget()->height() - cadre->height()));
 }

@@ -574,7 +574,9 @@ void F_catalogue::montre_échantillon()
 
 void F_catalogue::Ob_font_Click(int i)
 {
-    cadre_font->move(cadre_font->x(), Ob_font[static_cast<std::size_t>(i)]->y());
+    QRect place = place_conception(*cadre_font);
+    place.moveTop(place_conception(*Ob_font[static_cast<std::size_t>(i)]).y());
+    place_contrôle(*cadre_font, place);
     désactive_aperçu();
     QString police = de_style(polices_styles, i);
     sélectionne_police(police);

@@ -13,7 +13,7 @@
 p_a_propos::p_a_propos(QWidget* parent) : fenêtre_modale(parent)
 {
     setWindowTitle(QStringLiteral("Ostrane"));
-    resize(420, 260);
+    resize(480, 260);
     auto* image = new QLabel(this);
     image->setGeometry(16, 16, 120, 120);
     const QPixmap emblème(chemin_programme(QStringLiteral("Aide/images/TROVANE.gif")));
@@ -25,13 +25,13 @@ p_a_propos::p_a_propos(QWidget* parent) : fenêtre_modale(parent)
         l->setGeometry(x, y, largeur, 22);
         return l;
     };
-    text2[1] = texte(QStringLiteral("Trovane, pour les systèmes d'échange local"), 150, 20, 260);
-    text2[2] = texte(QStringLiteral("Programme et aide : Ostrane"), 150, 46, 260);
-    desciption = texte(QString(), 150, 76, 260);
+    text2[1] = texte(QStringLiteral("Trovane, pour les systèmes d'échange local"), 150, 20, 296);
+    text2[2] = texte(QStringLiteral("Programme et aide : Ostrane"), 150, 46, 296);
+    desciption = texte(QString(), 150, 76, 296);
     Label1[0] = texte(QStringLiteral("Notre Site:"), 150, 120, 90);
     Label1[1] = texte(QStringLiteral("Nous écrire:"), 150, 150, 90);
-    text2[3] = texte(adresse_site, 240, 120, 175);
-    text2[4] = texte(adresse_courriel.trimmed(), 240, 150, 175);
+    text2[3] = texte(adresse_site, 240, 120, 226);
+    text2[4] = texte(adresse_courriel.trimmed(), 240, 150, 226);
     for (int i : {3, 4}) {
         text2[i]->setText(QStringLiteral("<u>%1</u>").arg((i == 3 ? adresse_site : adresse_courriel).trimmed()));
         text2[i]->setTextFormat(Qt::RichText);
@@ -40,7 +40,7 @@ p_a_propos::p_a_propos(QWidget* parent) : fenêtre_modale(parent)
         text2[i]->installEventFilter(this);
     }
     bt_quitter = new QPushButton(QStringLiteral("Fermer"), this);
-    bt_quitter->setGeometry(300, 210, 100, 30);
+    bt_quitter->setGeometry(366, 210, 100, 30);
     QObject::connect(bt_quitter, &QPushButton::clicked, this, [this] { bt_quitter_Click(); });
     Form_Load();
 }

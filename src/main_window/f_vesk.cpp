@@ -20,6 +20,7 @@
 #include "ui_common/principale.h"
 #include "ui_common/sablier.h"
 #include "ui_common/surface_imprimante.h"
+#include "ui_common/controles.h"
 
 #include <QApplication>
 #include <QDir>
@@ -31,8 +32,6 @@
 #include <QPageLayout>
 #include <QPrinter>
 #include <QPushButton>
-#include <QStyleOptionButton>
-#include <QStylePainter>
 #include <QTemporaryFile>
 
 std::function<void()> enregistre_évolution;
@@ -123,7 +122,8 @@ constexpr int indices_op[] = {0, 1, 2, 4, 5};
 constexpr int haut_cadre = 360, gauche_cadre = 120, largeur_cadre = 2100;
 constexpr int haut_premier_op = 240, pas_op = 840, hauteur_op = 600;
 constexpr int gauche_boutons = 2340, largeur_boutons = 1800, hauteur_boutons = 720;
-constexpr int gauche_grille = 4260;
+constexpr int gauche_grille = 4260, marge = 120, hauteur_quitter = 560;
+constexpr int largeur_fenêtre = 12000, hauteur_fenêtre = 9000;  // under the menu bar
 
 QColor couleur_op(int index)
 {
@@ -160,25 +160,6 @@ int index_du_mode(const QString& mode)
 
 QString mode_courant() { return données.mode_grille; }
 
-// The action buttons' captions run over two lines.
-class bouton_à_lignes : public QPushButton {
-public:
-    using QPushButton::QPushButton;
-
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        QStylePainter p(this);
-        QStyleOptionButton o;
-        initStyleOption(&o);
-        const QString texte = o.text;
-        o.text.clear();
-        p.drawControl(QStyle::CE_PushButton, o);
-        p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
-        p.drawText(rect().adjusted(4, 2, -4, -2), Qt::AlignCenter | Qt::TextWordWrap, texte);
-    }
-};
-
 }  // namespace
 
 F_vesk::F_vesk()
@@ -186,9 +167,9 @@ F_vesk::F_vesk()
     setAttribute(Qt::WA_DeleteOnClose);
     titre_ = QStringLiteral("Trovane");
     setWindowTitle(titre_);
-    resize(px(12000), px(9000));
     crée_contrôles();
     crée_menus();
+    resize(px(largeur_fenêtre), px(hauteur_fenêtre) + menuBar()->sizeHint().height());
     place_contrôles();
     branche_principale({[this](int index) {
                             if (auto* b = op(index)) {
@@ -308,7 +289,9 @@ void F_vesk::crée_contrôles()
     vue_gg = new vue_grille(gg(), centre);
     vue_gg->setObjectName(QStringLiteral("gg"));
     vue_gg->viewport()->installEventFilter(this);
+    vue_gg->installEventFilter(this);
     gg().setVisible(!affiche_grille);
+    Image1->setVisible(vue_gg->isHidden());
 }
 
 QAction* F_vesk::ajoute(QMenu* menu, const QString& nom, const QString& titre, std::function<void()> action)
@@ -445,24 +428,26 @@ void F_vesk::place_contrôles()
     lbl_nbr_pages->setGeometry(px(gauche_cadre + 1500), px(bas), px(600), px(300));
     lblpb->setGeometry(px(gauche_cadre), px(bas + 300), px(1500), px(300));
     lbl_pages_blanches->setGeometry(px(gauche_cadre + 1500), px(bas + 300), px(600), px(300));
-}
-
-void F_vesk::resizeEvent(QResizeEvent* e)
-{
-    fenêtre_principale::resizeEvent(e);
-    QWidget* centre = centralWidget();
-    const int marge = px(120);
-    const QRect zone(px(gauche_grille), marge, qMax(50, centre->width() - px(gauche_grille) - marge),
-                     qMax(50, centre->height() - 2 * marge));
+    // The grid and the home picture share the room right of the buttons.
+    const QRect zone(px(gauche_grille), px(marge), px(largeur_fenêtre - gauche_grille - marge),
+                     px(hauteur_fenêtre - 2 * marge));
     vue_gg->setGeometry(zone);
     Image1->setGeometry(zone);
-    bt_annuler->setGeometry(px(gauche_cadre), centre->height() - px(120 + 560), px(largeur_cadre), px(560));
-    if (!Image1->pixmap().isNull() || !Image1->property("image").isNull())
-        image_fond();
+    bt_annuler->setGeometry(px(gauche_cadre), px(hauteur_fenêtre - marge - hauteur_quitter), px(largeur_cadre),
+                            px(hauteur_quitter));
 }
 
 bool F_vesk::eventFilter(QObject* objet, QEvent* e)
 {
+    if (objet == vue_gg && (e->type() == QEvent::Show || e->type() == QEvent::Hide)) {
+        // The home picture stands where the grid does, while it is hidden.
+        Image1->setVisible(vue_gg->isHidden());
+        return false;
+    }
+    if (objet == Image1 && e->type() == QEvent::Resize && !Image1->property("image").isNull()) {
+        image_fond();  // the picture fills its new room
+        return false;
+    }
     if (objet == vue_gg->viewport() && e->type() == QEvent::MouseButtonPress) {
         auto* souris = static_cast<QMouseEvent*>(e);
         const QModelIndex i = vue_gg->indexAt(souris->position().toPoint());
@@ -651,11 +636,12 @@ void F_vesk::place_boutons(int index)
     if (!o)
         return;
     // Stacked beside the chosen mode button, in its colour.
-    const int base = o->y() + cadre->y() + px(840);
-    int haut = base;
+    int haut = place_conception(*o).y() + place_conception(*cadre).y() + px(840);
     for (auto* b : {Bt_appel_feuilles, bt_imprimer, bt_imprim_2}) {
-        b->move(b->x(), haut);
-        haut += b->height();
+        QRect r = place_conception(*b);
+        r.moveTop(haut);
+        place_contrôle(*b, r);
+        haut += r.height();
         b->setStyleSheet(QStringLiteral("QPushButton { background-color: %1; padding: 2px; }")
                              .arg(couleur_op(index).name()));
     }

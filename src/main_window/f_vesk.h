@@ -128,7 +128,6 @@ public:
     QMenu* menu_grille(const QString& mode) const;
 
 protected:
-    void resizeEvent(QResizeEvent* e) override;
     bool eventFilter(QObject* objet, QEvent* e) override;
 
 private:

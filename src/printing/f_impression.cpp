@@ -309,6 +309,9 @@ void f_impression::crée_contrôles()
     cadre_carte->setObjectName(QStringLiteral("cadre_carte"));
     cadre_carte->setFrameShape(QFrame::Box);
     cadre_carte->setAlignment(Qt::AlignCenter);
+    // The model is drawn to fill its room, whatever size the window gives it.
+    placé_par_la_fenêtre(*cadre_carte);
+    zone_modèle->installEventFilter(this);
 }
 
 void f_impression::crée_menus()
@@ -824,6 +827,8 @@ void f_impression::ctt_largeur_LostFocus()
 
 bool f_impression::eventFilter(QObject* objet, QEvent* e)
 {
+    if (objet == zone_modèle && e->type() == QEvent::Resize && !modèle_.isNull())
+        dessine_aperçu();
     if (objet == ctt_largeur) {
         if (e->type() == QEvent::KeyPress) {
             const QString texte = static_cast<QKeyEvent*>(e)->text();

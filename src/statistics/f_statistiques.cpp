@@ -157,7 +157,7 @@ void f_statistiques::crée_contrôles()
                        auto clic) {
         for (int i = 0; i < textes.size(); ++i) {
             boutons[i] = option(g, nom + QString::number(i), textes[i], 10 + 236 * (i / par_colonne),
-                                20 + 26 * (i % par_colonne), 232);
+                                20 + 26 * (i % par_colonne), 226);
             connect(boutons[i], &QRadioButton::clicked, this, [this, i, clic] { (this->*clic)(i); });
         }
         boutons[0]->setChecked(true);
@@ -301,8 +301,6 @@ void f_statistiques::Form_Load()
     sablier attente;
     adapte_feuille_écran(*this);
     affiche_fond(*this);
-    échelle_x_ = grh->width() / (place_normale[2] / twips_conception);
-    échelle_y_ = grh->height() / (place_normale[3] / twips_conception);
 
     for (int i = 0; i < 3; ++i)
         op[i]->setStyleSheet(couleur_onglet(couleurs_onglets[i]));
@@ -625,10 +623,17 @@ void f_statistiques::Op_inverse_Click()
     dessine_graphique(gg, titre_stat, Op_inverse[0]->isChecked(), type_graphique);
 }
 
-QRect f_statistiques::place(int gauche, int haut, int largeur, int hauteur) const
+// A place of the chart, in the design's pixels: the window keeps it at its scale.
+void f_statistiques::place(int gauche, int haut, int largeur, int hauteur)
 {
-    auto px = [](double twips, double échelle) { return static_cast<int>(std::lround(twips / twips_conception * échelle)); };
-    return {px(gauche, échelle_x_), px(haut, échelle_y_), px(largeur, échelle_x_), px(hauteur, échelle_y_)};
+    auto px = [](int twips) { return static_cast<int>(std::lround(twips / twips_conception)); };
+    place_contrôle(*grh, QRect(px(gauche), px(haut), px(largeur), px(hauteur)));
+}
+
+// The window's whole width in the design, in twips.
+int f_statistiques::largeur_centre() const
+{
+    return static_cast<int>(place_conception(*centralWidget()).width() * twips_conception);
 }
 
 void f_statistiques::graph_Click(int index)
@@ -649,10 +654,10 @@ void f_statistiques::graph_Click(int index)
     case 3:
     case 4:
         if (!agrandi_menu_) {
-            grh->setGeometry(QRect(0, 0, width(), place(0, 0, 0, hauteur_agrandie).height()));
+            place(0, 0, largeur_centre(), hauteur_agrandie);
             grh->raise();
         } else {
-            grh->setGeometry(place(place_normale[0], place_normale[1], place_normale[2], place_normale[3]));
+            place(place_normale[0], place_normale[1], place_normale[2], place_normale[3]);
         }
         agrandi_menu_ = !agrandi_menu_;
         break;
@@ -663,11 +668,10 @@ void f_statistiques::graph_Click(int index)
 void f_statistiques::grh_DblClick()
 {
     if (!agrandi_double_clic_) {
-        grh->setGeometry(QRect(0, 0, width(), place(0, 0, 0, hauteur_agrandie).height()));
+        place(0, 0, largeur_centre(), hauteur_agrandie);
         grh->raise();
     } else {
-        grh->setGeometry(
-            place(place_double_clic[0], place_double_clic[1], place_double_clic[2], place_double_clic[3]));
+        place(place_double_clic[0], place_double_clic[1], place_double_clic[2], place_double_clic[3]);
     }
     agrandi_double_clic_ = !agrandi_double_clic_;
 }

@@ -117,13 +117,13 @@ private:
     void reprend_liste(const état_statistiques& é);
     void redessine();
     // Places of the chart in twips of the design, scaled as the window was.
-    QRect place(int gauche, int haut, int largeur, int hauteur) const;
+    void place(int gauche, int haut, int largeur, int hauteur);
+    int largeur_centre() const;
 
     données_graphique graphique_;
     int type_dessiné_ = 1;
     bool agrandi_menu_ = false;
     bool agrandi_double_clic_ = false;
-    double échelle_x_ = 1, échelle_y_ = 1;
 };
 
 namespace textes_f_statistiques {

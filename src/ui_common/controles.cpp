@@ -18,17 +18,27 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
+#include <QStyleOptionButton>
+#include <QStylePainter>
 #include <QTextCursor>
 #include <algorithm>
 
+namespace {
+
+// Button pictures are drawn on 32 x 32 and kept this many times finer, so
+// that they stay sharp on the larger buttons of a larger screen.
+constexpr int finesse_images = 4;
+
+}  // namespace
+
 QIcon icône_symbole(const QString& glyphe, const QColor& couleur, int taille)
 {
-    QPixmap image(32, 32);
+    QPixmap image(32 * finesse_images, 32 * finesse_images);
     image.fill(Qt::transparent);
     QPainter p(&image);
     p.setRenderHint(QPainter::TextAntialiasing);
     QFont police(police_symboles());
-    police.setPixelSize(taille);
+    police.setPixelSize(taille * finesse_images);
     p.setFont(police);
     p.setPen(couleur);
     p.drawText(image.rect(), Qt::AlignCenter, glyphe);
@@ -42,10 +52,11 @@ QIcon icône_symbole(char32_t code, const QColor& couleur, int taille)
 
 QIcon icône_retour()
 {
-    QPixmap image(32, 32);
+    QPixmap image(32 * finesse_images, 32 * finesse_images);
     image.fill(Qt::transparent);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(finesse_images, finesse_images);
     const QColor bleu(40, 90, 200);
     p.setPen(QPen(bleu.darker(150), 1.5));
     p.setBrush(bleu);
@@ -60,6 +71,18 @@ void applique_image_retour(QPushButton& bouton)
 {
     bouton.setIcon(icône_retour());
     bouton.setIconSize(QSize(32, 32));
+}
+
+void bouton_à_lignes::paintEvent(QPaintEvent*)
+{
+    QStylePainter p(this);
+    QStyleOptionButton o;
+    initStyleOption(&o);
+    const QString texte = o.text;
+    o.text.clear();
+    p.drawControl(QStyle::CE_PushButton, o);
+    p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
+    p.drawText(rect_texte(), Qt::AlignCenter | Qt::TextWordWrap, texte);
 }
 
 bool focus_de_l_utilisateur(const QEvent* e)

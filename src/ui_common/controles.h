@@ -5,6 +5,7 @@
 // program's fields.
 #include <QColor>
 #include <QIcon>
+#include <QPushButton>
 #include <QString>
 
 class QCheckBox;
@@ -12,7 +13,6 @@ class QComboBox;
 class QEvent;
 class QGroupBox;
 class QLabel;
-class QPushButton;
 class QRadioButton;
 class QWidget;
 
@@ -33,6 +33,17 @@ bool focus_de_l_utilisateur(const QEvent* e);
 // dropped as they are typed or pasted. Fields with a validator of their own
 // keep it. Run again on a window adds nothing twice.
 void protège_saisies(QWidget& fenêtre);
+
+// A button whose caption runs over as many lines as its width asks.
+class bouton_à_lignes : public QPushButton {
+public:
+    using QPushButton::QPushButton;
+    // Where the caption is drawn, word-wrapped and centred.
+    QRect rect_texte() const { return rect().adjusted(4, 2, -4, -2); }
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+};
 
 // Controls named and placed (pixels of the 800 x 600 design) in one call.
 QGroupBox* crée_cadre(QWidget* parent, const QString& nom, const QString& titre, int x, int y, int l, int h);

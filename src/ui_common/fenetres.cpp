@@ -95,6 +95,13 @@ void fenêtre_modale::done(int résultat)
 
 bool fenêtre_enregistrée(const QString& nom) { return état().fabriques.contains(nom); }
 
+QStringList fenêtres_enregistrées()
+{
+    QStringList noms = état().fabriques.keys();
+    noms.sort();
+    return noms;
+}
+
 void enregistre_fenêtre(const QString& nom, fabrique_fenêtre fabrique)
 {
     état().fabriques.insert(nom, std::move(fabrique));

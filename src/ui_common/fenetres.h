@@ -11,6 +11,7 @@
 #include <QEvent>
 #include <QMainWindow>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 #include <functional>
 #include <vector>
@@ -82,6 +83,8 @@ using fabrique_fenêtre = std::function<fenêtre_programme*()>;
 void enregistre_fenêtre(const QString& nom, fabrique_fenêtre fabrique);
 // Some subsystem registered a window of that name.
 bool fenêtre_enregistrée(const QString& nom);
+// The names of every registered window, sorted.
+QStringList fenêtres_enregistrées();
 // The window of that name, created (not shown) when it is not loaded;
 // nullptr for a name nobody registered.
 fenêtre_programme* charge_fenêtre(const QString& nom);

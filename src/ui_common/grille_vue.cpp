@@ -33,6 +33,17 @@ QFont police_qt(const police_grille& p)
     return f;
 }
 
+namespace {
+
+QFont à_l_échelle(QFont f, double échelle)
+{
+    if (échelle != 1 && f.pointSizeF() > 0)
+        f.setPointSizeF(f.pointSizeF() * échelle);
+    return f;
+}
+
+}  // namespace
+
 QColor couleur_qt(couleur c)
 {
     if (c < 0)
@@ -125,7 +136,7 @@ QVariant modele_grille::data(const QModelIndex& index, int role) const
     case Qt::FontRole:
         // Cells without a style of their own take the view's font.
         if (g_->a_un_style(r, c))
-            return police_qt(g_->police_cellule(r, c));
+            return à_l_échelle(police_qt(g_->police_cellule(r, c)), échelle_);
         return {};
     case Qt::BackgroundRole:
         if (const couleur f = g_->CellBackColor(r, c); f != couleur_défaut)
@@ -189,12 +200,26 @@ void modele_grille::géométrie_changée()
     Q_EMIT geometrie_modifiee();
 }
 
+void modele_grille::fixe_échelle(double échelle)
+{
+    if (échelle == échelle_)
+        return;
+    échelle_ = échelle;
+    géométrie_changée();
+}
+
 void modele_grille::sélection_changée() { Q_EMIT selection_modifiee(); }
 
 void modele_grille::affichage_changé() { Q_EMIT affichage_modifie(); }
 
 void modele_grille::grille_détruite()
 {
+    // A grid that lives as long as the program may go after the application:
+    // there is nobody to tell any more.
+    if (!QCoreApplication::instance()) {
+        g_ = nullptr;
+        return;
+    }
     beginResetModel();
     g_ = nullptr;
     endResetModel();
@@ -234,13 +259,26 @@ vue_grille::vue_grille(grille& g, QWidget* parent) : QTableView(parent), modèle
     applique_affichage();
 }
 
+void vue_grille::fixe_échelle(double échelle)
+{
+    if (échelle <= 0 || échelle == échelle_)
+        return;
+    échelle_ = échelle;
+    modèle_->fixe_échelle(échelle);  // which lays the view out again
+}
+
+int vue_grille::en_pixels(double twips) const
+{
+    return static_cast<int>(std::lround(twips / twips_par_pixel() * échelle_));
+}
+
 void vue_grille::applique_géométrie()
 {
     const grille* g = grille_montrée();
     if (!g)
         return;
     const bool avant = std::exchange(synchronise_, true);
-    setFont(police_qt(g->police()));
+    setFont(à_l_échelle(police_qt(g->police()), échelle_));
     const int lf = g->FixedRows(), cf = g->FixedCols();
 
     int haut = 0, large = 0;
@@ -251,19 +289,19 @@ void vue_grille::applique_géométrie()
     horizontalHeader()->setVisible(lf > 0);
     verticalHeader()->setVisible(cf > 0);
     if (lf > 0)
-        horizontalHeader()->setFixedHeight(twips_en_pixels(haut));
+        horizontalHeader()->setFixedHeight(en_pixels(haut));
     if (cf > 0)
-        verticalHeader()->setFixedWidth(twips_en_pixels(large));
+        verticalHeader()->setFixedWidth(en_pixels(large));
 
     for (int c = cf; c < g->Cols(); ++c) {
-        const int px = twips_en_pixels(g->ColWidth(c));
+        const int px = en_pixels(g->ColWidth(c));
         if (horizontalHeader()->sectionSize(c - cf) != px)
             horizontalHeader()->resizeSection(c - cf, px);
     }
-    const int défaut = twips_en_pixels(grille::hauteur_défaut);
+    const int défaut = en_pixels(grille::hauteur_défaut);
     verticalHeader()->setDefaultSectionSize(défaut);
     for (int r = lf; r < g->Rows(); ++r) {
-        const int px = twips_en_pixels(g->RowHeight(r));
+        const int px = en_pixels(g->RowHeight(r));
         if (verticalHeader()->sectionSize(r - lf) != px)
             verticalHeader()->resizeSection(r - lf, px);
     }
@@ -348,6 +386,6 @@ void vue_grille::colonne_redimensionnée(int section, int, int après)
     if (!g || synchronise_)
         return;
     const bool avant = std::exchange(synchronise_, true);
-    g->setColWidth(section + g->FixedCols(), pixels_en_twips(après));
+    g->setColWidth(section + g->FixedCols(), static_cast<int>(std::lround(après * twips_par_pixel() / échelle_)));
     synchronise_ = avant;
 }

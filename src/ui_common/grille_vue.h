@@ -29,6 +29,8 @@ public:
     ~modele_grille() override;
 
     grille* grille_montrée() const { return g_; }
+    // The cells' own fonts are drawn this many times their size.
+    void fixe_échelle(double échelle);
     int ligne_grille(int ligne_modèle) const;
     int colonne_grille(int colonne_modèle) const;
 
@@ -54,6 +56,7 @@ private:
     bool dans_le_modèle(const QModelIndex& index) const;
 
     grille* g_;
+    double échelle_ = 1;
 };
 
 class vue_grille : public QTableView {
@@ -64,6 +67,11 @@ public:
     grille* grille_montrée() const { return modèle_->grille_montrée(); }
     modele_grille* modèle() const { return modèle_; }
 
+    // The grid drawn larger or smaller than its own sizes, with the window
+    // that holds it: fonts, column widths and row heights alike.
+    void fixe_échelle(double échelle);
+    double échelle() const { return échelle_; }
+
 private:
     void applique_géométrie();
     void applique_sélection();
@@ -71,6 +79,9 @@ private:
     void sélection_vue_changée();
     void colonne_redimensionnée(int section, int avant, int après);
 
+    int en_pixels(double twips) const;
+
     modele_grille* modèle_;
+    double échelle_ = 1;
     bool synchronise_ = false;  // the view is being set from the grid, or the reverse
 };

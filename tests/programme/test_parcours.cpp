@@ -2,6 +2,7 @@
 // window on an association's file, each mode, each action button, each work
 // window opened and closed again.
 #include "data/dossiers.h"
+#include "programme_ouvert.h"
 #include "data/fichier_donnees.h"
 #include "main_window/f_vesk.h"
 #include "programme.h"
@@ -19,31 +20,7 @@
 
 namespace {
 
-class parcours : public essai_dossier {
-protected:
-    void SetUp() override
-    {
-        essai_dossier::SetUp();
-        enregistre_toutes_les_fenêtres();
-        initialise_paramètres();
-        remplit_association_essai(données, {120, 200, 300, 40});
-        enregistrer_fichier(chemin("trovane.sel"), false);
-        original = lit("trovane.sel");
-        données = données_sel{};
-        QDir().mkpath(chemin("Aide"));
-        f = &démarre_trovane();
-        f->menu("pas_affiche_grille")->trigger();  // the grid shown
-    }
-    void TearDown() override
-    {
-        if (f)
-            f->close();
-        QApplication::processEvents();
-        essai_dossier::TearDown();
-    }
-    QPointer<F_vesk> f;
-    QByteArray original;
-};
+using parcours = programme_ouvert;
 
 }  // namespace
 
@@ -70,6 +47,8 @@ TEST_F(parcours, chaque_bouton_de_chaque_mode_ouvre_sa_fenêtre)
         QPushButton* b = f->*é.bouton;
         ASSERT_TRUE(b->isVisible());
         ASSERT_TRUE(b->isEnabled());
+        // Visible is not enough: a click on its middle must reach it.
+        ASSERT_EQ(f->childAt(b->mapTo(f, b->rect().center())), b);
         b->click();
         QApplication::processEvents();
         fenêtre_programme* w = fenêtre_chargée(nom);

@@ -1,5 +1,5 @@
-// The small shared helpers: screen fit, background, min and max, the section
-// entry of a list, the letter-case cycle, and the desktop's "open".
+// The small shared helpers: background, min and max, the section entry of a
+// list, the letter-case cycle, and the desktop's "open".
 #include "ui_common/outils.h"
 #include "ui_common/shell.h"
 
@@ -17,113 +17,6 @@
 #include <QVBoxLayout>
 #include <cmath>
 #include <gtest/gtest.h>
-
-namespace {
-
-police_contrôle arial(double taille, bool gras = false) { return {QStringLiteral("Arial"), taille, gras}; }
-
-}  // namespace
-
-// ---------------------------------------------------------------- screen fit
-TEST(AdaptationÉcran, UnÉcranDeLaLargeurDeConceptionNeChangeRien)
-{
-    const facteurs_écran f = facteurs_pour_écran(12000, 7000);
-    EXPECT_TRUE(f.inchangé());
-    EXPECT_FLOAT_EQ(taille_feuille_adaptée({0, 0, 11000, 8000}, false, f, 12000, 7000).hauteur, 8000);
-    EXPECT_FLOAT_EQ(cadre_contrôle_adapté({10, 900, 1200, 300}, f).haut, 900);
-    EXPECT_EQ(police_adaptée(arial(10, true), f).nom, "Arial");
-}
-
-TEST(AdaptationÉcran, PetitÉcranRéduitContrôlesEtPolices)
-{
-    const facteurs_écran f = facteurs_pour_écran(9600, 7200);
-    const cadre_twips c = cadre_contrôle_adapté({500, 900, 1200, 375}, f);
-    EXPECT_FLOAT_EQ(c.gauche, 400);
-    EXPECT_FLOAT_EQ(c.haut, 720);
-    EXPECT_FLOAT_EQ(c.largeur, 960);
-    EXPECT_FLOAT_EQ(c.hauteur, 300);
-    for (const auto& [avant, après] : {std::pair{8.0, 7.0}, {10.0, 9.0}, {12.0, 10.0}, {8.25, 7.0}}) {
-        const police_contrôle p = police_adaptée(arial(avant, true), f);
-        EXPECT_EQ(p.nom, "Arial Narrow");
-        EXPECT_FALSE(p.gras);
-        EXPECT_DOUBLE_EQ(p.taille, après) << avant;
-    }
-    // Wider than the design but not as tall: the fonts follow the smaller factor.
-    EXPECT_DOUBLE_EQ(police_adaptée(arial(12), facteurs_pour_écran(14400, 7200)).taille, 10);
-}
-
-TEST(AdaptationÉcran, GrandÉcranAgranditSansDépasserNiToucherLesPolices)
-{
-    const facteurs_écran f = facteurs_pour_écran(15360, 11520);
-    EXPECT_FLOAT_EQ(taille_feuille_adaptée({0, 0, 11000, 6000}, false, f, 15360, 11520).largeur, 14080);
-    const cadre_twips large = taille_feuille_adaptée({0, 0, 12500, 9500}, false, f, 15360, 11520);
-    EXPECT_FLOAT_EQ(large.largeur, 15360);
-    EXPECT_FLOAT_EQ(large.hauteur, 11520);
-    EXPECT_FLOAT_EQ(taille_feuille_adaptée({0, 0, 11000, 6000}, true, f, 15360, 11520).largeur, 11000);
-    const police_contrôle p = police_adaptée(arial(10, true), f);
-    EXPECT_EQ(p.nom, "Arial");
-    EXPECT_DOUBLE_EQ(p.taille, 10);
-    EXPECT_TRUE(p.gras);
-}
-
-TEST(AdaptationÉcran, LaFenêtreEtSesContrôles)
-{
-    QWidget feuille;
-    feuille.resize(800, 600);
-    QFont dix(QStringLiteral("Arial"), 10);
-    dix.setBold(true);
-    feuille.setFont(dix);
-    auto* bouton = new QPushButton(QStringLiteral("Valider"), &feuille);
-    bouton->setGeometry(80, 40, 80, 25);
-    auto* cadre = new QGroupBox(QStringLiteral("Adresse"), &feuille);
-    cadre->setGeometry(100, 100, 400, 200);
-    auto* étiquette = new QLabel(QStringLiteral("Rue"), cadre);  // inherits the window's font
-    étiquette->setGeometry(20, 30, 100, 20);
-    auto* liste = new QComboBox(cadre);
-    liste->setEditable(true);
-    liste->setGeometry(20, 60, 200, 25);
-    auto* menu = new QMenuBar(&feuille);
-    const QFont police_menu = menu->font();
-    // Controls placed by a layout are left to it.
-    auto* panneau = new QWidget(&feuille);
-    panneau->setGeometry(500, 400, 200, 100);
-    auto* rangée = new QVBoxLayout(panneau);
-    auto* dans_rangée = new QPushButton(QStringLiteral("OK"), panneau);
-    rangée->addWidget(dans_rangée);
-    const QRect avant_rangée = dans_rangée->geometry();
-
-    adapte_feuille(feuille, 9600, 7200);
-
-    EXPECT_EQ(feuille.size(), QSize(640, 480));
-    EXPECT_EQ(bouton->geometry(), QRect(64, 32, 64, 20));
-    EXPECT_EQ(cadre->geometry(), QRect(80, 80, 320, 160));
-    EXPECT_EQ(étiquette->geometry(), QRect(16, 24, 80, 16));
-    EXPECT_EQ(liste->geometry(), QRect(16, 48, 160, 20));
-    EXPECT_EQ(panneau->geometry(), QRect(400, 320, 160, 80));
-    EXPECT_EQ(dans_rangée->geometry(), avant_rangée);
-    // A combo box's edit field is its own business: it follows the box.
-    EXPECT_FALSE(liste->lineEdit()->testAttribute(Qt::WA_SetFont));
-    for (const QWidget* w : std::initializer_list<const QWidget*>{bouton, cadre, étiquette, liste, dans_rangée}) {
-        EXPECT_EQ(w->font().family(), "Arial Narrow");
-        EXPECT_FALSE(w->font().bold());
-        // Read before any change: an inheriting child shrinks once, not twice.
-        EXPECT_DOUBLE_EQ(w->font().pointSizeF(), 9);
-    }
-    EXPECT_EQ(feuille.font(), dix);  // the window's own font stays
-    EXPECT_EQ(menu->font(), police_menu);
-}
-
-TEST(AdaptationÉcran, UneFenêtreMaximiséeGardeSaTaille)
-{
-    QWidget feuille;
-    feuille.resize(700, 500);
-    auto* bouton = new QPushButton(&feuille);
-    bouton->setGeometry(100, 100, 100, 30);
-    feuille.setWindowState(Qt::WindowMaximized);
-    adapte_feuille(feuille, 15360, 11520);
-    EXPECT_EQ(feuille.size(), QSize(700, 500));
-    EXPECT_EQ(bouton->geometry(), QRect(128, 128, 128, 38));
-}
 
 // ---------------------------------------------------------------- background
 class FondDesFenêtres : public essai_dossier {
