@@ -1,4 +1,5 @@
 #include "reports/f_releves_comptes.h"
+#include "ui_common/adaptation_ecran.h"
 
 #include "accounts/grilles_comptes.h"
 #include "data/modele.h"
@@ -352,8 +353,10 @@ void f_relevés_comptes::imprime_un_relevé(int compte, int entête, bool avec_a
     // The box holds its lines apart; the page takes them CR LF.
     QString adresse = ctt_adresse->toPlainText();
     adresse.remove(QLatin1Char('\r')).replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    // The grid's width as designed, not as this screen shows it: the printed
+    // head must not depend on the screen the statement was printed from.
     options.tête = {entête, avec_adresse, adresse, gg_compte.police(),
-                    vue_gg_compte->width() * twips_par_pixel()};
+                    place_conception(*vue_gg_compte).width() * (largeur_conception / 800)};
     options.type_relevé = type_relevé;
     options.relevé_simple = relevé_simple;
     options.avec_résumé = op_type[0]->isChecked();

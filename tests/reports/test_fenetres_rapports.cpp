@@ -7,6 +7,7 @@
 #include "reports/f_releves_comptes.h"
 #include "reports/fenetres_reports.h"
 #include "reports/pages_enregistrees.h"
+#include "ui_common/adaptation_ecran.h"
 #include "ui_common/filtre_membres.h"
 #include "ui_common/grille_vue.h"
 #include "ui_common/imprime.h"
@@ -380,6 +381,36 @@ TEST_F(fenêtres_rapports, la_fenêtre_des_relevés_de_compte)
     f.bt_imprimer_tous->click();
     EXPECT_EQ(annulé.documents().size(), 1u);
     EXPECT_TRUE(f.isEnabled());
+}
+
+// The printed head follows the grid as designed: a statement printed from a
+// large screen reads as one printed from a small one.
+TEST_F(fenêtres_rapports, le_relevé_imprimé_ne_dépend_pas_de_l_écran)
+{
+    données.mode_grille = "comptes";
+    auto& f = ouvre<f_relevés_comptes>("f_relevés_comptes");
+    const auto imprime = [&] {
+        surface_enregistrée papier;
+        f.papier_essai = &papier;
+        f.bt_imprimer->click();
+        f.papier_essai = nullptr;
+        std::vector<std::pair<QString, police_page>> textes;
+        EXPECT_EQ(papier.documents().size(), 1u);
+        for (const auto& document : papier.documents())
+            for (const page_dessinée& page : document)
+                for (const élément_page& é : page)
+                    if (const auto* t = std::get_if<texte_posé>(&é))
+                        textes.emplace_back(t->texte, t->police);
+        EXPECT_FALSE(textes.empty());
+        return textes;
+    };
+    adapte_feuille(f, 800 * 15, 600 * 15);
+    QApplication::processEvents();
+    const auto petit = imprime();
+    adapte_feuille(f, 2560 * 15, 1440 * 15);
+    QApplication::processEvents();
+    EXPECT_GT(f.vue_gg_compte->width(), 1500);
+    EXPECT_EQ(imprime(), petit);
 }
 
 TEST_F(fenêtres_rapports, la_fenêtre_des_relevés_de_catalogue)
