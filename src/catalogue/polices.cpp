@@ -30,7 +30,7 @@ QStringList polices_imprimante()
         if (famille != secours && noms.contains(famille))
             noms << nom;
     }
-    QCollator ordre(QLocale(QLocale::French));
+    QCollator ordre{QLocale(QLocale::French)};
     ordre.setCaseSensitivity(Qt::CaseInsensitive);
     std::sort(noms.begin(), noms.end(), ordre);
     noms.removeDuplicates();

@@ -404,7 +404,7 @@ void F_vesk::crée_menus()
         {QStringLiteral("ma_page"), QStringLiteral("Ma page d'aide"), QStringLiteral("perso")},
     }};
     for (const auto& [nom, titre, sujet] : sujets)
-        ajoute(aide, nom, titre, [sujet] { ouvre_aide(sujet); });
+        ajoute(aide, nom, titre, [s = sujet] { ouvre_aide(s); });
     QMenu* langue = aide->addMenu(QStringLiteral("Langue"));
     ajoute(langue, QStringLiteral("aide_fr"), QStringLiteral("Français"), [this] { aide_fr_Click(); })
         ->setCheckable(true);
