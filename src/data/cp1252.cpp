@@ -1,5 +1,7 @@
 #include "data/cp1252.h"
 
+#include <algorithm>
+
 #include <QStringDecoder>
 #include <array>
 
@@ -76,4 +78,15 @@ QString texte_importé(const QByteArray& octets)
         return texte;
     }
     return depuis_cp1252(octets);
+}
+
+bool utf8_multioctet(const QByteArray& octets)
+{
+    const auto haut = std::find_if(octets.begin(), octets.end(), [](char c) { return (c & 0x80) != 0; });
+    if (haut == octets.end())
+        return false;
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString texte = utf8.decode(octets);  // decoding happens on conversion
+    Q_UNUSED(texte);
+    return !utf8.hasError();
 }

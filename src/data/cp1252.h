@@ -15,6 +15,11 @@ QByteArray vers_cp1252(const QString& texte);
 int octet_cp1252(QChar c);
 bool représentable_cp1252(const QString& texte);
 
+// Bytes that are valid UTF-8 and hold at least one multi-byte sequence: text
+// saved by an editor in UTF-8 rather than in Windows-1252 (a Windows-1252
+// file of French text is almost never valid UTF-8 as a whole).
+bool utf8_multioctet(const QByteArray& octets);
+
 // Text read from a tab-separated file or the clipboard: strict UTF-8 when the
 // bytes are valid UTF-8, Windows-1252 otherwise.
 QString texte_importé(const QByteArray& octets);

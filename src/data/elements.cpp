@@ -160,7 +160,32 @@ void écrivain_éléments::variante_(const variante& v)
 
 // ---------------------------------------------------------------- reader
 
-QString lecteur_éléments::élément::texte() const { return depuis_cp1252(début, taille); }
+lecteur_éléments::lecteur_éléments(QByteArray octets) : octets_(std::move(octets)), utf8_(utf8_multioctet(octets_))
+{
+    if (utf8_ && octets_.startsWith("\xEF\xBB\xBF"))
+        pos_ = 3;
+}
+
+QString lecteur_éléments::élément::texte() const
+{
+    return utf8 ? QString::fromUtf8(début, taille) : depuis_cp1252(début, taille);
+}
+
+QString lecteur_éléments::texte_de(const élément& e) const
+{
+    QString t = e.texte();
+    if (utf8_ && !représentable_cp1252(t)) {
+        const auto mauvais = std::find_if(t.cbegin(), t.cend(), [](QChar c) { return octet_cp1252(c) < 0; });
+        // A character outside the BMP is shown whole, not half of it.
+        const QString vu = mauvais->isHighSurrogate() && mauvais + 1 != t.cend() ? QString(mauvais, 2)
+                                                                                : QString(*mauvais);
+        throw erreur_lecture{
+            QStringLiteral("Ligne %1 : le caractère « %2 » ne peut pas être gardé dans un fichier de données")
+                .arg(e.ligne)
+                .arg(vu)};
+    }
+    return t;
+}
 
 bool lecteur_éléments::élément::vaut(const char* mot) const
 {
@@ -186,6 +211,7 @@ lecteur_éléments::élément lecteur_éléments::suivant()
         throw erreur_lecture{QStringLiteral("Fin de fichier inattendue à la ligne %1").arg(ligne_)};
     élément e;
     e.ligne = ligne_;
+    e.utf8 = utf8_;
     qsizetype i = pos_;
     while (i < taille && (d[i] == ' ' || d[i] == '\t'))
         ++i;
@@ -395,7 +421,7 @@ monnaie lecteur_éléments::montant()
 QString lecteur_éléments::texte()
 {
     // An unquoted item is taken as it stands, as Basic's Input does.
-    return suivant().texte();
+    return texte_de(suivant());
 }
 
 double lecteur_éléments::date()
@@ -424,7 +450,7 @@ variante lecteur_éléments::variante_()
 {
     const élément e = suivant();
     if (e.entre_guillemets)
-        return variante::de_texte(e.texte());
+        return variante::de_texte(texte_de(e));
     if (e.taille == 0)
         return {};
     if (e.vaut("#TRUE#") || e.vaut("#FALSE#"))
@@ -434,7 +460,7 @@ variante lecteur_éléments::variante_()
         return variante::de_date(v);
     if (nombre_brut(e.début, e.taille, v))
         return variante::de_nombre(v);
-    return variante::de_texte(e.texte());
+    return variante::de_texte(texte_de(e));
 }
 
 void lecteur_éléments::saute(int nombre)

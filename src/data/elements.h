@@ -40,9 +40,13 @@ struct erreur_lecture {
     QString description;
 };
 
+// Reads Windows-1252, or UTF-8 when the bytes are valid UTF-8 with accents
+// in it (a file an editor saved so; its byte-order mark is passed over).
+// Read as UTF-8, a text holding a character the data file cannot hold is a
+// failure: the next save could only write it as '?'.
 class lecteur_éléments {
 public:
-    explicit lecteur_éléments(QByteArray octets) : octets_(std::move(octets)) {}
+    explicit lecteur_éléments(QByteArray octets);
 
     // The end of the file: nothing but blank lines (or an end-of-file mark) left.
     bool fin() const;
@@ -67,6 +71,7 @@ private:
         const char* début = nullptr;
         qsizetype taille = 0;
         bool entre_guillemets = false;
+        bool utf8 = false;
         int ligne = 0;
         QString texte() const;
         bool vaut(const char* mot) const;
@@ -75,8 +80,10 @@ private:
     double nombre(const élément& e, const char* attendu);
     bool date_de(const élément& e, double& résultat) const;
     [[noreturn]] void échec(const élément& e, const QString& attendu) const;
+    QString texte_de(const élément& e) const;
 
     QByteArray octets_;
     qsizetype pos_ = 0;
     int ligne_ = 1;
+    bool utf8_ = false;
 };

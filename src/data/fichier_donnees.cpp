@@ -33,6 +33,7 @@ struct écriture {
         é.entier(v);
     }
     bool fin() const { return false; }
+    void fin_du_fichier() {}
 };
 
 struct lecture {
@@ -60,6 +61,13 @@ struct lecture {
                                      .arg(max)};
     }
     bool fin() const { return l.fin(); }
+    // Whatever follows the last item is damage, like any other.
+    void fin_du_fichier()
+    {
+        if (!l.fin())
+            throw erreur_lecture{
+                QStringLiteral("Ligne %1 : le fichier continue après son dernier élément").arg(l.ligne())};
+    }
 };
 
 template <typename F, typename D>
@@ -276,6 +284,7 @@ void parcours(F& f, D& d, int étapes_finales)
     if (étapes_finales < 5 || f.fin())
         return;
     f.entier(d.compte_asso_débité);
+    f.fin_du_fichier();
 }
 
 }  // namespace

@@ -1,14 +1,23 @@
 #pragma once
 // Writing files so that a failure never leaves a half-written one: every file
-// goes to a temporary file beside its target and is renamed over it.
+// goes to a temporary file beside its target, reaches the disk, and only then
+// replaces the target. Any failed step (write, sync, close, rename) fails the
+// write and leaves the former file whole.
 #include <QByteArray>
 #include <QString>
 #include <optional>
+#include <sys/types.h>
 
-// French description of why a file could not be read or written.
+// French description of why a file could not be read or written, from what
+// the file system shows of it (no system error code at hand).
 QString description_erreur_fichier(const QString& chemin, bool écriture);
+// French description of a system error code met while writing chemin.
+QString description_erreur_système(int code, const QString& chemin);
 
-bool écrit_fichier_sûr(const QString& chemin, const QByteArray& octets, QString& erreur);
+// octets_remis, when given, receives how many bytes the system accepted
+// before a failure (all of them when the failure came after the writing).
+bool écrit_fichier_sûr(const QString& chemin, const QByteArray& octets, QString& erreur,
+                       qsizetype* octets_remis = nullptr);
 std::optional<QByteArray> lit_fichier(const QString& chemin, QString& erreur);
 // Copies source over cible through a temporary file; never a file onto itself
 // (that counts as done).
@@ -21,3 +30,21 @@ QString trouve_sans_casse(const QString& dossier, const QString& nom);
 // \, else inside P, else its name looked up without regard to case in
 // P/images, P/photos, dossier_images and P. Empty when none exists.
 QString trouve_fichier_stocké(const QString& stocké);
+
+// The system calls of the safe write, in the order it makes them. Tests
+// replace them to make any step fail as a full or failing disk would; the
+// program always uses the system's own.
+struct appels_fichiers {
+    int (*ouvre)(const char* chemin, int options, mode_t droits);
+    ssize_t (*écrit)(int fd, const void* octets, size_t taille);
+    int (*synchronise)(int fd);  // the written file's content to the disk
+    int (*ferme)(int fd);
+    // Gives the unnamed temporary file its name (linkat).
+    int (*lie)(int dossier_source, const char* source, int dossier_cible, const char* cible, int options);
+    int (*renomme)(const char* source, const char* cible);
+    int (*efface)(const char* chemin);
+    int (*synchronise_dossier)(int fd);  // the new name to the disk
+};
+const appels_fichiers& appels_système();
+// nullptr puts the system's calls back.
+void installe_appels_fichiers(const appels_fichiers* appels);

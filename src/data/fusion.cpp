@@ -164,8 +164,10 @@ bool récupérer_données(const QString& chemin, bool adhérents, bool catalogue
         avis_fusion_terminée();
     if (adhérents && poste_compta) {
         const QString soldes = trouve_sans_casse(dossier_programme(), QStringLiteral("Trovane.sld"));
-        if (!soldes.isEmpty())
-            lire_soldes(soldes);
+        if (!soldes.isEmpty()) {
+            const QString défaut = trouve_sans_casse(dossier_programme(), QString::fromUtf8(nom_fichier_défaut));
+            lire_soldes(soldes, défaut.isEmpty() ? fichier_données_défaut() : défaut);
+        }
     }
     return true;
 }

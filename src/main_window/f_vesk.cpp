@@ -889,7 +889,7 @@ void F_vesk::récup_Click()
     if (poste_compta) {
         const QString soldes = nom_fichier_soldes(choisi);
         if (QFileInfo::exists(soldes))
-            lire_soldes(soldes);
+            lire_soldes(soldes, choisi);
     }
     fichier_illisible_ = false;
     titre_ = QStringLiteral("Trovane ") + fichier_courant + QStringLiteral("restauré");

@@ -1,11 +1,16 @@
+#include "data/cp1252.h"
 #include "data/dossiers.h"
 #include "data/fichier_donnees.h"
 #include "data/soldes.h"
 #include "support/dossier_test.h"
 #include "support/jeu_essai.h"
+#include "support/pannes_fichiers.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSet>
+#include <cerrno>
 #include <csignal>
 #include <sys/resource.h>
 
@@ -297,4 +302,158 @@ TEST_F(fichier_données, écriture_échouée_laisse_l_ancien_fichier_entier)
     EXPECT_EQ(boîtes.messages[0].style, style_boîte::réessayer_annuler | style_boîte::critique);
     EXPECT_EQ(lit("trovane.sel"), original);
     EXPECT_FALSE(QFileInfo::exists(chemin("trovane.sld")));
+}
+
+TEST_F(fichier_données, fichier_enregistré_en_utf8_lu_comme_tel_et_réécrit_en_windows_1252)
+{
+    const QByteArray original = association_enregistrée();
+    const données_sel écrites = données;
+    const QByteArray utf8 = depuis_cp1252(original).toUtf8();
+    ASSERT_NE(utf8, original);
+    // As an editor saves it: UTF-8, with or without its mark, CR LF or LF.
+    const QByteArray formes[] = {utf8, "\xEF\xBB\xBF" + utf8, QByteArray(utf8).replace("\r\n", "\n")};
+    for (const QByteArray& forme : formes) {
+        écrit("éditeur.sel", forme);
+        données = données_sel{};
+        ASSERT_TRUE(ouvrir_fichier(chemin("éditeur.sel")));
+        EXPECT_TRUE(boîtes.messages.empty()) << boîtes.textes().join(" | ").toStdString();
+        for (int i = 1; i <= données.nombre_adhérents; ++i)
+            ASSERT_EQ(données.table_adhérents[i], écrites.table_adhérents[i]) << i;
+        ASSERT_TRUE(enregistrer_fichier(chemin("copie.sel"), false));
+        EXPECT_EQ(lit("copie.sel"), original);
+    }
+
+    // A character the data file cannot hold would come back as '?' at the
+    // next save: the file is refused and names it.
+    const données_sel avant = données;
+    QByteArray coche = utf8;
+    coche.replace("Quimper", "Quimper \xE2\x9C\x93");
+    ASSERT_NE(coche, utf8);
+    écrit("coche.sel", coche);
+    EXPECT_FALSE(ouvrir_fichier(chemin("coche.sel")));
+    EXPECT_TRUE(données == avant);
+    ASSERT_EQ(boîtes.messages.size(), 1u);
+    EXPECT_TRUE(boîtes.messages[0].texte.startsWith(QString::fromUtf8("Ligne ")));
+    EXPECT_TRUE(boîtes.messages[0].texte.contains(QString::fromUtf8("« ✓ » ne peut pas être gardé")))
+        << boîtes.messages[0].texte.toStdString();
+
+    // Windows-1252 bytes that are not UTF-8 as a whole stay Windows-1252.
+    boîtes.messages.clear();
+    QByteArray mêlé = original;
+    mêlé.replace("Quimper", "Quimper \xC3\xA9");  // "Ã©" in Windows-1252
+    écrit("mêlé.sel", mêlé);
+    ASSERT_TRUE(ouvrir_fichier(chemin("mêlé.sel")));
+    bool vu = false;
+    pour_chaque_adhérent(données, [&](int, adhérent& a) { vu = vu || a.ville.str().contains(QString::fromUtf8("Ã©")); });
+    EXPECT_TRUE(vu);
+}
+
+TEST_F(fichier_données, rien_ne_suit_le_dernier_élément)
+{
+    const QByteArray original = association_enregistrée();
+    const données_sel avant = données;
+    // Blank lines and an end-of-file mark are no content.
+    for (const QByteArray& fin : {QByteArray("\r\n\r\n"), QByteArray("\x1a"), QByteArray("  \r\n")}) {
+        écrit("fin.sel", original + fin);
+        ASSERT_TRUE(ouvrir_fichier(chemin("fin.sel")));
+    }
+    EXPECT_TRUE(boîtes.messages.empty());
+    const int lignes_écrites = static_cast<int>(lignes(original).size());
+    for (const QByteArray& suite : {QByteArray("42\r\n"), QByteArray("\"texte\"\r\n"), QByteArray("\r\n#TRUE#")}) {
+        boîtes.messages.clear();
+        écrit("suite.sel", original + suite);
+        EXPECT_FALSE(ouvrir_fichier(chemin("suite.sel")));
+        EXPECT_TRUE(données == avant);
+        ASSERT_EQ(boîtes.messages.size(), 1u);
+        EXPECT_TRUE(boîtes.messages[0].texte.contains(QStringLiteral("le fichier continue après son dernier élément")));
+        EXPECT_TRUE(boîtes.messages[0].texte.startsWith(QStringLiteral("Ligne %1").arg(lignes_écrites + 1)) ||
+                    boîtes.messages[0].texte.startsWith(QStringLiteral("Ligne %1").arg(lignes_écrites + 2)))
+            << boîtes.messages[0].texte.toStdString();
+    }
+}
+
+TEST_F(fichier_données, enregistrement_échoué_dit_pourquoi_et_peut_reprendre)
+{
+    const QByteArray original = association_enregistrée();
+    poste_compta = true;
+    données.nom_monnaie = "changé";
+    {
+        // The disk refuses to keep what it was given.
+        pannes_fichiers pannes;
+        pannes.fait_échouer(appel_fichier::synchronise, 1, EIO);
+        EXPECT_FALSE(enregistrer_fichier(chemin("trovane.sel"), false));
+        ASSERT_EQ(boîtes.messages.size(), 1u);
+        EXPECT_EQ(boîtes.messages[0].texte,
+                  "Erreur d'entrée-sortie du disque (" + QDir::toNativeSeparators(chemin("trovane.sel")) + ")");
+        EXPECT_EQ(boîtes.messages[0].style, style_boîte::réessayer_annuler | style_boîte::critique);
+        EXPECT_EQ(lit("trovane.sel"), original);
+        EXPECT_FALSE(QFileInfo::exists(chemin("trovane.sld")));
+
+        // Retry after a failed close: the second attempt writes both files.
+        boîtes.messages.clear();
+        boîtes.réponses = {rép_réessayer};
+        pannes.fait_échouer(appel_fichier::ferme, 1, ENOSPC);
+        EXPECT_TRUE(enregistrer_fichier(chemin("trovane.sel"), false));
+        ASSERT_EQ(boîtes.messages.size(), 1u);
+        EXPECT_TRUE(boîtes.messages[0].texte.startsWith("Le disque est plein"));
+        EXPECT_EQ(lit("trovane.sel"), écrit_données(données));
+        EXPECT_TRUE(QFileInfo::exists(chemin("trovane.sld")));
+    }
+
+    boîtes.messages.clear();
+    QDir().mkpath(chemin("dossier.sel"));
+    EXPECT_FALSE(enregistrer_fichier(chemin("dossier.sel"), false));
+    EXPECT_EQ(boîtes.textes(),
+              QStringList{QDir::toNativeSeparators(chemin("dossier.sel")) + " est un dossier, pas un fichier"});
+}
+
+TEST_F(fichier_données, soldes_non_enregistrés_nomment_l_adhérent_en_cause)
+{
+    initialise_paramètres();
+    remplit_association_essai(données, {12, 0, 0, 0});
+    for (int i = 1; i <= 12; ++i)
+        données.table_adhérents[i].ordre = static_cast<int16>(13 - i);  // 12 first
+    ASSERT_TRUE(enregistrer_soldes(chemin("s.sld")));
+    const QByteArray entier = lit("s.sld");
+    // The member whose entry holds byte `position`: the count, then five
+    // lines per entry, the first of them its number.
+    auto membre_à = [&](qsizetype position) {
+        const QList<QByteArray> l = lignes(entier);
+        qsizetype début = l[0].size() + 2;
+        int membre = 0;
+        for (int e = 0; 1 + 5 * e < l.size(); ++e) {
+            if (début > position)
+                break;
+            membre = l[1 + 5 * e].toInt();
+            for (int k = 0; k < 5; ++k)
+                début += l[1 + 5 * e + k].size() + 2;
+        }
+        return membre;
+    };
+    pannes_fichiers pannes;
+    pannes.écritures_courtes(10);
+    QSet<int> nommés;
+    for (int n = 2; n * 10 < entier.size(); n += 2) {
+        boîtes.messages.clear();
+        écrit("s.sld", "ancien");
+        pannes.fait_échouer(appel_fichier::écrit, n, EIO);
+        EXPECT_FALSE(enregistrer_soldes(chemin("s.sld")));
+        ASSERT_EQ(boîtes.messages.size(), 1u);
+        const int attendu = membre_à((n - 1) * 10);
+        nommés.insert(attendu);
+        EXPECT_TRUE(boîtes.messages[0].texte.contains(
+            QStringLiteral(" dans l'enregistrement  des soldes de l'adhérent %1 vous devrez").arg(attendu)))
+            << boîtes.messages[0].texte.toStdString();
+        EXPECT_EQ(boîtes.messages[0].style, style_boîte::ok_annuler | style_boîte::exclamation);
+        EXPECT_EQ(lit("s.sld"), "ancien");
+    }
+    EXPECT_GT(nommés.size(), 6);
+    // Every entry went out, the file as a whole could not be kept.
+    boîtes.messages.clear();
+    pannes.fait_échouer(appel_fichier::renomme, 1, EIO);
+    EXPECT_FALSE(enregistrer_soldes(chemin("s.sld")));
+    EXPECT_EQ(boîtes.textes(), QStringList{"Erreur d'entrée-sortie du disque (" +
+                                           QDir::toNativeSeparators(chemin("s.sld")) +
+                                           ") dans l'enregistrement  des soldes des adhérents vous devrez vérifier "
+                                           "ces données à la main dans la page adhérents. "});
 }

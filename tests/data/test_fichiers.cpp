@@ -1,6 +1,13 @@
 #include "data/dossiers.h"
 #include "data/fichiers.h"
 #include "support/dossier_test.h"
+#include "support/pannes_fichiers.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <cerrno>
+#include <sys/stat.h>
 
 using fichiers_stockés = essai_dossier;
 
@@ -28,4 +35,105 @@ TEST_F(fichiers_stockés, copie_jamais_sur_elle_même)
     EXPECT_EQ(lit("b.sel"), "contenu");
     EXPECT_FALSE(copie_fichier_sûre(chemin("absent.sel"), chemin("c.sel"), erreur));
     EXPECT_TRUE(erreur.startsWith("Fichier introuvable"));
+}
+
+namespace {
+
+// Names in the folder other than the target: what a failed write left behind.
+QStringList restes(const QString& dossier, const QString& cible)
+{
+    QStringList noms = QDir(dossier).entryList(QDir::Files | QDir::Hidden | QDir::System);
+    noms.removeAll(cible);
+    return noms;
+}
+
+}  // namespace
+
+TEST_F(fichiers_stockés, chaque_étape_qui_échoue_laisse_l_ancien_fichier_entier)
+{
+    // Big enough for several writes, each of them cut short.
+    QByteArray nouveau(3 << 20, 'n');
+    for (qsizetype i = 0; i < nouveau.size(); i += 4096)
+        nouveau[i] = static_cast<char>('a' + i / 4096 % 26);
+    const QByteArray ancien = "ancien contenu\r\n";
+    for (const bool anonymes : {true, false}) {
+        SCOPED_TRACE(anonymes ? "fichier temporaire anonyme" : "fichier temporaire nommé");
+        pannes_fichiers pannes;
+        pannes.sans_fichiers_anonymes(!anonymes);
+        pannes.écritures_courtes(700'000);
+        écrit("f.sel", ancien);
+        QString erreur;
+        ASSERT_TRUE(écrit_fichier_sûr(chemin("f.sel"), nouveau, erreur));
+        ASSERT_EQ(lit("f.sel"), nouveau);
+        std::array<int, nombre_appels_fichier> appels{};
+        for (appel_fichier a : tous_les_appels_fichier)
+            appels[static_cast<int>(a)] = pannes.appels(a);
+        EXPECT_GE(pannes.appels(appel_fichier::écrit), 5);
+        EXPECT_EQ(pannes.appels(appel_fichier::lie), anonymes ? 1 : 0);
+
+        int pannes_vues = 0;
+        for (appel_fichier a : tous_les_appels_fichier) {
+            for (int n = 1; n <= appels[static_cast<int>(a)]; ++n) {
+                SCOPED_TRACE(QStringLiteral("%1 n° %2").arg(nom_appel(a)).arg(n).toStdString());
+                ++pannes_vues;
+                écrit("f.sel", ancien);
+                pannes.fait_échouer(a, n, EIO);
+                erreur.clear();
+                qsizetype remis = -1;
+                const bool écrit = écrit_fichier_sûr(chemin("f.sel"), nouveau, erreur, &remis);
+                // Once the new file has its name, only its folder may still
+                // fail to reach the disk; opening or closing the folder is no
+                // part of the file.
+                const bool après_le_renommage = a == appel_fichier::synchronise_dossier ||
+                                                (a == appel_fichier::ouvre && n == 2) ||
+                                                (a == appel_fichier::ferme && n == 2);
+                EXPECT_EQ(lit("f.sel"), après_le_renommage ? nouveau : ancien);
+                EXPECT_EQ(écrit, a != appel_fichier::synchronise_dossier && après_le_renommage);
+                if (!écrit) {
+                    EXPECT_TRUE(erreur.startsWith("Erreur d'entrée-sortie du disque (")) << erreur.toStdString();
+                }
+                if (a == appel_fichier::écrit) {
+                    EXPECT_EQ(remis, (n - 1) * 700'000);
+                }
+                EXPECT_EQ(restes(dossier.path(), "f.sel"), QStringList{});
+            }
+        }
+        EXPECT_GE(pannes_vues, 10);
+    }
+}
+
+TEST_F(fichiers_stockés, l_échec_dit_sa_vraie_cause)
+{
+    QDir().mkpath(chemin("dossier.sel"));
+    QString erreur;
+    EXPECT_FALSE(écrit_fichier_sûr(chemin("dossier.sel"), "x", erreur));
+    EXPECT_EQ(erreur, QDir::toNativeSeparators(chemin("dossier.sel")) + " est un dossier, pas un fichier");
+    EXPECT_FALSE(écrit_fichier_sûr(chemin("absent/f.sel"), "x", erreur));
+    EXPECT_TRUE(erreur.startsWith("Dossier introuvable")) << erreur.toStdString();
+
+    pannes_fichiers pannes;
+    const std::pair<int, const char*> causes[] = {{ENOSPC, "Le disque est plein"},
+                                                  {EDQUOT, "Le quota d'espace disque est dépassé"},
+                                                  {EACCES, "Accès refusé en écriture"},
+                                                  {EROFS, "Le disque n'accepte que la lecture"}};
+    for (const auto& [code, texte] : causes) {
+        pannes.fait_échouer(appel_fichier::synchronise, 1, code);
+        EXPECT_FALSE(écrit_fichier_sûr(chemin("f.sel"), "x", erreur));
+        EXPECT_TRUE(erreur.startsWith(QString::fromUtf8(texte))) << erreur.toStdString();
+        EXPECT_FALSE(erreur.contains("peut-être"));
+    }
+}
+
+TEST_F(fichiers_stockés, le_fichier_remplacé_garde_ses_droits_et_son_lien)
+{
+    écrit("vrai.sel", "avant");
+    QFile::setPermissions(chemin("vrai.sel"), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    ASSERT_TRUE(QFile::link(chemin("vrai.sel"), chemin("lien.sel")));
+    QString erreur;
+    ASSERT_TRUE(écrit_fichier_sûr(chemin("lien.sel"), "après", erreur));
+    EXPECT_TRUE(QFileInfo(chemin("lien.sel")).isSymLink());
+    EXPECT_EQ(lit("vrai.sel"), "après");
+    struct stat état {};
+    ASSERT_EQ(::stat(QFile::encodeName(chemin("vrai.sel")).constData(), &état), 0);
+    EXPECT_EQ(état.st_mode & 0777, 0600u);
 }

@@ -183,14 +183,34 @@ TEST_F(fusion, fichier_illisible_ne_fusionne_rien)
 TEST_F(fusion, soldes_du_poste_comptable_relus_après_les_adhérents)
 {
     poste_compta = true;
-    // The balances file of the default data file, named in another case.
-    écrit("TROVANE.SLD", "1\r\n2\r\n-42\r\n1\r\n2\r\n3\r\n");
+    // The accounting station's own data file and its balances file, named
+    // in another case.
+    données_sel comptable = ouvert;
+    comptable.table_adhérents[2].der_solde = monnaie::unités(-42);
+    écrit("trovane.sel", écrit_données(comptable));
+    écrit("TROVANE.SLD", "1\r\n2\r\n-42\r\n" + QByteArray::number(comptable.table_adhérents[2].débits) + "\r\n" +
+                             QByteArray::number(comptable.table_adhérents[2].crédits) + "\r\n" +
+                             QByteArray::number(comptable.table_adhérents[2].volume.brut / 10000) + "\r\n");
+    ASSERT_EQ(comptable.table_adhérents[2].volume.brut % 10000, 0);
     ASSERT_TRUE(récupérer_données(chemin("autre.sel"), true, false, false, false));
     EXPECT_EQ(données.table_adhérents[2].der_solde, monnaie::unités(-42));
     EXPECT_EQ(données.table_adhérents[2].ville.trimmed(), "Nantes");
+    EXPECT_TRUE(boîtes.messages.empty()) << boîtes.textes().join(" | ").toStdString();
 
-    poste_compta = false;
+    // A balances file left from an earlier save of that data file would bring
+    // back former figures: it is not read, and the user is told.
+    comptable.table_adhérents[2].der_solde = monnaie::unités(-50);
+    écrit("trovane.sel", écrit_données(comptable));
     données = ouvert;
     ASSERT_TRUE(récupérer_données(chemin("autre.sel"), true, false, false, false));
     EXPECT_EQ(données.table_adhérents[2].der_solde, autre.table_adhérents[2].der_solde);
+    ASSERT_EQ(boîtes.messages.size(), 1u);
+    EXPECT_TRUE(boîtes.messages[0].texte.contains("ne correspond pas")) << boîtes.messages[0].texte.toStdString();
+
+    poste_compta = false;
+    boîtes.messages.clear();
+    données = ouvert;
+    ASSERT_TRUE(récupérer_données(chemin("autre.sel"), true, false, false, false));
+    EXPECT_EQ(données.table_adhérents[2].der_solde, autre.table_adhérents[2].der_solde);
+    EXPECT_TRUE(boîtes.messages.empty());
 }

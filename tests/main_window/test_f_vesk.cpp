@@ -325,13 +325,19 @@ TEST_F(fenêtre_principale_essai, récupération_relit_les_soldes_au_poste_compt
     réglages::écrit_booléen("Utilisateur", "poste_compta", true);
     démarre();
     ASSERT_TRUE(poste_compta);
-    const QByteArray actuel = lit("trovane.sel");
-    écrit("archives/2025.sel", actuel);
-    const int n = données.table_adhérents[1].ordre;
+    // An archive saved on this station, with its balances file.
+    données_sel archive = données;
+    const int n = archive.table_adhérents[1].ordre;
+    adhérent& a = archive.table_adhérents[n];
+    a.der_solde = monnaie::unités(-77);
+    a.débits = a.crédits = 1;
+    a.volume = monnaie::unités(9);
+    écrit("archives/2025.sel", écrit_données(archive));
     écrit("archives/2025.sld", QStringLiteral("1\r\n%1\r\n-77\r\n1\r\n1\r\n9\r\n").arg(n).toLatin1());
     boîtes.fichiers = {chemin("archives/2025.sel")};
     f->récup_Click();
     EXPECT_EQ(données.table_adhérents[n].der_solde, monnaie::unités(-77));
+    EXPECT_TRUE(boîtes.messages.empty()) << boîtes.textes().join(" | ").toStdString();
     EXPECT_EQ(fichier_courant, fichier_données_défaut());
     EXPECT_EQ(f->windowTitle(), "Trovane " + fichier_données_défaut() + "restauré");
 }
