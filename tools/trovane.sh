@@ -1,12 +1,14 @@
 #!/bin/sh
 # Installs what Trovane needs on Debian 12 (when missing), builds it, then
-# either starts the program (run), runs every test (test) or the benchmarks (bench).
+# either starts the program (run), runs every test (test), the benchmarks
+# (bench) or the fuzz targets at length (fuzz [seconds per target] [jobs]).
 set -eu
 cd "$(dirname "$0")/.."
 action="${1:-run}"
 
 packages="cmake ninja-build g++ pkg-config qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev \
-fonts-liberation fonts-symbola libgtest-dev libgmock-dev libbenchmark-dev poppler-utils ccache qt6-translations-l10n xvfb xauth"
+fonts-liberation fonts-symbola libgtest-dev libgmock-dev libbenchmark-dev poppler-utils ccache qt6-translations-l10n xvfb xauth \
+clang libclang-rt-14-dev"
 missing=""
 for p in $packages; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
@@ -27,9 +29,48 @@ if [ ! -f "$build/build.ninja" ]; then
 fi
 cmake --build "$build" --parallel "$(nproc)"
 
+# The fuzz targets: clang with libFuzzer, AddressSanitizer and
+# UndefinedBehaviorSanitizer, built apart from only what they need. Each runs
+# for $1 seconds with $2 jobs, from its seeds (made from the test association)
+# and the corpus earlier runs kept; what it finds goes to build-fuzz/trouvailles.
+fuzz_build=build-fuzz
+fuzz_cibles="fichier_donnees soldes selection historique import"
+fuzz() {
+    duree="$1"; jobs="$2"
+    if [ ! -f "$fuzz_build/build.ninja" ]; then
+        cmake -S fuzz -B "$fuzz_build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+            -DCMAKE_CXX_COMPILER_LAUNCHER=ccache
+    fi
+    cmake --build "$fuzz_build" --parallel "$(nproc)"
+    paral=""
+    [ "$jobs" -gt 1 ] && paral="-jobs=$jobs -workers=$jobs"
+    for cible in $fuzz_cibles; do
+        echo "== fuzz_$cible : $duree s, $jobs tâche(s)"
+        statut=0
+        ( cd "$fuzz_build" && mkdir -p "corpus-$cible" trouvailles && rm -f fuzz-*.log && \
+          LSAN_OPTIONS="suppressions=$PWD/../fuzz/lsan.supp" ASAN_OPTIONS="max_malloc_fill_size=0" \
+          QT_QPA_PLATFORM=offscreen "./fuzz_$cible" -max_total_time="$duree" -timeout=10 -rss_limit_mb=2560 \
+              $paral -print_final_stats=1 -artifact_prefix=trouvailles/ "corpus-$cible" "corpus/$cible" \
+              > "fuzz_$cible.log" 2>&1 ) || statut=$?
+        grep -hE "^#[0-9]+ +DONE|^stat::number_of_executed_units|ERROR|SUMMARY|propriété" \
+            "$fuzz_build/fuzz_$cible.log" "$fuzz_build"/fuzz-*.log 2>/dev/null || true
+        if [ -n "$paral" ]; then
+            cat "$fuzz_build"/fuzz-*.log | awk -v c="$cible" \
+                '/^stat::number_of_executed_units/ { n += $2 } END { print "fuzz_" c " : " n " exécutions en tout" }'
+        fi
+        if [ "$statut" -ne 0 ] || [ -n "$(ls "$fuzz_build/trouvailles" 2>/dev/null)" ]; then
+            echo "fuzz_$cible a trouvé une faute (journal : $fuzz_build/fuzz_$cible.log) :" >&2
+            ls "$fuzz_build/trouvailles" >&2
+            exit 1
+        fi
+    done
+}
+
 case "$action" in
     run)   exec "$build/trovane" ;;
-    test)  cd "$build" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure --parallel "$(nproc)" ;;
+    test)  ( cd "$build" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure --parallel "$(nproc)" )
+           fuzz 20 1 ;;
     bench) for b in "$build"/bench/bench_*; do [ -f "$b" ] && [ -x "$b" ] && "$b"; done ;;
-    *)     echo "usage: $0 [run|test|bench]" >&2; exit 2 ;;
+    fuzz)  fuzz "${2:-3600}" "${3:-$(( ($(nproc) + 1) / 2 ))}" ;;
+    *)     echo "usage: $0 [run|test|bench|fuzz [secondes par cible] [tâches]]" >&2; exit 2 ;;
 esac

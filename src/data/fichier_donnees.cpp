@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <stdexcept>
+#include <utility>
 
 namespace {
 
@@ -340,14 +341,18 @@ bool ouvrir_fichier(const QString& chemin, bool rafraîchit_repère)
         MsgBox(erreur + suite_erreur_lecture, style_boîte::critique);
         return false;
     }
-    données_sel nouvelles = données;
+    // Read over a copy, swapped in once whole. The copy's tables are kept
+    // from one load to the next: a full model is some 3 MB, and fresh memory
+    // costs more to obtain than to copy into.
+    static données_sel nouvelles;
+    nouvelles = données;
     try {
         lit_données(*octets, nouvelles);
     } catch (const erreur_lecture& e) {
         MsgBox(e.description + suite_erreur_lecture, style_boîte::critique);
         return false;
     }
-    données = std::move(nouvelles);
+    std::swap(données, nouvelles);
 
     if (données.type_fichier == QLatin1String("archive"))
         MsgBox(message_archive_ouverte, style_boîte::information);

@@ -141,7 +141,10 @@ bool lire_soldes(const QString& chemin, const QString& fichier_données)
     const QString nom_soldes = QDir::toNativeSeparators(chemin);
     const QString nom_données = QDir::toNativeSeparators(fichier_données);
     const auto données_écrites = lit_fichier(fichier_données, erreur);
-    données_sel enregistrées;
+    // Only the members that file lists are looked at, all of them read from
+    // it: what the tables held before does not count, and they are kept from
+    // one reading to the next.
+    static données_sel enregistrées;
     if (données_écrites) {
         try {
             lit_données(*données_écrites, enregistrées);

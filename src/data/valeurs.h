@@ -80,7 +80,9 @@ QString à_largeur(const QString& texte, int largeur);
 template <int N>
 class texte_fixe {
 public:
-    texte_fixe() : t_(N, QLatin1Char(' ')) {}
+    // Every blank field shares one text: a model holds some 50 000 of them,
+    // and copying or comparing a model must not touch each one apart.
+    texte_fixe() : t_(blancs()) {}
     texte_fixe(const QString& t) : t_(à_largeur(t, N)) {}
     texte_fixe(const char* t) : t_(à_largeur(QString::fromUtf8(t), N)) {}
     texte_fixe& operator=(const QString& t) { t_ = à_largeur(t, N); return *this; }
@@ -92,6 +94,11 @@ public:
     bool operator==(const texte_fixe&) const = default;
 
 private:
+    static const QString& blancs()
+    {
+        static const QString b(N, QLatin1Char(' '));
+        return b;
+    }
     QString t_;
 };
 
