@@ -52,7 +52,7 @@ fuzz() {
           QT_QPA_PLATFORM=offscreen "./fuzz_$cible" -max_total_time="$duree" -timeout=10 -rss_limit_mb=2560 \
               $paral -print_final_stats=1 -artifact_prefix=trouvailles/ "corpus-$cible" "corpus/$cible" \
               > "fuzz_$cible.log" 2>&1 ) || statut=$?
-        grep -hE "^#[0-9]+ +DONE|^stat::number_of_executed_units|ERROR|SUMMARY|propriété" \
+        grep -hE "^#[0-9]+[[:space:]]+DONE|^stat::number_of_executed_units|ERROR|SUMMARY|propriété" \
             "$fuzz_build/fuzz_$cible.log" "$fuzz_build"/fuzz-*.log 2>/dev/null || true
         if [ -n "$paral" ]; then
             cat "$fuzz_build"/fuzz-*.log | awk -v c="$cible" \
