@@ -7,6 +7,19 @@
 
 using fichier_soldes = essai_dossier;
 
+namespace {
+
+// A member's four figures, as a balances file holds them.
+void figures(adhérent& a, int solde, int16 débits, int16 crédits, int volume)
+{
+    a.der_solde = monnaie::unités(solde);
+    a.débits = débits;
+    a.crédits = crédits;
+    a.volume = monnaie::unités(volume);
+}
+
+}  // namespace
+
 TEST_F(fichier_soldes, nom_tiré_du_fichier_de_données)
 {
     EXPECT_EQ(nom_fichier_soldes("/x/trovane.sel"), "/x/trovane.sld");
@@ -53,12 +66,8 @@ TEST_F(fichier_soldes, lecture_ne_touche_ni_la_liste_ni_les_absents)
     // open data do not list; member 2 is listed twice in the balances file.
     données_sel enregistrées = données;
     enregistrées.table_adhérents[++enregistrées.nombre_adhérents].ordre = 9;
-    enregistrées.table_adhérents[9].der_solde = monnaie::unités(100);
-    enregistrées.table_adhérents[9].débits = enregistrées.table_adhérents[9].crédits = 1;
-    enregistrées.table_adhérents[9].volume = monnaie::unités(100);
-    enregistrées.table_adhérents[2].der_solde = monnaie::unités(8);
-    enregistrées.table_adhérents[2].débits = enregistrées.table_adhérents[2].crédits = 4;
-    enregistrées.table_adhérents[2].volume = monnaie::unités(20);
+    figures(enregistrées.table_adhérents[9], 100, 1, 1, 100);
+    figures(enregistrées.table_adhérents[2], 8, 4, 4, 20);
     écrit("s.sel", écrit_données(enregistrées));
     écrit("s.sld", "3\r\n9\r\n100\r\n1\r\n1\r\n100\r\n2\r\n8\r\n4\r\n4\r\n20\r\n2\r\n8\r\n4\r\n4\r\n20\r\n");
     const données_sel avant = données;
@@ -87,11 +96,10 @@ TEST_F(fichier_soldes, élément_illisible_sauté_ou_lecture_arrêtée)
     initialise_paramètres();
     remplit_association_essai(données, {3, 0, 0, 0});
     données_sel enregistrées = données;
+    // Member 1's balance is the item the file cannot read: it keeps its own.
     enregistrées.table_adhérents[1].débits = enregistrées.table_adhérents[1].crédits = 6;
     enregistrées.table_adhérents[1].volume = monnaie::unités(60);
-    enregistrées.table_adhérents[2].der_solde = monnaie::unités(2);
-    enregistrées.table_adhérents[2].débits = enregistrées.table_adhérents[2].crédits = 7;
-    enregistrées.table_adhérents[2].volume = monnaie::unités(70);
+    figures(enregistrées.table_adhérents[2], 2, 7, 7, 70);
     écrit("s.sel", écrit_données(enregistrées));
     écrit("s.sld", "2\r\n1\r\nbeaucoup\r\n6\r\n6\r\n60\r\n2\r\n2\r\n7\r\n7\r\n70\r\n");
     const monnaie solde1 = données.table_adhérents[1].der_solde;
