@@ -1,7 +1,5 @@
 #include "data/cp1252.h"
 
-#include <algorithm>
-
 #include <QStringDecoder>
 #include <array>
 
@@ -82,11 +80,41 @@ QString texte_importé(const QByteArray& octets)
 
 bool utf8_multioctet(const QByteArray& octets)
 {
-    const auto haut = std::find_if(octets.begin(), octets.end(), [](char c) { return (c & 0x80) != 0; });
-    if (haut == octets.end())
-        return false;
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString texte = utf8.decode(octets);  // decoding happens on conversion
-    Q_UNUSED(texte);
-    return !utf8.hasError();
+    // Strict UTF-8: no overlong form, no surrogate, nothing above U+10FFFF.
+    // A Windows-1252 file fails at its first accented letter, so this stops
+    // early on the files the program writes.
+    const auto* p = reinterpret_cast<const unsigned char*>(octets.constData());
+    const qsizetype n = octets.size();
+    bool multioctet = false;
+    for (qsizetype i = 0; i < n;) {
+        const unsigned c = p[i];
+        if (c < 0x80) {
+            ++i;
+            continue;
+        }
+        int suite = 0;
+        unsigned min = 0, max = 0xBF;  // range of the second byte
+        if (c >= 0xC2 && c <= 0xDF) {
+            suite = 1;
+            min = 0x80;
+        } else if (c >= 0xE0 && c <= 0xEF) {
+            suite = 2;
+            min = c == 0xE0 ? 0xA0 : 0x80;
+            max = c == 0xED ? 0x9F : 0xBF;
+        } else if (c >= 0xF0 && c <= 0xF4) {
+            suite = 3;
+            min = c == 0xF0 ? 0x90 : 0x80;
+            max = c == 0xF4 ? 0x8F : 0xBF;
+        } else {
+            return false;
+        }
+        if (i + suite >= n || p[i + 1] < min || p[i + 1] > max)
+            return false;
+        for (int k = 2; k <= suite; ++k)
+            if ((p[i + k] & 0xC0) != 0x80)
+                return false;
+        i += suite + 1;
+        multioctet = true;
+    }
+    return multioctet;
 }
