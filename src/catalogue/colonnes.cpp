@@ -4,6 +4,7 @@
 #include "catalogue/mesures.h"
 #include "data/dialogues.h"
 #include "data/modele.h"
+#include "ui_common/listes_longues.h"
 #include "ui_common/outils.h"
 
 void calcule_colonnes_catalogue(surface_page& imprimante)
@@ -24,10 +25,12 @@ void calcule_colonnes_catalogue(surface_page& imprimante)
                style_boîte::information);
 
     // Every member counts, deleted and eliminated ones too.
-    float plus_large = 0;
-    pour_chaque_adhérent(d, [&](int, const adhérent& a) {
-        plus_large = plus_grand(static_cast<float>(imprimante.TextWidth(a.identifiant.trimmed())), plus_large);
-    });
+    std::vector<QString> identifiants;
+    pour_chaque_adhérent(d, [&](int, const adhérent& a) { identifiants.push_back(a.identifiant.trimmed()); });
+    const float plus_large = static_cast<float>(largeur_la_plus_grande(
+        static_cast<int>(identifiants.size()), [&](int i) { return identifiants[static_cast<std::size_t>(i)]; },
+        [&](QChar c) { return imprimante.TextWidth(QString(c)); },
+        [&](int i) { return imprimante.TextWidth(identifiants[static_cast<std::size_t>(i)]); }));
     largeur_identifiant = plus_large + static_cast<float>(imprimante.TextWidth(QStringLiteral("WW")));
 
     const int format = d.cat_format[static_cast<std::size_t>(k)];

@@ -126,10 +126,23 @@ void décompose(double d, qint64& jour, int& seconde)
 
 QString deux(int n) { return QString::number(n).rightJustified(2, QLatin1Char('0')); }
 
+// Grids show thousands of dates: their texts are written digit by digit.
+void écrit_deux(QChar*& p, int n)
+{
+    *p++ = QLatin1Char(static_cast<char>('0' + n / 10));
+    *p++ = QLatin1Char(static_cast<char>('0' + n % 10));
+}
+
 QString texte_heure(int seconde)
 {
-    return deux(seconde / 3600) + QLatin1Char(':') + deux(seconde / 60 % 60) + QLatin1Char(':') +
-           deux(seconde % 60);
+    QString s(8, Qt::Uninitialized);
+    QChar* p = s.data();
+    écrit_deux(p, seconde / 3600);
+    *p++ = QLatin1Char(':');
+    écrit_deux(p, seconde / 60 % 60);
+    *p++ = QLatin1Char(':');
+    écrit_deux(p, seconde % 60);
+    return s;
 }
 
 std::optional<QDateTime> horloge_fixée;
@@ -253,8 +266,18 @@ QString date_courte(double d)
     if (d == 0)
         return {};
     const QDate j = jour_de(d);
-    return deux(j.day()) + QLatin1Char('/') + deux(j.month()) + QLatin1Char('/') +
-           QString::number(j.year()).rightJustified(4, QLatin1Char('0'));
+    if (j.year() < 0 || j.year() > 9999)
+        return deux(j.day()) + QLatin1Char('/') + deux(j.month()) + QLatin1Char('/') +
+               QString::number(j.year()).rightJustified(4, QLatin1Char('0'));
+    QString s(10, Qt::Uninitialized);
+    QChar* p = s.data();
+    écrit_deux(p, j.day());
+    *p++ = QLatin1Char('/');
+    écrit_deux(p, j.month());
+    *p++ = QLatin1Char('/');
+    écrit_deux(p, j.year() / 100);
+    écrit_deux(p, j.year() % 100);
+    return s;
 }
 
 int année_complète(int année)

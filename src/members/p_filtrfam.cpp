@@ -5,6 +5,7 @@
 #include "ui_common/controles.h"
 #include "ui_common/dialogue_commun.h"
 #include "ui_common/filtre_membres.h"
+#include "ui_common/listes_longues.h"
 #include "ui_common/outils.h"
 #include "ui_common/pages_aide.h"
 #include "ui_common/sablier.h"
@@ -56,12 +57,11 @@ void décharge_boîte_filtre()
 void remplit_liste(QWidget* liste, const std::vector<entrée_filtrée>& entrées)
 {
     if (auto* l = qobject_cast<QListWidget*>(liste)) {
-        const QSignalBlocker bloque(l);
-        l->clear();
-        for (const entrée_filtrée& e : entrées) {
-            auto* élément = new QListWidgetItem(e.identifiant, l);
-            élément->setData(Qt::UserRole, e.numéro);
-        }
+        std::vector<entrée_liste_longue> longue;
+        longue.reserve(entrées.size());
+        for (const entrée_filtrée& e : entrées)
+            longue.push_back({e.identifiant, e.numéro});
+        remplit_liste_longue(*l, longue);
     } else if (auto* c = qobject_cast<QComboBox*>(liste)) {
         const QSignalBlocker bloque(c);
         c->clear();
@@ -183,6 +183,7 @@ void p_filtrfam::crée_contrôles()
     ct_etat = new QListWidget(this);
     ct_etat->setObjectName(QStringLiteral("ct_etat"));
     ct_etat->setGeometry(612, 46, 168, 200);
+    prépare_liste_longue(*ct_etat);
     auto* nombre = new QLabel(QStringLiteral("nombre"), this);
     nombre->setGeometry(612, 252, 56, 18);
     ct_nbre = new QLabel(QStringLiteral("Nbre"), this);

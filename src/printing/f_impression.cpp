@@ -14,6 +14,7 @@
 #include "ui_common/filtre_membres.h"
 #include "ui_common/grille_vue.h"
 #include "ui_common/impression_grille.h"
+#include "ui_common/listes_longues.h"
 #include "ui_common/outils.h"
 #include "ui_common/pages_aide.h"
 #include "ui_common/sablier.h"
@@ -128,6 +129,7 @@ void f_impression::crée_contrôles()
     liste->setGeometry(8, 20, 210, 228);
     liste->setSelectionMode(QAbstractItemView::ExtendedSelection);
     liste->setSortingEnabled(true);
+    prépare_liste_longue(*liste);
     liste->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(liste, &QListWidget::currentRowChanged, this, [this] { liste_Click(); });
     connect(liste, &QListWidget::customContextMenuRequested, this, [this] { bt_trier_Click(); });

@@ -1,6 +1,7 @@
 #include "printing/selection_membres.h"
 
 #include "data/modele.h"
+#include "ui_common/listes_longues.h"
 
 #include <QListWidget>
 #include <QSignalBlocker>
@@ -8,14 +9,10 @@
 
 void remplit_tous_adhérents(QListWidget& liste)
 {
-    const QSignalBlocker silence(&liste);
-    liste.clear();
-    pour_chaque_adhérent(données, [&](int n, const adhérent& a) {
-        // Added to a sorted list, the entry lands at its place: the number
-        // goes on the entry itself, never on the last row.
-        auto* entrée = new QListWidgetItem(a.identifiant.str(), &liste);
-        entrée->setData(Qt::UserRole, n);
-    });
+    std::vector<entrée_liste_longue> entrées;
+    entrées.reserve(static_cast<std::size_t>(std::max<int>(0, données.nombre_adhérents)));
+    pour_chaque_adhérent(données, [&](int n, const adhérent& a) { entrées.push_back({a.identifiant.str(), n}); });
+    remplit_liste_longue(liste, entrées);
 }
 
 std::vector<int> numéros_liste(const QListWidget& liste)

@@ -7,6 +7,7 @@
 #include "reports/listes_comptes.h"
 #include "reports/periode_rapports.h"
 #include "ui_common/ajuste_grille.h"
+#include "ui_common/listes_longues.h"
 #include "ui_common/export_grille.h"
 #include "ui_common/filtre_membres.h"
 #include "ui_common/grille_vue.h"
@@ -112,6 +113,7 @@ void fenêtre_rapport::crée_contrôles_communs()
     Liste_comptes->setObjectName(QStringLiteral("Liste_comptes"));
     Liste_comptes->setSelectionMode(QAbstractItemView::ExtendedSelection);
     Liste_comptes->setFont(QFont(QStringLiteral("Courier New"), 8));
+    prépare_liste_longue(*Liste_comptes);
     bt_filtres_eleves = bouton(QString(), cadre_adhérent, QStringLiteral("bt_filtres_eleves"));
     bt_filtres_eleves->setIcon(style()->standardIcon(QStyle::SP_FileDialogContentsView));
     bt_filtres_eleves->setToolTip(QStringLiteral("filtrer la liste"));
@@ -269,14 +271,11 @@ bool fenêtre_rapport::eventFilter(QObject* objet, QEvent* e)
 
 void fenêtre_rapport::remplit_liste(const std::vector<entrée_liste>& entrées)
 {
-    {
-        const QSignalBlocker bloque(Liste_comptes);
-        Liste_comptes->clear();
-        for (const entrée_liste& e : entrées) {
-            auto* élément = new QListWidgetItem(e.texte, Liste_comptes);
-            élément->setData(Qt::UserRole, e.valeur);
-        }
-    }
+    std::vector<entrée_liste_longue> longue;
+    longue.reserve(entrées.size());
+    for (const entrée_liste& e : entrées)
+        longue.push_back({e.texte, e.valeur});
+    remplit_liste_longue(*Liste_comptes, longue);
     synchronise_spin();
 }
 

@@ -8,6 +8,7 @@
 #include "statistics/historique.h"
 #include "statistics/tableaux.h"
 #include "ui_common/controles.h"
+#include "ui_common/listes_longues.h"
 #include "ui_common/export_grille.h"
 #include "ui_common/filtre_membres.h"
 #include "ui_common/grille_vue.h"
@@ -108,6 +109,7 @@ void f_statistiques::crée_contrôles()
     liste->setObjectName(QStringLiteral("liste"));
     liste->setGeometry(8, 20, 160, 224);
     liste->setSelectionMode(QAbstractItemView::SingleSelection);
+    prépare_liste_longue(*liste);
 
     cadre_ext_adh = cadre(cadre_extraction, QStringLiteral("cadre_ext_adh"), QStringLiteral("Adhérents"), 174, 14, 118, 90);
     bt_trier = bouton(cadre_ext_adh, QStringLiteral("bt_trier"), QString(), 10, 20, 40, 30);
@@ -444,11 +446,9 @@ void f_statistiques::bt_extraire_stats_Click()
 
 void f_statistiques::bt_initialiser_Click()
 {
-    liste->clear();
-    pour_chaque_adhérent(données, [&](int n, const adhérent& a) {
-        auto* item = new QListWidgetItem(a.identifiant.str(), liste);
-        item->setData(Qt::UserRole, n);
-    });
+    std::vector<entrée_liste_longue> entrées;
+    pour_chaque_adhérent(données, [&](int n, const adhérent& a) { entrées.push_back({a.identifiant.str(), n}); });
+    remplit_liste_longue(*liste, entrées);
 }
 
 void f_statistiques::bt_filtres_eleves_Click()

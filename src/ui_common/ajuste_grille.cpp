@@ -25,12 +25,12 @@ mesureur_texte::mesureur_texte(const police_grille& p)
 {
 }
 
-double mesureur_texte::largeur(const QString& texte)
+double mesureur_texte::largeur(QStringView texte)
 {
     double px = 0;
     for (const QChar c : texte) {
         if (c.isSurrogate())  // characters outside the basic plane: measure the text whole
-            return métrique_.horizontalAdvance(texte) * twips_par_pixel_;
+            return métrique_.horizontalAdvance(texte.toString()) * twips_par_pixel_;
         if (c.unicode() >= fin_table) {
             px += métrique_.horizontalAdvance(c);
             continue;
@@ -51,20 +51,24 @@ void ajuste_grille(grille& g)
     p.gras = true;
     p.italique = true;
     mesureur_texte mesure(p);
-    const double w = mesure.largeur(QStringLiteral("W"));
+    const double w = mesure.largeur(u"W");
     const QChar blanc = QLatin1Char(' ');
-    for (int c = 0; c < g.Cols(); ++c) {
-        double plus_large = 0;
-        for (int r = 0; r < g.Rows(); ++r) {
-            const QString& t = g.TextMatrix(r, c);
+    // Row by row: the cells of a row lie together in memory.
+    std::vector<double> plus_large(static_cast<std::size_t>(g.Cols()), 0.0);
+    for (int r = 0; r < g.Rows(); ++r) {
+        for (int c = 0; c < g.Cols(); ++c) {
+            const QStringView t = g.TextMatrix(r, c);
             qsizetype d = 0, f = t.size();
             while (d < f && t[d] == blanc)
                 ++d;
             while (f > d && t[f - 1] == blanc)
                 --f;
-            if (f > d)
-                plus_large = std::max(plus_large, mesure.largeur(d == 0 && f == t.size() ? t : t.mid(d, f - d)));
+            if (f > d) {
+                double& l = plus_large[static_cast<std::size_t>(c)];
+                l = std::max(l, mesure.largeur(t.sliced(d, f - d)));
+            }
         }
-        g.setColWidth(c, CLng(plus_large + w));
     }
+    for (int c = 0; c < g.Cols(); ++c)
+        g.setColWidth(c, CLng(plus_large[static_cast<std::size_t>(c)] + w));
 }

@@ -12,7 +12,8 @@
 class mesureur_texte {
 public:
     explicit mesureur_texte(const police_grille& p);
-    double largeur(const QString& texte);
+    double largeur(QStringView texte);
+    double largeur(const QString& texte) { return largeur(QStringView(texte)); }
 
 private:
     QFontMetricsF métrique_;

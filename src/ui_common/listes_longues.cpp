@@ -1,0 +1,130 @@
+#include "ui_common/listes_longues.h"
+
+#include <QFontInfo>
+#include <QFontMetricsF>
+#include <QHash>
+#include <QListWidget>
+#include <QSignalBlocker>
+#include <QStyledItemDelegate>
+#include <algorithm>
+
+void remplit_liste_longue(QListWidget& liste, const std::vector<entrée_liste_longue>& entrées)
+{
+    const QSignalBlocker silence(&liste);
+    liste.clear();
+    std::vector<QListWidgetItem*> éléments;
+    éléments.reserve(entrées.size());
+    const bool triée = liste.isSortingEnabled();
+    // Inserted one by one, an entry goes before those it equals: taken from
+    // the last, a stable sort gives the same order.
+    for (std::size_t k = 0; k < entrées.size(); ++k) {
+        const entrée_liste_longue& e = entrées[triée ? entrées.size() - 1 - k : k];
+        auto* élément = new QListWidgetItem(e.texte);
+        élément->setData(Qt::UserRole, e.valeur);
+        éléments.push_back(élément);
+    }
+    if (triée)
+        std::stable_sort(éléments.begin(), éléments.end(),
+                         [](const QListWidgetItem* a, const QListWidgetItem* b) { return *a < *b; });
+    // Sorting stays off while they go in: each would be placed again.
+    liste.setSortingEnabled(false);
+    for (QListWidgetItem* é : éléments)
+        liste.addItem(é);
+    liste.setSortingEnabled(triée);
+}
+
+double largeur_la_plus_grande(int n, const std::function<QString(int)>& texte,
+                              const std::function<qreal(QChar)>& avance, const std::function<double(int)>& exacte,
+                              bool chasse_fixe)
+{
+    QHash<QChar, qreal> avances;
+    qreal avance_max = 0;
+    std::vector<std::pair<qreal, int>> estimées;
+    estimées.reserve(static_cast<std::size_t>(std::max(0, n)));
+    for (int i = 0; i < n; ++i) {
+        qreal l = 0;
+        for (const QChar c : texte(i)) {
+            auto it = avances.find(c);
+            if (it == avances.end()) {
+                it = avances.insert(c, avance(c));
+                avance_max = std::max(avance_max, it.value());
+            }
+            l += it.value();
+        }
+        estimées.emplace_back(l, i);
+    }
+    std::sort(estimées.begin(), estimées.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
+    // Kerning narrows a text more often than it widens it, and rounding adds
+    // little: past a margin of a few hundredths and one character, no text
+    // can be wider than the widest one measured. What a measure adds around
+    // its text (a list's margins) is learnt from the measures themselves.
+    double large = 0;
+    bool mesuré = false;
+    qreal écart = 0;
+    for (const auto& [estimée, i] : estimées) {
+        if (mesuré && (chasse_fixe || estimée * 1.03 + avance_max + écart < large))
+            break;
+        const double w = exacte(i);
+        écart = std::max(écart, w - estimée);
+        large = mesuré ? std::max(large, w) : w;
+        mesuré = true;
+    }
+    return large;
+}
+
+namespace {
+
+// Asked for the size of the entry that stands for all (the view measures
+// one), it answers that entry's height and the widest entry's width. The
+// widths are first estimated from the advance of each character; only the
+// entries whose estimate comes near the widest are measured as the view
+// would measure them.
+class délégué_liste_longue : public QStyledItemDelegate {
+public:
+    explicit délégué_liste_longue(QListWidget& liste) : QStyledItemDelegate(&liste), liste_(liste)
+    {
+        QAbstractItemModel* m = liste.model();
+        auto oublie = [this] { largeur_ = -1; };
+        connect(m, &QAbstractItemModel::rowsInserted, this, oublie);
+        connect(m, &QAbstractItemModel::rowsRemoved, this, oublie);
+        connect(m, &QAbstractItemModel::rowsMoved, this, oublie);
+        connect(m, &QAbstractItemModel::dataChanged, this, oublie);
+        connect(m, &QAbstractItemModel::layoutChanged, this, oublie);
+        connect(m, &QAbstractItemModel::modelReset, this, oublie);
+    }
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        const QSize propre = QStyledItemDelegate::sizeHint(option, index);
+        if (!liste_.uniformItemSizes())
+            return propre;
+        if (largeur_ < 0 || option.font != police_)
+            largeur_ = plus_large(option);
+        return {std::max(largeur_, propre.width()), propre.height()};
+    }
+
+private:
+    int plus_large(const QStyleOptionViewItem& option) const
+    {
+        police_ = option.font;
+        const QFontMetricsF métrique(option.font);
+        const QAbstractItemModel* m = liste_.model();
+        return static_cast<int>(largeur_la_plus_grande(
+            m->rowCount(), [m](int r) { return m->index(r, 0).data(Qt::DisplayRole).toString(); },
+            [&métrique](QChar c) { return métrique.horizontalAdvance(c); },
+            [&](int r) { return double(QStyledItemDelegate::sizeHint(option, m->index(r, 0)).width()); },
+            QFontInfo(option.font).fixedPitch()));
+    }
+
+    QListWidget& liste_;
+    mutable int largeur_ = -1;
+    mutable QFont police_;
+};
+
+}  // namespace
+
+void prépare_liste_longue(QListWidget& liste)
+{
+    liste.setUniformItemSizes(true);
+    liste.setItemDelegate(new délégué_liste_longue(liste));
+}
