@@ -22,6 +22,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
+#include <cstdio>
 
 namespace {
 
@@ -109,6 +110,11 @@ BENCHMARK_CAPTURE(ouverture, operations, 4, &F_vesk::Bt_appel_feuilles, noms_fen
 
 int main(int argc, char** argv)
 {
+    // The offscreen platform says at each window what it cannot do.
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& texte) {
+        if (type != QtDebugMsg && !texte.startsWith(QLatin1String("This plugin does not support")))
+            fprintf(stderr, "%s\n", qPrintable(texte));
+    });
     // An offscreen screen of 1920 x 1080 unless another platform is asked for.
     QTemporaryDir dossier;
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
