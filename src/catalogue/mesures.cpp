@@ -8,6 +8,8 @@
 
 #include <algorithm>
 
+std::array<float, 2> taille_sommaire_retenue = {12, 12};
+
 int indice_catalogue() { return données.type_catalogue == 0 ? 0 : 1; }
 
 police_page police_catalogue(style_catalogue style, int k)
@@ -24,7 +26,8 @@ police_page police_catalogue(style_catalogue style, int k)
         return {d.police_sous_rubriques[i], d.taille_sous_rubriques[i], d.gras_sous_rubriques[i],
                 d.italique_sous_rubriques[i]};
     case style_catalogue::sommaire:
-        return {d.police_sommaire[i], d.taille_sommaire[i], d.gras_sommaire[i], d.italique_sommaire[i]};
+        return {d.police_sommaire[i], d.taille_sommaire[i] > 0 ? d.taille_sommaire[i] : taille_sommaire_retenue[i],
+                d.gras_sommaire[i], d.italique_sommaire[i]};
     }
     return {};
 }
@@ -113,10 +116,15 @@ float hauteur_ligne_catalogue(const grille& g, int ligne, int sorte, surface_pag
 
 float hauteur_sommaire(surface_page& surface)
 {
+    return hauteur_sommaire(surface, police_catalogue(style_catalogue::sommaire).taille);
+}
+
+float hauteur_sommaire(surface_page& surface, float taille_choisie)
+{
     const données_sel& d = données;
     const int k = indice_catalogue();
     police_page police = police_catalogue(style_catalogue::sommaire, k);
-    const double taille = police.taille;
+    const double taille = taille_choisie;
     police.gras = true;
     police.italique = false;
     police.taille = taille + 4;

@@ -1,4 +1,5 @@
 #pragma once
+#include <array>
 // Heights of what a catalogue page holds, measured on a page surface without
 // drawing: a wrapped paragraph, one catalogue row, the title and contents
 // block, the symbol legend; and the picture holder that section and image
@@ -32,8 +33,16 @@ double hauteur_paragraphe(surface_page& surface, const QString& texte, double la
 float hauteur_ligne_catalogue(const grille& g, int ligne, int sorte, surface_page& surface);
 
 // Height of the title and contents block (title, number line, heading and
-// one wrapped line per section that has a first page).
+// one wrapped line per section that has a first page), in the contents size
+// or at the size given.
 float hauteur_sommaire(surface_page& surface);
+float hauteur_sommaire(surface_page& surface, float taille);
+
+// A contents size of 0 is no size chosen: the title page then takes the
+// largest whole size at which it holds the contents (with the legend when
+// any size allows it), as measured at the last pagination or print; 12
+// until one has measured it.
+extern std::array<float, 2> taille_sommaire_retenue;
 
 // Height of the symbol legend: its heading, an empty line and one line per
 // named genre and per public symbol, plus 160.

@@ -1,3 +1,4 @@
+#include "catalogue/sommaire.h"
 #include "catalogue/mise_en_page.h"
 
 #include "catalogue/grille_catalogue.h"
@@ -73,6 +74,7 @@ void mise_en_page_catalogue(grille& g, surface_page& imprimante)
     const float M = P - 2000 - (d.cat_format[k] == 0 ? 600.0f : 0.0f);
 
     if (d.cat_sommaire[k] == 1) {
+        retiens_taille_sommaire(imprimante, imprimante);
         const float hs = hauteur_sommaire(imprimante);
         const long page = std::lround(H);
         if (page != 0)

@@ -9,6 +9,8 @@
 #include "ui_common/impression_texte.h"
 #include "ui_common/outils.h"
 
+#include <cmath>
+
 namespace {
 
 const QString crlf = QStringLiteral("\r\n");
@@ -31,25 +33,62 @@ QString titre_sommaire()
 
 namespace {
 
-double ajustement_portrait(const cible_page& c)
+double ajustement_portrait(const surface_page& imprimante)
 {
-    return c.imprimante.Orientation() == QPageLayout::Portrait ? -300 : 0;
+    return imprimante.Orientation() == QPageLayout::Portrait ? -300 : 0;
+}
+
+double ajustement_portrait(const cible_page& c) { return ajustement_portrait(c.imprimante); }
+
+// What the user is told of the size that would fit.
+QString taille_possible(int taille, bool avec_légende)
+{
+    const QString quoi = avec_légende ? QStringLiteral("Le sommaire et la légende tiennent")
+                                      : QStringLiteral("Le sommaire tient seul");
+    if (taille <= 0)
+        return quoi + QStringLiteral(" sur la page à aucune taille de police.");
+    return quoi + QStringLiteral(" sur la page jusqu'à la taille %1.").arg(taille);
 }
 
 }  // namespace
 
+int taille_sommaire_qui_tient(surface_page& page, surface_page& imprimante, bool avec_légende, int jusqu_à)
+{
+    const double limite = page.Height() - 1400 + ajustement_portrait(imprimante);
+    const double autour = avec_légende ? hauteur_légende(imprimante) : 300;
+    for (int taille = jusqu_à; taille >= 1; --taille)
+        if (hauteur_sommaire(page, static_cast<float>(taille)) + autour < limite)
+            return taille;
+    return 0;
+}
+
+void retiens_taille_sommaire(surface_page& page, surface_page& imprimante)
+{
+    const auto k = static_cast<std::size_t>(indice_catalogue());
+    if (données.taille_sommaire[k] > 0)
+        return;
+    int taille = taille_sommaire_qui_tient(page, imprimante, true, taille_sommaire_automatique_max);
+    if (taille == 0)
+        taille = taille_sommaire_qui_tient(page, imprimante, false, taille_sommaire_automatique_max);
+    taille_sommaire_retenue[k] = static_cast<float>(taille > 0 ? taille : 1);
+}
+
 place_sommaire vérifie_sommaire(cible_page& c)
 {
     surface_page& s = c.surface;
+    retiens_taille_sommaire(s, c.imprimante);
     const double H = s.Height();
     const double a = ajustement_portrait(c);
     const double hs = hauteur_sommaire(s);
     const double hl = hauteur_légende(c.imprimante);
+    // Smaller sizes are tried from the size plus_petite down.
+    const int plus_petite = static_cast<int>(std::ceil(police_catalogue(style_catalogue::sommaire).taille)) - 1;
     place_sommaire place = place_sommaire::complète;
     if (hs + hl >= H - 1400 + a) {
         const QString texte =
             QStringLiteral("La taille de la police choisie pour le sommaire et la légende est trop importante.") +
             crlf + QStringLiteral("Réduisez-là, ou choisissez d'imprimer en A4 portrait!") + crlf +
+            taille_possible(taille_sommaire_qui_tient(s, c.imprimante, true, plus_petite), true) + crlf +
             QStringLiteral("Répondez OK pour essayer une impression sans la légende, ANNULER pour sortir.");
         if (MsgBox(texte, style_boîte::ok_annuler | style_boîte::information) == rép_annuler)
             return place_sommaire::refusée;
@@ -58,6 +97,7 @@ place_sommaire vérifie_sommaire(cible_page& c)
     if (hs + 300 >= H - 1400 + a) {
         MsgBox(QStringLiteral("La taille de la police choisie pour le sommaire seul est trop importante.") + crlf +
                    QStringLiteral("Réduisez-là, ou choisissez d'imprimer en A4 portrait!") + crlf +
+                   taille_possible(taille_sommaire_qui_tient(s, c.imprimante, false, plus_petite), false) + crlf +
                    QStringLiteral("Vous pouvez aussi choisir d'utiliser un mombre moins important de rubriques."),
                style_boîte::information);
         if (annule_aperçu)

@@ -9,6 +9,17 @@
 // The title: "Catalogue", or "Additif N° <n> au catalogue" for a supplement.
 QString titre_sommaire();
 
+// The largest whole size, at most jusqu_à, at which the title page of
+// `page` holds the contents block with the legend (or alone, with the room
+// the legend would leave), measured as the fit check measures; 0 when no size
+// does.
+int taille_sommaire_qui_tient(surface_page& page, surface_page& imprimante, bool avec_légende, int jusqu_à);
+
+// With no contents size chosen, the largest that fits, up to the largest the
+// catalogue window offers, goes into taille_sommaire_retenue (mesures.h).
+inline constexpr int taille_sommaire_automatique_max = 20;
+void retiens_taille_sommaire(surface_page& page, surface_page& imprimante);
+
 // Whether the title page fits the cible's page: when the block and the
 // legend do not, the user may go on without the legend (OK) or give up
 // (Cancel); when the block alone does not, the user is told and the preview

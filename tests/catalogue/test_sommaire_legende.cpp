@@ -149,6 +149,10 @@ TEST_F(page_de_titre, police_trop_grande)
     EXPECT_FALSE(posé(titre_légende));
     EXPECT_FALSE(aperçu_fermé);
 
+    // No size fits with a legend that tall.
+    EXPECT_TRUE(boîtes.messages[0].texte.contains(
+        "\r\nLe sommaire et la légende tiennent sur la page à aucune taille de police.\r\n"));
+
     // The contents alone do not fit: told, the preview closes, nothing drawn.
     données.taille_sommaire[1] = 200;
     papier.KillDoc();
@@ -157,8 +161,73 @@ TEST_F(page_de_titre, police_trop_grande)
     ASSERT_EQ(boîtes.messages.size(), 4u);
     EXPECT_EQ(boîtes.messages[3].style, style_boîte::information);
     EXPECT_TRUE(boîtes.messages[3].texte.startsWith("La taille de la police choisie pour le sommaire seul"));
+    // Three sections: 240 twips a point of size, plus 288, and 300 under it
+    // within the page less 1700; 60 points hold, 61 do not.
+    EXPECT_TRUE(boîtes.messages[3].texte.contains("\r\nLe sommaire tient seul sur la page jusqu'à la taille 60.\r\n"))
+        << boîtes.messages[3].texte.toStdString();
     EXPECT_TRUE(aperçu_fermé);
     annule_aperçu = nullptr;
+}
+
+// A full association: fifty sections, each with its first page.
+class page_de_titre_complète : public page_de_titre {
+protected:
+    void SetUp() override
+    {
+        page_de_titre::SetUp();
+        for (int i = 1; i <= max_rubriques; ++i) {
+            données.noms_rubriques[static_cast<std::size_t>(i * 10)] = QStringLiteral("Rubrique %1").arg(i);
+            page_rubrique[static_cast<std::size_t>(i)] = i + 1;
+        }
+    }
+};
+
+TEST_F(page_de_titre_complète, à_la_taille_par_défaut_on_apprend_quelle_taille_tient)
+{
+    bool aperçu_fermé = false;
+    annule_aperçu = [&] { aperçu_fermé = true; };
+    ASSERT_EQ(données.taille_sommaire[1], 12) << "the size of a new file";
+    // 1368 twips a point of size plus 288: with the legend (1840) 9 points
+    // hold on the page, alone (300 under it) 10.
+    boîtes.réponses = {rép_ok};
+    EXPECT_TRUE(dessine().isEmpty());
+    ASSERT_EQ(boîtes.messages.size(), 2u);
+    EXPECT_EQ(boîtes.messages[0].texte,
+              "La taille de la police choisie pour le sommaire et la légende est trop importante.\r\n"
+              "Réduisez-là, ou choisissez d'imprimer en A4 portrait!\r\n"
+              "Le sommaire et la légende tiennent sur la page jusqu'à la taille 9.\r\n"
+              "Répondez OK pour essayer une impression sans la légende, ANNULER pour sortir.");
+    EXPECT_TRUE(boîtes.messages[1].texte.contains("\r\nLe sommaire tient seul sur la page jusqu'à la taille 10.\r\n"));
+    EXPECT_TRUE(aperçu_fermé);
+    annule_aperçu = nullptr;
+
+    // The size told is the one that holds: no message, legend and all.
+    boîtes.messages.clear();
+    données.taille_sommaire[1] = 9;
+    papier.KillDoc();
+    EXPECT_EQ(dessine().value(0), "Catalogue");
+    EXPECT_TRUE(boîtes.messages.empty());
+    EXPECT_TRUE(posé(titre_légende));
+}
+
+TEST_F(page_de_titre_complète, sans_taille_choisie_la_plus_grande_qui_tient)
+{
+    // A size of 0 is no size chosen (the window then shows none).
+    données.taille_sommaire[1] = 0;
+    EXPECT_EQ(dessine().value(0), "Catalogue");
+    EXPECT_TRUE(boîtes.messages.empty());
+    EXPECT_TRUE(posé(titre_légende));
+    EXPECT_EQ(posé("Catalogue")->police.taille, 9 + 4);
+    EXPECT_EQ(posé("Rubrique 50")->police.taille, 9);
+    EXPECT_EQ(données.taille_sommaire[1], 0) << "the setting stays as the user left it";
+
+    // Fewer sections: the largest size the window offers.
+    for (int i = 4; i <= max_rubriques; ++i)
+        page_rubrique[static_cast<std::size_t>(i)] = 0;
+    papier.KillDoc();
+    dessine();
+    EXPECT_EQ(posé("Rubrique 3")->police.taille, taille_sommaire_automatique_max);
+    EXPECT_TRUE(boîtes.messages.empty());
 }
 
 }  // namespace
