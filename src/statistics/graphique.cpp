@@ -9,6 +9,7 @@
 #include <QBarSet>
 #include <QCategoryAxis>
 #include <QChart>
+#include <QFontMetricsF>
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QPieSeries>
@@ -75,17 +76,50 @@ QValueAxis* axe_valeurs(QChart& c, const données_graphique& d, Qt::Alignment c�
     return axe;
 }
 
-// Categories centred on 0, 1, 2... for series drawn by points.
+// Every `pas`-th category named under its point (0, 1, 2...): a label has
+// the room up to the next one.
+void nomme_catégories(QCategoryAxis& axe, const QStringList& noms, int pas)
+{
+    for (const QString& l : axe.categoriesLabels())
+        axe.remove(l);
+    for (int k = 0; k < noms.size(); k += pas)
+        axe.append(noms[k], k);
+}
+
+// Categories on 0, 1, 2..., for bars and points alike. Their labels stand up
+// when they do not fit side by side, and only one in every few shows when,
+// standing, they would still run into each other; measured again whenever
+// the plot area changes (the window resized, the legend shown).
 QCategoryAxis* axe_catégories(QChart& c, const données_graphique& d)
 {
     auto* axe = new QCategoryAxis;
     axe->setStartValue(-0.5);
     const QStringList noms = uniques(d.catégories);
-    for (int k = 0; k < noms.size(); ++k)
-        axe->append(noms[k], k + 0.5);
-    axe->setRange(-0.5, std::max<qsizetype>(noms.size(), 1) - 0.5);
-    axe->setLabelsPosition(QCategoryAxis::AxisLabelsPositionCenter);
+    const int n = static_cast<int>(noms.size());
+    axe->setRange(-0.5, std::max(n, 1) - 0.5);
+    axe->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    axe->setGridLineVisible(false);
+    axe->setLabelsAngle(n > 6 ? -90 : 0);
+    nomme_catégories(*axe, noms, 1);
     c.addAxis(axe, Qt::AlignBottom);
+    QObject::connect(&c, &QChart::plotAreaChanged, axe, [axe, noms, n](const QRectF& zone) {
+        if (zone.width() <= 0 || n == 0)
+            return;
+        const QFontMetricsF m(axe->labelsFont());
+        double plus_large = 0;
+        for (const QString& t : noms)
+            plus_large = std::max(plus_large, m.horizontalAdvance(t));
+        const bool debout = n > 6 || plus_large > zone.width() / n;
+        // A standing label with less than twice its thickness of room is
+        // cut down to "..." by the chart.
+        const int pas = debout ? pas_libellés(n, zone.width(), m.height() * 2) : 1;
+        const int angle = debout ? -90 : 0;
+        if (axe->property("pas").toInt() == pas && axe->labelsAngle() == angle)
+            return;
+        axe->setProperty("pas", pas);
+        axe->setLabelsAngle(angle);
+        nomme_catégories(*axe, noms, pas);
+    });
     return axe;
 }
 
@@ -123,9 +157,7 @@ void barres(QChart& c, const données_graphique& d, std::size_t premières_barre
         série->append(b);
     }
     c.addSeries(série);
-    auto* x = new QBarCategoryAxis;
-    x->append(uniques(d.catégories));
-    c.addAxis(x, Qt::AlignBottom);
+    QCategoryAxis* x = axe_catégories(c, d);
     QValueAxis* y = axe_valeurs(c, d, Qt::AlignLeft);
     attache(série, x, y);
     // A combination chart draws the other series as lines over the bars.
@@ -260,6 +292,14 @@ données_graphique prépare_graphique(const grille& g, const QString& titre, boo
     return d;
 }
 
+int pas_libellés(int nombre, double longueur, double épaisseur)
+{
+    if (nombre <= 1 || épaisseur <= 0)
+        return 1;
+    const int place = std::max(1, static_cast<int>(longueur / épaisseur));
+    return std::max(1, (nombre + place - 1) / place);
+}
+
 void remplit_graphique(QChart& c, const données_graphique& données, int type)
 {
     // The chart reads its title, legends and labels as markup: "x < 100"
@@ -295,12 +335,9 @@ void remplit_graphique(QChart& c, const données_graphique& données, int type)
     case types_graphique::xy: xy(c, d); break;
     default: barres(c, d, d.valeurs.size()); break;
     }
-    // The chart is small: small labels, standing up when they are many.
-    for (QAbstractAxis* axe : c.axes()) {
+    // The chart is small: small labels.
+    for (QAbstractAxis* axe : c.axes())
         axe->setLabelsFont(police);
-        if (axe->orientation() == Qt::Horizontal && d.catégories.size() > 6 && type != types_graphique::xy)
-            axe->setLabelsAngle(-90);
-    }
     // One series needs no legend: the title names it.
     c.legend()->setVisible(type == types_graphique::secteurs || d.valeurs.size() > 1);
 }

@@ -29,7 +29,13 @@ struct données_graphique {
 données_graphique prépare_graphique(const grille& g, const QString& titre, bool inverse);
 
 // Fills an empty chart with the data drawn as the type asks. Three-dimensional
-// types are drawn as their flat counterparts; an unknown type as bars. Titles,
-// legends and labels show as written ("x < 100"); a single category is drawn
-// as points, which a line alone would not show.
+// types are drawn as their flat counterparts; an unknown type as bars.
+// Titles, legends and labels show as written ("x < 100"); a single category
+// is drawn as points, which a line alone would not show. Category labels
+// stand up when they do not fit side by side, and only every pas_libellés-th
+// shows when, standing, they would still overlap.
 void remplit_graphique(QChart& graphique, const données_graphique& d, int type);
+
+// Of `nombre` labels along `longueur` pixels, each `épaisseur` thick, one in
+// how many can show: 1 when all fit.
+int pas_libellés(int nombre, double longueur, double épaisseur);

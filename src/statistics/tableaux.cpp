@@ -330,6 +330,24 @@ void construit_tableau_catalogue(état_statistiques& é, grille& gg, int choix, 
     }
 }
 
+QString titre_période(const QString& libellé, const QString& début, const QString& fin)
+{
+    // A bound left at the zero date is no bound: the title does not show it
+    // as a time of day.
+    auto posée = [](const QString& t) {
+        double d = 0;
+        return !lit_date(t, d) || d != 0;
+    };
+    const bool depuis = posée(début), jusqu = posée(fin);
+    if (depuis && jusqu)
+        return libellé + QStringLiteral(" :du ") + début + QStringLiteral(" au ") + fin;
+    if (depuis)
+        return libellé + QStringLiteral(" :depuis le ") + début;
+    if (jusqu)
+        return libellé + QStringLiteral(" :jusqu'au ") + fin;
+    return libellé;
+}
+
 // ---------------------------------------------------------------- exchanges
 
 void construit_tableau_échanges(état_statistiques& é, grille& gg, int type, const QString& libellé)
@@ -342,7 +360,7 @@ void construit_tableau_échanges(état_statistiques& é, grille& gg, int type, c
             gg.setFixedCols(1);
         });
         é.incrémente_tl_ec();
-        é.titre_stat = libellé + QStringLiteral(" :du ") + é.date_dep + QStringLiteral(" au ") + é.date_fin;
+        é.titre_stat = titre_période(libellé, é.date_dep, é.date_fin);
         marque_si_filtrée(é);
         essaie([&] { gg.Clear(); });
 

@@ -24,6 +24,9 @@ void construit_tableau_adhérents(état_statistiques& é, grille& gg, int choix_
 void construit_tableau_catalogue(état_statistiques& é, grille& gg, int choix_type_cat, const QString& libellé);
 // Kinds 0..6: sections, genres, categories, amount bands, months, debits and
 // credits, debits and credits by month. The columns are fitted.
+// The title of an exchange table: the label and the period, a bound left
+// at the zero date ("00:00:00") left out.
+QString titre_période(const QString& libellé, const QString& début, const QString& fin);
 void construit_tableau_échanges(état_statistiques& é, grille& gg, int type_échange, const QString& libellé);
 
 // Texts of the month rows, January first.

@@ -132,7 +132,7 @@ TEST_F(fenêtre_statistiques, les_onglets_montrent_leurs_cadres_et_leur_tableau)
     s.op[2]->click();
     EXPECT_TRUE(montré(s.cadre_dates) && montré(s.cadre_stats_échanges));
     EXPECT_FALSE(montré(s.cadre_lignes_cat));
-    EXPECT_EQ(s.titre_stat, "Rubriques :du 00:00:00 au 14/03/2026");
+    EXPECT_EQ(s.titre_stat, "Rubriques :jusqu'au 14/03/2026");
     s.op_type_échange[5]->click();
     EXPECT_EQ(s.gg.TextMatrix(1, 2), "5");
     EXPECT_EQ(s.graphique_dessiné().séries.size(), 3);  // no labels column: three values

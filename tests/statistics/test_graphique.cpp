@@ -12,6 +12,10 @@
 #include <QLineSeries>
 #include <QBarSeries>
 #include <QChart>
+#include <QBarCategoryAxis>
+#include <QCategoryAxis>
+#include <QDir>
+#include <QFontMetricsF>
 #include <QPieSeries>
 #include <QPieSlice>
 #include <gtest/gtest.h>
@@ -172,4 +176,89 @@ TEST(graphique, un_seul_trimestre_se_voit)
     QChart c;
     remplit_graphique(c, prépare_graphique(g, QString(), true), types_graphique::lignes);
     EXPECT_FALSE(qobject_cast<QLineSeries*>(c.series()[0])->pointsVisible());
+}
+
+namespace {
+
+// A table of n rows labelled "Rubrique 1".. charted by rows, in a chart view
+// of the given size, shown and laid out.
+struct graphique_montré {
+    QChartView vue;
+    QChart* chart = new QChart;
+    QAbstractAxis* axe = nullptr;
+    graphique_montré(int n, int type, QSize taille)
+    {
+        données_graphique d;
+        d.titre = QStringLiteral("Rubriques :jusqu'au 09/12/2026");
+        d.séries = {QStringLiteral("nombre")};
+        d.valeurs.resize(1);
+        for (int k = 1; k <= n; ++k) {
+            d.catégories << QStringLiteral("Rubrique %1").arg(k);
+            d.valeurs[0].push_back(k % 7);
+        }
+        chart->setAnimationOptions(QChart::NoAnimation);
+        remplit_graphique(*chart, d, type);
+        vue.setChart(chart);
+        vue.resize(taille);
+        vue.show();
+        for (int i = 0; i < 5; ++i)
+            QCoreApplication::processEvents();
+        for (QAbstractAxis* a : chart->axes())
+            if (a->orientation() == Qt::Horizontal)
+                axe = a;
+    }
+    QStringList montrés() const
+    {
+        QStringList l;
+        if (auto* b = qobject_cast<QBarCategoryAxis*>(axe))
+            l = b->categories();
+        else if (auto* c = qobject_cast<QCategoryAxis*>(axe))
+            l = c->categoriesLabels();
+        l.erase(std::remove_if(l.begin(), l.end(), [](const QString& t) { return t.trimmed().remove(QChar(0x200B)).isEmpty(); }),
+                l.end());
+        return l;
+    }
+};
+
+}  // namespace
+
+TEST(graphique, libellés_des_catégories_lisibles_quel_que_soit_leur_nombre)
+{
+    EXPECT_EQ(pas_libellés(50, 400, 10), 2);
+    EXPECT_EQ(pas_libellés(40, 400, 10), 1);
+    EXPECT_EQ(pas_libellés(41, 400, 10), 2);
+    EXPECT_EQ(pas_libellés(50, 5, 10), 50) << "no room: the first label alone";
+    EXPECT_EQ(pas_libellés(1, 0, 10), 1);
+
+    const QString sortie = QCoreApplication::applicationDirPath() + QStringLiteral("/captures");
+    QDir().mkpath(sortie);
+    for (const int type : {types_graphique::barres, types_graphique::lignes}) {
+        SCOPED_TRACE(type);
+        // Fifty sections in the statistics window's chart: standing, one in
+        // every few, the first always, each with twice its thickness of room
+        // (less, the chart cuts a standing label down to "...").
+        graphique_montré g(50, type, QSize(476, 300));
+        ASSERT_TRUE(g.axe);
+        EXPECT_EQ(g.axe->labelsAngle(), -90);
+        const QStringList vus = g.montrés();
+        const double épaisseur = QFontMetricsF(g.axe->labelsFont()).height();
+        EXPECT_LT(vus.size(), 50);
+        EXPECT_GT(vus.size(), 5);
+        EXPECT_EQ(vus.value(0), "Rubrique 1");
+        EXPECT_LE(vus.size() * 2 * épaisseur, g.chart->plotArea().width());
+        g.vue.grab().save(QStringLiteral("%1/graphique_50_%2.png").arg(sortie).arg(type));
+
+        // Wider, the chart shows more of them.
+        g.vue.resize(1800, 400);
+        for (int i = 0; i < 5; ++i)
+            QCoreApplication::processEvents();
+        EXPECT_GT(g.montrés().size(), vus.size());
+        g.vue.grab().save(QStringLiteral("%1/graphique_50_large_%2.png").arg(sortie).arg(type));
+
+        // A few short labels lie side by side, all shown.
+        graphique_montré peu(4, type, QSize(476, 300));
+        EXPECT_EQ(peu.axe->labelsAngle(), 0);
+        EXPECT_EQ(peu.montrés().size(), 4);
+        peu.vue.grab().save(QStringLiteral("%1/graphique_4_%2.png").arg(sortie).arg(type));
+    }
 }

@@ -178,7 +178,7 @@ TEST_F(tableaux, échanges_en_parts)
     construit_tableau_échanges(é, gg, 0, QStringLiteral("Rubriques"));
     // The line coded 199 is one of section 100's.
     EXPECT_EQ(lignes(gg), QStringList({"rubriques|nombre", "100|60%", "200|20%", "300|20%"}));
-    EXPECT_EQ(é.titre_stat, "Rubriques :du 00:00:00 au 14/03/2026");
+    EXPECT_EQ(é.titre_stat, "Rubriques :jusqu'au 14/03/2026");
 
     construit_tableau_échanges(é, gg, 1, QStringLiteral("Genre"));
     EXPECT_EQ(lignes(gg), QStringList({"genres|", "produit|60%", "savoir|20%"}));
@@ -191,6 +191,16 @@ TEST_F(tableaux, échanges_en_parts)
     EXPECT_EQ(gg.FixedCols(), 0);
     EXPECT_EQ(lignes(gg), QStringList({"x < 100|99 < x < 500|499 < x < 1000|x > 1000", "40%|20%|20%|20%"}));
     EXPECT_GT(gg.ColWidth(0), grille::largeur_défaut / 2);  // fitted
+}
+
+TEST(titre_période, une_borne_à_la_date_zéro_ne_se_lit_pas_comme_une_heure)
+{
+    EXPECT_EQ(titre_période("Genre", "01/01/26", "10/01/2026"), "Genre :du 01/01/26 au 10/01/2026");
+    EXPECT_EQ(titre_période("Genre", "00:00:00", "10/01/2026"), "Genre :jusqu'au 10/01/2026");
+    EXPECT_EQ(titre_période("Genre", "01/01/2026", "0:0"), "Genre :depuis le 01/01/2026");
+    EXPECT_EQ(titre_période("Genre", "00:00:00", "00:00:00"), "Genre");
+    // A time of day alone is a bound the count reads as one: it stays.
+    EXPECT_EQ(titre_période("Genre", "12:00", "10/01/2026"), "Genre :du 12:00 au 10/01/2026");
 }
 
 TEST_F(tableaux, échanges_comptés_par_mois)
