@@ -139,12 +139,27 @@ namespace {
 
 bool hors_code(QChar c) { return octet_cp1252(c) < 0; }
 
+// What cannot be saved is taken out of what was typed, committed by the
+// input method or pasted, and the rest stays: refusing the whole edit would
+// lose a pasted name for one character.
 class validateur_cp1252 : public QValidator {
 public:
     using QValidator::QValidator;
-    State validate(QString& texte, int&) const override
+    State validate(QString& texte, int& position) const override
     {
-        return std::any_of(texte.cbegin(), texte.cend(), hors_code) ? Invalid : Acceptable;
+        if (std::none_of(texte.cbegin(), texte.cend(), hors_code))
+            return Acceptable;
+        QString propre;
+        int avant = 0;
+        for (int i = 0; i < texte.size(); ++i) {
+            if (!hors_code(texte[i]))
+                propre += texte[i];
+            else if (i < position)
+                ++avant;
+        }
+        texte = propre;
+        position = std::max(0, position - avant);
+        return Acceptable;
     }
 };
 
