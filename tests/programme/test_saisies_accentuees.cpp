@@ -2,13 +2,8 @@
 // input method (a dead key, a compose sequence) or pasted, in every text
 // field of every window: the field holds it whole, or refuses letters
 // altogether; it never keeps the text without its last letter.
-#include "data/fichier_donnees.h"
-#include "main_window/f_vesk.h"
 #include "members/fenetres_adherents.h"
-#include "programme.h"
-#include "support/dossier_test.h"
-#include "support/jeu_essai.h"
-#include "ui_common/principale.h"
+#include "programme_ouvert.h"
 
 #include <QAction>
 #include <QApplication>
@@ -99,32 +94,7 @@ bool sain(const QString& t)
     return !lettres || m.endsWith(QStringLiteral("zoé"));
 }
 
-class saisies_accentuées : public essai_dossier {
-protected:
-    void SetUp() override
-    {
-        essai_dossier::SetUp();
-        enregistre_toutes_les_fenêtres();
-        initialise_paramètres();
-        remplit_association_essai(données, {40, 60, 80, 30});
-        enregistrer_fichier(chemin("trovane.sel"), false);
-        données = données_sel{};
-        QDir().mkpath(chemin("Aide"));
-        f = &démarre_trovane();
-    }
-    void TearDown() override
-    {
-        boîtes.réponses.clear();
-        for (int i = 0; i < 20; ++i)
-            boîtes.réponses.push_back(rép_non);
-        if (f)
-            f->close();
-        QApplication::processEvents();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        essai_dossier::TearDown();
-    }
-    QPointer<F_vesk> f;
-};
+class saisies_accentuées : public programme_ouvert {};
 
 }  // namespace
 
@@ -170,9 +140,6 @@ TEST_F(saisies_accentuées, chaque_champ_de_chaque_fenêtre_garde_la_dernière_l
                                      << static_cast<int>(m) << " : « " << t.toStdString() << " »";
             }
         }
-        boîtes.réponses.clear();
-        for (int i = 0; i < 20; ++i)
-            boîtes.réponses.push_back(rép_non);
         // A window that refuses the nonsense typed into it stays open: it goes.
         if (!décharge_fenêtre(nom))
             delete w;
