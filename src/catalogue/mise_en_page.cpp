@@ -1,8 +1,8 @@
-#include "catalogue/sommaire.h"
 #include "catalogue/mise_en_page.h"
 
 #include "catalogue/grille_catalogue.h"
 #include "catalogue/mesures.h"
+#include "catalogue/sommaire.h"
 #include "data/modele.h"
 #include "ui_common/outils.h"
 

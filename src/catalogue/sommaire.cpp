@@ -81,7 +81,7 @@ place_sommaire vérifie_sommaire(cible_page& c)
     const double a = ajustement_portrait(c);
     const double hs = hauteur_sommaire(s);
     const double hl = hauteur_légende(c.imprimante);
-    // Smaller sizes are tried from the size plus_petite down.
+    // The size told is sought from just below the one in use.
     const int plus_petite = static_cast<int>(std::ceil(police_catalogue(style_catalogue::sommaire).taille)) - 1;
     place_sommaire place = place_sommaire::complète;
     if (hs + hl >= H - 1400 + a) {

@@ -4,6 +4,7 @@
 #include <QFontMetricsF>
 #include <QHash>
 #include <QListWidget>
+#include <QSet>
 #include <QSignalBlocker>
 #include <QStyledItemDelegate>
 #include <algorithm>
@@ -12,24 +13,24 @@ void remplit_liste_longue(QListWidget& liste, const std::vector<entrée_liste_lo
 {
     const QSignalBlocker silence(&liste);
     liste.clear();
-    std::vector<QListWidgetItem*> éléments;
-    éléments.reserve(entrées.size());
     const bool triée = liste.isSortingEnabled();
+    std::vector<std::size_t> ordre(entrées.size());
+    for (std::size_t k = 0; k < ordre.size(); ++k)
+        ordre[k] = triée ? ordre.size() - 1 - k : k;
     // Inserted one by one, an entry goes before those it equals: taken from
-    // the last, a stable sort gives the same order.
-    for (std::size_t k = 0; k < entrées.size(); ++k) {
-        const entrée_liste_longue& e = entrées[triée ? entrées.size() - 1 - k : k];
-        auto* élément = new QListWidgetItem(e.texte);
-        élément->setData(Qt::UserRole, e.valeur);
-        éléments.push_back(élément);
-    }
+    // the last, a stable sort gives the same order. A sorted list compares
+    // its texts as QString::compare does, case and accents by code.
     if (triée)
-        std::stable_sort(éléments.begin(), éléments.end(),
-                         [](const QListWidgetItem* a, const QListWidgetItem* b) { return *a < *b; });
+        std::stable_sort(ordre.begin(), ordre.end(), [&](std::size_t a, std::size_t b) {
+            return entrées[a].texte.compare(entrées[b].texte) < 0;
+        });
     // Sorting stays off while they go in: each would be placed again.
     liste.setSortingEnabled(false);
-    for (QListWidgetItem* é : éléments)
-        liste.addItem(é);
+    for (const std::size_t k : ordre) {
+        auto* élément = new QListWidgetItem(entrées[k].texte);
+        élément->setData(Qt::UserRole, entrées[k].valeur);
+        liste.addItem(élément);
+    }
     liste.setSortingEnabled(triée);
 }
 
@@ -61,9 +62,14 @@ double largeur_la_plus_grande(int n, const std::function<QString(int)>& texte,
     double large = 0;
     bool mesuré = false;
     qreal écart = 0;
+    QSet<QString> mesurés;  // one text measured once, however many carry it
     for (const auto& [estimée, i] : estimées) {
         if (mesuré && (chasse_fixe || estimée * 1.03 + avance_max + écart < large))
             break;
+        const QString t = texte(i);
+        if (mesurés.contains(t))
+            continue;
+        mesurés.insert(t);
         const double w = exacte(i);
         écart = std::max(écart, w - estimée);
         large = mesuré ? std::max(large, w) : w;
