@@ -3,7 +3,6 @@
 #include "data/dialogues.h"
 #include "ui_common/grille.h"
 
-#include <QCollator>
 #include <QLocale>
 #include <algorithm>
 #include <cmath>
@@ -42,9 +41,7 @@ std::vector<entrée_liste> comptes_à_lister()
     ajoute_comptes_asso(l);
     // A sorted list keeps its entries in the order of their texts, whatever
     // the case.
-    const QCollator& c = collation_française();
-    std::stable_sort(l.begin(), l.end(),
-                     [&](const entrée_liste& a, const entrée_liste& b) { return c.compare(a.texte, b.texte) < 0; });
+    trie_à_la_française(l, [](const entrée_liste& e) { return e.texte; });
     return l;
 }
 

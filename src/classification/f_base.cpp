@@ -10,13 +10,13 @@
 #include "data/valeurs.h"
 #include "ui_common/controles.h"
 #include "ui_common/grille.h"
+#include "ui_common/listes_longues.h"
 #include "ui_common/outils.h"
 #include "ui_common/pages_aide.h"
 #include "ui_common/principale.h"
 #include "ui_common/sablier.h"
 
 #include <QApplication>
-#include <QCollator>
 #include <QComboBox>
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -308,13 +308,13 @@ void f_base::remplit_liste_adhérents()
         if (n >= 0 && n <= max_adhérents)
             entrées.push_back({données.table_adhérents[n].identifiant.str(), n});
     }
-    const QCollator& ordre = collation_française();
-    std::stable_sort(entrées.begin(), entrées.end(),
-                     [&](const entrée& a, const entrée& b) { return ordre.compare(a.texte, b.texte) < 0; });
-    const QSignalBlocker bloque(Liste_adhérents);
-    Liste_adhérents->clear();
+    trie_à_la_française(entrées, [](const entrée& e) { return e.texte; });
+    std::vector<entrée_liste_longue> longue;
+    longue.reserve(entrées.size());
     for (const entrée& e : entrées)
-        Liste_adhérents->addItem(e.texte, e.numéro);
+        longue.push_back({e.texte, e.numéro});
+    remplit_liste_longue(*Liste_adhérents, longue);
+    const QSignalBlocker bloque(Liste_adhérents);
     Liste_adhérents->setCurrentIndex(-1);
 }
 

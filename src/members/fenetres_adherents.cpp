@@ -10,6 +10,7 @@
 #include "members/aides_saisie.h"
 #include "members/p_filtrfam.h"
 #include "ui_common/filtre_membres.h"
+#include "ui_common/listes_longues.h"
 #include "ui_common/dialogue_commun.h"
 #include "ui_common/outils.h"
 #include "ui_common/principale.h"
@@ -299,13 +300,14 @@ void f_adhérents::Form_Load()
     Liste_adhérents->clear();
     prépare_police_impression();
 
+    std::vector<entrée_liste_longue> entrées;
     for (int i = 1; i <= données.nombre_adhérents && i <= max_adhérents; ++i) {
         const int n = données.table_adhérents[static_cast<std::size_t>(i)].ordre;
         const bool fiche = n >= 1 && n <= max_adhérents;
-        Liste_adhérents->addItem(fiche ? données.table_adhérents[static_cast<std::size_t>(n)].identifiant.str()
-                                       : QString(),
-                                 n);
+        entrées.push_back(
+            {fiche ? données.table_adhérents[static_cast<std::size_t>(n)].identifiant.str() : QString(), n});
     }
+    remplit_liste_longue(*Liste_adhérents, entrées);
     {
         const QSignalBlocker b(Liste_adhérents);
         Liste_adhérents->setCurrentIndex(-1);

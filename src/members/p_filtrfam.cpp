@@ -63,10 +63,11 @@ void remplit_liste(QWidget* liste, const std::vector<entrée_filtrée>& entrées
             longue.push_back({e.identifiant, e.numéro});
         remplit_liste_longue(*l, longue);
     } else if (auto* c = qobject_cast<QComboBox*>(liste)) {
-        const QSignalBlocker bloque(c);
-        c->clear();
+        std::vector<entrée_liste_longue> longue;
+        longue.reserve(entrées.size());
         for (const entrée_filtrée& e : entrées)
-            c->addItem(e.identifiant, e.numéro);
+            longue.push_back({e.identifiant, e.numéro});
+        remplit_liste_longue(*c, longue);
     }
 }
 

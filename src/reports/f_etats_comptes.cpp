@@ -176,9 +176,9 @@ void f_états_comptes::Liste_comptes_Click()
     num_cpt->setText(QString::number(compte_courant));
     montre_chiffres(compte_courant);
     active_dates(true);
+    // Choosing the last lines extracts them: once is enough.
     choisis_dernières(1);
     montre_nombre_comptes();
-    bt_extraire_relevé_Click();
 }
 
 void f_états_comptes::op_type_Click(int index)

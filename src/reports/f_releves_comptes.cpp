@@ -248,8 +248,8 @@ void f_relevés_comptes::Liste_comptes_Click()
 {
     montre_compte();
     active_dates(true);
+    // Choosing the last lines extracts them: once is enough.
     choisis_dernières(0);
-    bt_extraire_relevé_Click();
     montre_nombre_comptes();
 }
 

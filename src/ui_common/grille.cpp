@@ -527,6 +527,20 @@ const QCollator& collation_française()
     return c;
 }
 
+std::vector<std::size_t> ordre_à_la_française(const std::vector<QString>& textes)
+{
+    const QCollator& c = collation_française();
+    std::vector<QCollatorSortKey> clés;
+    clés.reserve(textes.size());
+    for (const QString& t : textes)
+        clés.push_back(c.sortKey(t));
+    std::vector<std::size_t> ordre(textes.size());
+    for (std::size_t i = 0; i < ordre.size(); ++i)
+        ordre[i] = i;
+    std::stable_sort(ordre.begin(), ordre.end(), [&](std::size_t a, std::size_t b) { return clés[a].compare(clés[b]) < 0; });
+    return ordre;
+}
+
 namespace {
 
 int compare(double a, double b) { return a < b ? -1 : (b < a ? 1 : 0); }

@@ -45,6 +45,26 @@ inline constexpr int aucun = 0, générique_croissant = 1, générique_décroiss
 // Every list the program keeps sorted by name uses it too.
 const QCollator& collation_française();
 
+// Sorts the items by their texts in that order, equal texts keeping their
+// order; each text's collation key is made once, not at each comparison.
+template <class T, class Texte>
+void trie_à_la_française(std::vector<T>& éléments, Texte texte_de);
+std::vector<std::size_t> ordre_à_la_française(const std::vector<QString>& textes);
+
+template <class T, class Texte>
+void trie_à_la_française(std::vector<T>& éléments, Texte texte_de)
+{
+    std::vector<QString> textes;
+    textes.reserve(éléments.size());
+    for (const T& e : éléments)
+        textes.push_back(texte_de(e));
+    std::vector<T> triés;
+    triés.reserve(éléments.size());
+    for (const std::size_t i : ordre_à_la_française(textes))
+        triés.push_back(std::move(éléments[i]));
+    éléments = std::move(triés);
+}
+
 struct police_grille {
     QString nom = QStringLiteral("MS Sans Serif");
     float taille = 8.25f;

@@ -3,7 +3,9 @@
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QHash>
+#include <QComboBox>
 #include <QListWidget>
+#include <QStandardItemModel>
 #include <QSet>
 #include <QSignalBlocker>
 #include <QStyledItemDelegate>
@@ -32,6 +34,26 @@ void remplit_liste_longue(QListWidget& liste, const std::vector<entrée_liste_lo
         liste.addItem(élément);
     }
     liste.setSortingEnabled(triée);
+}
+
+void remplit_liste_longue(QComboBox& liste, const std::vector<entrée_liste_longue>& entrées)
+{
+    const QSignalBlocker silence(&liste);
+    liste.clear();
+    QList<QStandardItem*> éléments;
+    éléments.reserve(static_cast<qsizetype>(entrées.size()));
+    for (const entrée_liste_longue& e : entrées) {
+        auto* élément = new QStandardItem(e.texte);
+        élément->setData(e.valeur, Qt::UserRole);
+        éléments << élément;
+    }
+    if (auto* modèle = qobject_cast<QStandardItemModel*>(liste.model()))
+        modèle->invisibleRootItem()->appendRows(éléments);
+    else
+        for (QStandardItem* é : éléments) {
+            liste.addItem(é->text(), é->data(Qt::UserRole));
+            delete é;
+        }
 }
 
 double largeur_la_plus_grande(int n, const std::function<QString(int)>& texte,

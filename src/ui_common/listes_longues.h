@@ -7,6 +7,7 @@
 #include <functional>
 #include <vector>
 
+class QComboBox;
 class QListWidget;
 
 struct entrée_liste_longue {
@@ -19,6 +20,9 @@ struct entrée_liste_longue {
 // entry that equals earlier ones comes before them). The list's own signals
 // stay silent.
 void remplit_liste_longue(QListWidget& liste, const std::vector<entrée_liste_longue>& entrées);
+// The same for a drop-down list, in the order given; as when its entries are
+// added one by one, the first becomes the current one.
+void remplit_liste_longue(QComboBox& liste, const std::vector<entrée_liste_longue>& entrées);
 
 // Every entry of the list is one line of the list's font: the view takes one
 // entry's size for all, with the width of the widest entry, so that the list

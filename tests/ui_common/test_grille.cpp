@@ -2,6 +2,7 @@
 #include "ui_common/grille_vue.h"
 
 #include <QAbstractItemModelTester>
+#include <QCollator>
 #include <QHeaderView>
 #include <QRandomGenerator>
 #include <gtest/gtest.h>
@@ -260,6 +261,27 @@ TEST(grille_tri, générique_nombres_dates_et_texte_français)
     ajoute(t, {"\tzèbre", "\tÉcole", "\teffet", "\tAbri", "\tétat", "\t", "\tabri"});
     trie(t, 1, 1, tri_grille::générique_croissant);
     EXPECT_EQ(colonne(t, 1), QStringList({"", "Abri", "abri", "École", "effet", "état", "zèbre"}));
+}
+
+TEST(grille_tri, listes_à_la_française_comme_comparées_une_à_une)
+{
+    struct entrée {
+        QString texte;
+        int n;
+    };
+    std::vector<entrée> v;
+    int n = 0;
+    for (const char* t : {"zoé", "Élodie", "Zoé", "élodie", "Eloi", "Annick", "annick", "Œuvre", "Oeuf", "Ève", "Zoe",
+                          "Annick", "l'Abbé", "Labbé"})
+        v.push_back({QString::fromUtf8(t), n++});
+    std::vector<entrée> attendu = v;
+    std::stable_sort(attendu.begin(), attendu.end(), [](const entrée& a, const entrée& b) {
+        return collation_française().compare(a.texte, b.texte) < 0;
+    });
+    trie_à_la_française(v, [](const entrée& e) { return e.texte; });
+    ASSERT_EQ(v.size(), attendu.size());
+    for (std::size_t i = 0; i < v.size(); ++i)
+        EXPECT_EQ(v[i].n, attendu[i].n) << i << " " << v[i].texte.toStdString();
 }
 
 TEST(grille_tri, générique_décroissant_stable)

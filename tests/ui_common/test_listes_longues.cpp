@@ -1,6 +1,7 @@
 #include "ui_common/listes_longues.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QFontMetricsF>
 #include <QListWidget>
 #include <QScrollBar>
@@ -135,4 +136,20 @@ TEST(listes_longues, la_plus_grande_largeur_est_celle_du_texte_le_plus_large)
     EXPECT_DOUBLE_EQ(trouvée, attendue);
     EXPECT_LT(mesurés, textes.size()) << "only the texts near the widest are measured";
     EXPECT_EQ(largeur_la_plus_grande(0, {}, {}, {}), 0.0);
+}
+
+TEST(listes_longues, liste_déroulante_remplie_d_un_coup)
+{
+    QComboBox une, d_un_coup;
+    for (int i = 0; i < identifiants.size(); ++i)
+        une.addItem(identifiants[i], i + 1);
+    remplit_liste_longue(d_un_coup, entrées(identifiants));
+    ASSERT_EQ(d_un_coup.count(), une.count());
+    for (int i = 0; i < une.count(); ++i) {
+        EXPECT_EQ(d_un_coup.itemText(i), une.itemText(i));
+        EXPECT_EQ(d_un_coup.itemData(i), une.itemData(i));
+    }
+    EXPECT_EQ(d_un_coup.currentIndex(), une.currentIndex()) << "the first entry is the current one";
+    remplit_liste_longue(d_un_coup, entrées({"Zoé"}));
+    EXPECT_EQ(d_un_coup.count(), 1);
 }
