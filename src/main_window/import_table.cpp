@@ -441,10 +441,14 @@ bool récupère_grille(grille& gg, const QString& mode)
             affiche_offres_demandes(gg, false);
         break;
     case table_importée::adhérents: {
-        données_sel avant = données;
+        // The tables as they were, put back whole if the balances cannot be
+        // posted. The copy's tables are kept from one import to the next, as
+        // the loader keeps its own.
+        static données_sel avant;
+        avant = données;
         converti = convertit_grille_adhérents(gg);
         if (converti && !poste_soldes_importés(avant)) {
-            données = std::move(avant);
+            std::swap(données, avant);
             converti = false;
         }
         if (converti)
