@@ -15,7 +15,9 @@ namespace {
 // The layout of the data file is written once, here, and walked by a writer
 // or a reader. A writer receives const values; a reader fills them.
 struct écriture {
-    écrivain_éléments é{2'000'000};
+    // A small association's file, grown as a larger one needs: a full
+    // association's 3.6 MB would otherwise be taken for every file.
+    écrivain_éléments é{64 * 1024};
     void entier(int16 v) { é.entier(v); }
     void simple(float v) { é.simple(v); }
     void double_(double v) { é.double_(v); }
