@@ -428,8 +428,13 @@ double lecteur_éléments::date()
 {
     const élément e = suivant();
     double v = 0;
-    if (date_de(e, v) || (!e.entre_guillemets && nombre_brut(e.début, e.taille, v)))
-        return v;  // also a date written as its serial number
+    if (date_de(e, v))
+        return v;
+    // Also a date written as its serial number, from 1 January 100 to
+    // 31 December 9999 as such dates have always been: anything further is
+    // no date a program could have written.
+    if (!e.entre_guillemets && nombre_brut(e.début, e.taille, v) && v >= -657434.0 && v < 2958466.0)
+        return v;
     échec(e, QStringLiteral("date"));
 }
 

@@ -110,6 +110,9 @@ const QDate origine(1899, 12, 30);
 // the next day.
 void décompose(double d, qint64& jour, int& seconde)
 {
+    // Far beyond any calendar, and never a conversion out of range.
+    if (!(std::fabs(d) < 1e15))
+        d = std::isnan(d) ? 0.0 : std::copysign(1e15, d);
     const double t = std::trunc(d);
     jour = static_cast<qint64>(t);
     long long s = std::llround(std::fabs(d - t) * 86400.0);

@@ -1,4 +1,8 @@
 #include "data/elements.h"
+#include "data/valeurs.h"
+
+#include <QDate>
+#include <QTime>
 
 #include <gtest/gtest.h>
 
@@ -83,6 +87,14 @@ TEST(éléments, refus_avec_la_ligne)
     EXPECT_FALSE(échoue("40000\r\n", [](auto& l) { l.entier(); }).isEmpty());
     EXPECT_FALSE(échoue("\"ouvert\r\n", [](auto& l) { l.texte(); }).isEmpty());
     EXPECT_FALSE(échoue("#2020-02-30#\r\n", [](auto& l) { l.date(); }).isEmpty());
+    // A date as its serial number: from 1 January 100 to 31 December 9999,
+    // and a file that holds one far beyond is damaged, not a date to write back.
+    EXPECT_EQ(date_depuis(QDate(100, 1, 1), QTime(0, 0)), -657434.0);
+    EXPECT_EQ(date_depuis(QDate(9999, 12, 31), QTime(23, 59, 59)), 2958465.0 + 86399.0 / 86400.0);
+    for (const char* bonne : {"-657434\r\n", "2958465.99998\r\n", "45000.5\r\n"})
+        EXPECT_TRUE(échoue(bonne, [](auto& l) { l.date(); }).isEmpty()) << bonne;
+    for (const char* hors : {"-657435\r\n", "2958466\r\n", "7.77778E+55\r\n", "-1E+300\r\n"})
+        EXPECT_TRUE(échoue(hors, [](auto& l) { l.date(); }).startsWith("Ligne 1")) << hors;
     EXPECT_FALSE(échoue("VRAI\r\n", [](auto& l) { l.booléen(); }).isEmpty());
     EXPECT_FALSE(échoue("", [](auto& l) { l.texte(); }).isEmpty());
     EXPECT_FALSE(échoue("12,5\r\n", [](auto& l) { l.montant(); }).isEmpty());
