@@ -56,19 +56,14 @@ void décharge_boîte_filtre()
 
 void remplit_liste(QWidget* liste, const std::vector<entrée_filtrée>& entrées)
 {
-    if (auto* l = qobject_cast<QListWidget*>(liste)) {
-        std::vector<entrée_liste_longue> longue;
-        longue.reserve(entrées.size());
-        for (const entrée_filtrée& e : entrées)
-            longue.push_back({e.identifiant, e.numéro});
+    std::vector<entrée_liste_longue> longue;
+    longue.reserve(entrées.size());
+    for (const entrée_filtrée& e : entrées)
+        longue.push_back({e.identifiant, e.numéro});
+    if (auto* l = qobject_cast<QListWidget*>(liste))
         remplit_liste_longue(*l, longue);
-    } else if (auto* c = qobject_cast<QComboBox*>(liste)) {
-        std::vector<entrée_liste_longue> longue;
-        longue.reserve(entrées.size());
-        for (const entrée_filtrée& e : entrées)
-            longue.push_back({e.identifiant, e.numéro});
+    else if (auto* c = qobject_cast<QComboBox*>(liste))
         remplit_liste_longue(*c, longue);
-    }
 }
 
 void remplit_liste_adhérents(QWidget* liste) { remplit_liste(liste, entrées_filtrées(filtre_membres)); }

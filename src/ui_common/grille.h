@@ -45,12 +45,11 @@ inline constexpr int aucun = 0, générique_croissant = 1, générique_décroiss
 // Every list the program keeps sorted by name uses it too.
 const QCollator& collation_française();
 
-// Sorts the items by their texts in that order, equal texts keeping their
-// order; each text's collation key is made once, not at each comparison.
-template <class T, class Texte>
-void trie_à_la_française(std::vector<T>& éléments, Texte texte_de);
+// The indexes of the texts in that order, equal texts keeping their order;
+// each text's collation key is made once, not at each comparison.
 std::vector<std::size_t> ordre_à_la_française(const std::vector<QString>& textes);
 
+// Sorts the items by their texts in that order.
 template <class T, class Texte>
 void trie_à_la_française(std::vector<T>& éléments, Texte texte_de)
 {
