@@ -505,6 +505,12 @@ QString texte_nombre(double v)
 
 namespace {
 
+// Only 0 to 9 count: a digit of another script would not read back as one.
+bool chiffre_ascii(QChar c)
+{
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
+
 double val_général(const QString& texte, bool virgule)
 {
     QByteArray a;
@@ -527,21 +533,23 @@ double val_général(const QString& texte, bool virgule)
         else
             return 0;
         ++i;
-        qint64 n = 0;
+        // Summed as a double, like a long decimal number: any count of
+        // digits gives a large value, never an overflow.
+        double n = 0;
         while (true) {
             c = suivant();
-            const int chiffre = c.isNull() ? -1 : QString(c).toInt(nullptr, 16);
-            bool est_chiffre = false;
-            if (base == 16)
-                est_chiffre = c.isDigit() || (c.toUpper() >= QLatin1Char('A') && c.toUpper() <= QLatin1Char('F'));
-            else
-                est_chiffre = c >= QLatin1Char('0') && c <= QLatin1Char('7');
-            if (!est_chiffre)
+            const char16_t u = c.toUpper().unicode();
+            int chiffre = -1;
+            if (u >= u'0' && u <= u'9')
+                chiffre = u - u'0';
+            else if (base == 16 && u >= u'A' && u <= u'F')
+                chiffre = u - u'A' + 10;
+            if (chiffre < 0 || chiffre >= base)
                 break;
             n = n * base + chiffre;
             ++i;
         }
-        return static_cast<double>(n);
+        return n;
     }
     if (c == QLatin1Char('-') || c == QLatin1Char('+')) {
         a += static_cast<char>(c.unicode());
@@ -551,7 +559,7 @@ double val_général(const QString& texte, bool virgule)
     int chiffres = 0;
     while (true) {
         c = suivant();
-        if (c.isDigit()) {
+        if (chiffre_ascii(c)) {
             a += static_cast<char>(c.unicode());
             ++chiffres;
         } else if (!point && (c == QLatin1Char('.') || (virgule && c == QLatin1Char(',')))) {
@@ -574,7 +582,7 @@ double val_général(const QString& texte, bool virgule)
             ++i;
         }
         int n = 0;
-        while ((c = suivant()).isDigit()) {
+        while (chiffre_ascii(c = suivant())) {
             exposant += static_cast<char>(c.unicode());
             ++i;
             ++n;

@@ -1,5 +1,7 @@
 #include "data/valeurs.h"
 
+#include <cmath>
+
 #include <gtest/gtest.h>
 
 TEST(montants, forme_du_fichier)
@@ -157,6 +159,12 @@ TEST(basic, Val)
     EXPECT_EQ(Val("-3.5e2x"), -350);
     EXPECT_EQ(Val("&H1F"), 31);
     EXPECT_EQ(Val("&O17"), 15);
+    EXPECT_EQ(Val("&O178"), 15);
+    EXPECT_EQ(Val("&hff g"), 255);
+    // More digits than any integer holds: a large value, as a long decimal
+    // number gives, never one wrapped round to another.
+    EXPECT_NEAR(Val("&H" + QString(20, QLatin1Char('F'))) / std::pow(16.0, 20), 1.0, 1e-12);
+    EXPECT_NEAR(Val("&O" + QString(30, QLatin1Char('7'))) / std::pow(8.0, 30), 1.0, 1e-12);
     EXPECT_EQ(Val("abc"), 0);
     EXPECT_EQ(Val(""), 0);
     EXPECT_EQ(Val(".5"), 0.5);
