@@ -1,7 +1,7 @@
 #!/bin/sh
 # Installs what Trovane needs on Debian 12 (when missing), builds it, then
 # either starts the program (run), runs every test (test), the benchmarks
-# (bench) or the fuzz targets at length (fuzz [seconds per target] [jobs]).
+# (bench) or the fuzz targets at length (fuzz [length] [jobs] [targets]).
 set -eu
 cd "$(dirname "$0")/.."
 action="${1:-run}"
@@ -31,12 +31,24 @@ cmake --build "$build" --parallel "$(nproc)"
 
 # The fuzz targets: clang with libFuzzer, AddressSanitizer and
 # UndefinedBehaviorSanitizer, built apart from only what they need. Each runs
-# for $1 seconds with $2 jobs, from its seeds (made from the test association)
-# and the corpus earlier runs kept; what it finds goes to build-fuzz/trouvailles.
+# for $1 seconds, or for $1 executions in all when it is written "10000000x",
+# with $2 jobs, from its seeds (made from the test association) and the corpus
+# earlier runs kept; what it finds goes to build-fuzz/trouvailles. The targets
+# named after the first two arguments run, or all of them.
 fuzz_build=build-fuzz
 fuzz_cibles="fichier_donnees soldes selection historique import"
 fuzz() {
-    duree="$1"; jobs="$2"
+    duree="$1"; jobs="$2"; shift 2
+    [ "$#" -gt 0 ] && fuzz_cibles="$*"
+    for cible in $fuzz_cibles; do
+        [ -f "fuzz/$cible.cpp" ] || { echo "Cible de fuzzing inconnue : $cible" >&2; exit 2; }
+    done
+    case "$duree" in
+        *[!0-9x]* | x* | *x?* | "") echo "Durée illisible : $duree (secondes, ou exécutions suivies de x)" >&2; exit 2 ;;
+        *x) total="${duree%x}"
+            limite="-runs=$(( (total + jobs - 1) / jobs ))"; duree="$total exécutions" ;;
+        *)  limite="-max_total_time=$duree"; duree="$duree s" ;;
+    esac
     if [ ! -f "$fuzz_build/build.ninja" ]; then
         cmake -S fuzz -B "$fuzz_build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
             -DCMAKE_CXX_COMPILER_LAUNCHER=ccache
@@ -45,11 +57,11 @@ fuzz() {
     paral=""
     [ "$jobs" -gt 1 ] && paral="-jobs=$jobs -workers=$jobs"
     for cible in $fuzz_cibles; do
-        echo "== fuzz_$cible : $duree s, $jobs tâche(s)"
+        echo "== fuzz_$cible : $duree, $jobs tâche(s)"
         statut=0
         ( cd "$fuzz_build" && mkdir -p "corpus-$cible" trouvailles && rm -f fuzz-*.log && \
           LSAN_OPTIONS="suppressions=$PWD/../fuzz/lsan.supp" ASAN_OPTIONS="max_malloc_fill_size=0" \
-          QT_QPA_PLATFORM=offscreen "./fuzz_$cible" -max_total_time="$duree" -timeout=10 -rss_limit_mb=2560 \
+          QT_QPA_PLATFORM=offscreen "./fuzz_$cible" "$limite" -timeout=10 -rss_limit_mb=2560 \
               $paral -print_final_stats=1 -artifact_prefix=trouvailles/ "corpus-$cible" "corpus/$cible" \
               > "fuzz_$cible.log" 2>&1 ) || statut=$?
         grep -hE "^#[0-9]+[[:space:]]+DONE|^stat::number_of_executed_units|ERROR|SUMMARY|propriété" \
@@ -71,6 +83,9 @@ case "$action" in
     test)  ( cd "$build" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure --parallel "$(nproc)" )
            fuzz 20 1 ;;
     bench) for b in "$build"/bench/bench_*; do [ -f "$b" ] && [ -x "$b" ] && "$b"; done ;;
-    fuzz)  fuzz "${2:-3600}" "${3:-$(( ($(nproc) + 1) / 2 ))}" ;;
-    *)     echo "usage: $0 [run|test|bench|fuzz [secondes par cible] [tâches]]" >&2; exit 2 ;;
+    fuzz)  shift; duree="${1:-3600}"; [ "$#" -gt 0 ] && shift
+           jobs="${1:-$(( ($(nproc) + 1) / 2 ))}"; [ "$#" -gt 0 ] && shift
+           case "$jobs" in ""|*[!0-9]*|0) echo "Nombre de tâches illisible : $jobs" >&2; exit 2 ;; esac
+           fuzz "$duree" "$jobs" "$@" ;;
+    *)     echo "usage: $0 [run|test|bench|fuzz [secondes, ou exécutions suivies de x] [tâches] [cibles]]" >&2; exit 2 ;;
 esac
