@@ -38,17 +38,19 @@ cmake --build "$build" --parallel "$(nproc)"
 fuzz_build=build-fuzz
 fuzz_cibles="fichier_donnees soldes selection historique import"
 fuzz() {
-    duree="$1"; jobs="$2"; shift 2
-    [ "$#" -gt 0 ] && fuzz_cibles="$*"
+    duree="${1:-3600}"; jobs="${2:-$(( ($(nproc) + 1) / 2 ))}"
+    [ "$#" -gt 2 ] && shift 2 && fuzz_cibles="$*"
     for cible in $fuzz_cibles; do
         [ -f "fuzz/$cible.cpp" ] || { echo "Cible de fuzzing inconnue : $cible" >&2; exit 2; }
     done
-    case "$duree" in
-        *[!0-9x]* | x* | *x?* | "") echo "Durée illisible : $duree (secondes, ou exécutions suivies de x)" >&2; exit 2 ;;
-        *x) total="${duree%x}"
-            limite="-runs=$(( (total + jobs - 1) / jobs ))"; duree="$total exécutions" ;;
-        *)  limite="-max_total_time=$duree"; duree="$duree s" ;;
-    esac
+    nombre="${duree%x}"
+    case "$nombre" in ""|*[!0-9]*|0*) echo "Durée illisible : $duree (secondes, ou exécutions suivies de x)" >&2; exit 2 ;; esac
+    case "$jobs" in ""|*[!0-9]*|0*) echo "Nombre de tâches illisible : $jobs" >&2; exit 2 ;; esac
+    if [ "$nombre" != "$duree" ]; then
+        limite="-runs=$(( (nombre + jobs - 1) / jobs ))"; duree="$nombre exécutions"
+    else
+        limite="-max_total_time=$duree"; duree="$duree s"
+    fi
     if [ ! -f "$fuzz_build/build.ninja" ]; then
         cmake -S fuzz -B "$fuzz_build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
             -DCMAKE_CXX_COMPILER_LAUNCHER=ccache
@@ -83,9 +85,6 @@ case "$action" in
     test)  ( cd "$build" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure --parallel "$(nproc)" )
            fuzz 20 1 ;;
     bench) for b in "$build"/bench/bench_*; do [ -f "$b" ] && [ -x "$b" ] && "$b"; done ;;
-    fuzz)  shift; duree="${1:-3600}"; [ "$#" -gt 0 ] && shift
-           jobs="${1:-$(( ($(nproc) + 1) / 2 ))}"; [ "$#" -gt 0 ] && shift
-           case "$jobs" in ""|*[!0-9]*|0) echo "Nombre de tâches illisible : $jobs" >&2; exit 2 ;; esac
-           fuzz "$duree" "$jobs" "$@" ;;
+    fuzz)  shift; fuzz "$@" ;;
     *)     echo "usage: $0 [run|test|bench|fuzz [secondes, ou exécutions suivies de x] [tâches] [cibles]]" >&2; exit 2 ;;
 esac
