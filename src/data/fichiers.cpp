@@ -105,6 +105,7 @@ public:
         if (existe)
             droits_ = actuel.st_mode & 07777;
 
+        efface_restes();
         if (!crée_temporaire())
             return false;
         if (existe)
@@ -125,13 +126,15 @@ public:
         // The new name on the disk too, or a power cut could bring the former
         // file back after the save was said done.
         const int d = appels->ouvre(dossier_.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC, 0);
-        if (d >= 0) {
-            const bool synchronisé = appels->synchronise_dossier(d) == 0 || errno == EINVAL;
-            const int code = errno;
-            appels->ferme(d);
-            if (!synchronisé)
-                return échec(code);
-        }
+        if (d < 0)
+            return échec(errno);
+        int code = 0;
+        if (appels->synchronise_dossier(d) != 0 && errno != EINVAL)
+            code = errno;
+        if (appels->ferme(d) != 0 && code == 0)
+            code = errno;
+        if (code != 0)
+            return échec(code);
         return true;
     }
 
@@ -159,11 +162,32 @@ private:
         return possible;
     }
 
+    QByteArray début_temporaire() const { return "." + QFile::encodeName(QFileInfo(cible_).fileName()) + ".~"; }
+
     QByteArray nom_temporaire() const
     {
         static std::mt19937 hasard(std::random_device{}());
-        const QByteArray nom = QFile::encodeName(QFileInfo(cible_).fileName());
-        return dossier_ + "/." + nom + ".~" + QByteArray::number(static_cast<quint32>(hasard()), 36);
+        return dossier_ + "/" + début_temporaire() + QByteArray::number(static_cast<quint32>(hasard()), 36);
+    }
+
+    // Temporary files of this target that a program killed half-way through
+    // a write left behind: no one else makes such names.
+    void efface_restes() const
+    {
+        const QByteArray début = début_temporaire();
+        const QDir dossier(QFile::decodeName(dossier_));
+        for (const QString& nom : dossier.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
+            const QByteArray n = QFile::encodeName(nom);
+            if (!n.startsWith(début))
+                continue;
+            const QByteArray suite = n.mid(début.size());
+            const bool hasard = !suite.isEmpty() && suite.size() <= 7 &&
+                                std::all_of(suite.begin(), suite.end(), [](char c) {
+                                    return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z');
+                                });
+            if (hasard)
+                appels->efface(QFile::encodeName(dossier.filePath(nom)).constData());
+        }
     }
 
     bool crée_temporaire()
