@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <stdexcept>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -35,6 +36,13 @@ struct écriture {
             throw std::out_of_range(quoi);
         é.entier(v);
     }
+    void numéro(int16 v, int max, std::vector<int>& vus, const char* quoi)
+    {
+        if (v < 1 || v > max || vus[v])
+            throw std::out_of_range(quoi);
+        vus[v] = 1;
+        é.entier(v);
+    }
     bool fin() const { return false; }
     void fin_du_fichier() {}
 };
@@ -52,16 +60,32 @@ struct lecture {
     void booléen(bool& v) { v = l.booléen(); }
     void variante_(variante& v) { v = l.variante_(); }
     void constante(int) { l.saute(); }
-    void borne(int16& v, int max, const char* quoi)
+    void borne(int16& v, int max, const char* quoi) { lit_entre(v, 0, max, quoi); }
+    // A record's number, which one entry only may name: a second one would
+    // read over the first record, which the next save would lose.
+    void numéro(int16& v, int max, std::vector<int>& vus, const char* quoi)
     {
-        const int ligne = l.ligne();
-        v = l.entier();
-        if (v < 0 || v > max)
-            throw erreur_lecture{QStringLiteral("Ligne %1 : %2 hors limites (%3 au lieu de 0 à %4)")
+        const int ligne = lit_entre(v, 1, max, quoi);
+        if (vus[v])
+            throw erreur_lecture{QStringLiteral("Ligne %1 : %2 %3 en double (déjà ligne %4)")
                                      .arg(ligne)
                                      .arg(QString::fromUtf8(quoi))
                                      .arg(v)
+                                     .arg(vus[v])};
+        vus[v] = ligne;
+    }
+    int lit_entre(int16& v, int min, int max, const char* quoi)
+    {
+        const int ligne = l.ligne();
+        v = l.entier();
+        if (v < min || v > max)
+            throw erreur_lecture{QStringLiteral("Ligne %1 : %2 hors limites (%3 au lieu de %4 à %5)")
+                                     .arg(ligne)
+                                     .arg(QString::fromUtf8(quoi))
+                                     .arg(v)
+                                     .arg(min)
                                      .arg(max)};
+        return ligne;
     }
     bool fin() const { return l.fin(); }
     // Whatever follows the last item is damage, like any other.
@@ -86,8 +110,9 @@ void parcours(F& f, D& d, int étapes_finales)
 
     // 2 members
     f.borne(d.nombre_adhérents, max_adhérents, "nombre d'adhérents");
+    std::vector<int> adhérents_vus(max_adhérents + 1);
     for (int i = 1; i <= d.nombre_adhérents; ++i) {
-        f.borne(d.table_adhérents[i].ordre, max_adhérents, "numéro d'adhérent");
+        f.numéro(d.table_adhérents[i].ordre, max_adhérents, adhérents_vus, "numéro d'adhérent");
         auto& a = d.table_adhérents[d.table_adhérents[i].ordre];
         f.date(a.dte_enr);
         f.texte(a.identifiant);
@@ -248,8 +273,9 @@ void parcours(F& f, D& d, int étapes_finales)
 
     // 14 propositions
     f.borne(d.nombre_propositions, max_propositions, "nombre de propositions");
+    std::vector<int> propositions_vues(max_propositions + 1);
     for (int i = 1; i <= d.nombre_propositions; ++i) {
-        f.borne(d.table_propositions[i].ordre, max_propositions, "numéro de proposition");
+        f.numéro(d.table_propositions[i].ordre, max_propositions, propositions_vues, "numéro de proposition");
         auto& p = d.table_propositions[d.table_propositions[i].ordre];
         f.date(p.date);
         f.entier(p.type);

@@ -333,6 +333,7 @@ TEST_F(classement, tout_supprimer)
 
     boîtes.réponses = {rép_ok};
     données.nombre_adhérents = 1;  // not on disk: a reload would lose it
+    données.table_adhérents[1].ordre = 1;
     EXPECT_TRUE(supprime_classification());
     EXPECT_EQ(boîtes.messages.back().texte, t::question_tout_supprimer);
     EXPECT_EQ(boîtes.messages.back().style, style_boîte::ok_annuler | style_boîte::information);

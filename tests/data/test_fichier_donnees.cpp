@@ -168,9 +168,11 @@ TEST_F(fichier_données, chaque_borne_dépassée_d_un_échoue_sans_rien_changer)
     ASSERT_EQ(l[lignes_compte - 1], "0");
     ASSERT_EQ(l[place - 1], "3000");
 
-    const std::pair<int, QByteArray> cas[] = {{membre - 1, "5001"}, {membre - 1, "-1"}, {membre, "5001"},
-                                              {codes, "5001"},      {code, "501"},      {rubriques, "51"},
-                                              {lignes_compte, "10001"}, {propositions, "3001"}, {place, "3001"}};
+    // No member and no proposition has the number 0.
+    const std::pair<int, QByteArray> cas[] = {
+        {membre - 1, "5001"}, {membre - 1, "-1"},      {membre, "5001"},       {membre, "0"},
+        {codes, "5001"},      {code, "501"},           {rubriques, "51"},      {lignes_compte, "10001"},
+        {propositions, "3001"}, {place, "3001"},       {place, "0"}};
     for (const auto& [ligne, valeur] : cas) {
         QList<QByteArray> faux = l;
         faux[ligne - 1] = valeur;
@@ -188,6 +190,41 @@ TEST_F(fichier_données, chaque_borne_dépassée_d_un_échoue_sans_rien_changer)
         EXPECT_FALSE(avisé);
     }
     EXPECT_FALSE(QFileInfo::exists(fichier_repère()));
+}
+
+TEST_F(fichier_données, numéro_donné_deux_fois_refusé_sans_rien_changer)
+{
+    const QByteArray original = association_enregistrée();
+    const données_sel avant = données;
+    const QList<QByteArray> l = lignes(original);
+    // Numbers of the first two members (lines 8 and 36) and of the first two
+    // propositions (11 lines apart, before the 13 lines of the trailer).
+    const int propositions = l.size() - 13 - 11 * données.nombre_propositions + 1;
+    const std::pair<int, int> cas[] = {{8, 36}, {propositions, propositions + 11}};
+    const char* quoi[] = {"numéro d'adhérent", "numéro de proposition"};
+    for (int k = 0; k < 2; ++k) {
+        const auto [premier, second] = cas[k];
+        QList<QByteArray> faux = l;
+        faux[second - 1] = faux[premier - 1];
+        écrit("double.sel", joint(faux));
+        boîtes.messages.clear();
+        EXPECT_FALSE(ouvrir_fichier(chemin("double.sel")));
+        EXPECT_TRUE(données == avant);
+        EXPECT_EQ(boîtes.textes(), QStringList{QStringLiteral("Ligne %1 : %2 %3 en double (déjà ligne %4)")
+                                                   .arg(second)
+                                                   .arg(QString::fromUtf8(quoi[k]))
+                                                   .arg(QString::fromLatin1(faux[premier - 1]))
+                                                   .arg(premier) +
+                                               suite_erreur_lecture});
+    }
+
+    // Nor is such a file ever written.
+    boîtes.messages.clear();
+    données.table_adhérents[2].ordre = données.table_adhérents[1].ordre;
+    EXPECT_FALSE(enregistrer_fichier(chemin("trovane.sel"), false));
+    EXPECT_EQ(lit("trovane.sel"), original);
+    ASSERT_EQ(boîtes.messages.size(), 1u);
+    EXPECT_TRUE(boîtes.messages[0].texte.contains("numéro d'adhérent")) << boîtes.messages[0].texte.toStdString();
 }
 
 TEST_F(fichier_données, échec_de_lecture_laisse_tout_en_place)
