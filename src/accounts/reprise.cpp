@@ -41,13 +41,10 @@ bool pose_point_repère()
 
 QString raison_sans_point_repère()
 {
-    if (sans_enregistrement)
-        return QStringLiteral("Le point de repère n'a pas été enregistré : le dossier du programme n'accepte "
-                              "aucune écriture.");
-    if (données.type_fichier == QLatin1String("archive"))
-        return QStringLiteral("Le point de repère n'a pas été enregistré : le fichier ouvert est un fichier "
-                              "d'archive pour consultation.");
-    return {};
+    const QString raison = raison_sans_enregistrement();
+    return raison.isEmpty() ? QString()
+                            : QStringLiteral("Le point de repère n'a pas été enregistré : ") + raison +
+                                  QLatin1Char('.');
 }
 
 bool restaure_point_repère() { return recharge(fichier_repère()); }

@@ -359,14 +359,23 @@ bool enregistrer_fichier(const QString& chemin, bool forcer)
     return true;
 }
 
-bool ouvrir_fichier(const QString& chemin, bool rafraîchit_repère)
+QString raison_sans_enregistrement()
+{
+    if (sans_enregistrement)
+        return QStringLiteral("le dossier du programme n'accepte aucune écriture");
+    if (données.type_fichier == QLatin1String("archive"))
+        return QStringLiteral("le fichier ouvert est un fichier d'archive pour consultation");
+    return {};
+}
+
+bool ouvrir_fichier(const QString& chemin, bool rafraîchit_repère, const QString& suite_échec)
 {
     if (chemin.isEmpty())
         return false;
     QString erreur;
     const auto octets = lit_fichier(chemin, erreur);
     if (!octets) {
-        MsgBox(erreur + suite_erreur_lecture, style_boîte::critique);
+        MsgBox(erreur + suite_échec, style_boîte::critique);
         return false;
     }
     // Read over a copy, swapped in once whole. The copy's tables are kept
@@ -377,7 +386,7 @@ bool ouvrir_fichier(const QString& chemin, bool rafraîchit_repère)
     try {
         lit_données(*octets, nouvelles);
     } catch (const erreur_lecture& e) {
-        MsgBox(e.description + suite_erreur_lecture, style_boîte::critique);
+        MsgBox(e.description + suite_échec, style_boîte::critique);
         return false;
     }
     std::swap(données, nouvelles);

@@ -15,22 +15,28 @@ QByteArray écrit_données(const données_sel& d);
 // to read (each only while the file has more). Throws erreur_lecture.
 void lit_données(const QByteArray& octets, données_sel& d, int étapes_finales = 5);
 
+inline const QString suite_erreur_lecture = QStringLiteral(
+    " dans la lecture du fichier de données. Vous pouvez utiliser le menu fichier pour ouvrir le dernier "
+    "fichier valide. Les données rentrées depuis la dernière ouverture seront perdues.");
+
 // Writes the data model to chemin (and the balances file on the accounting
 // station). Skipped, reporting false, while nothing may be saved or, without
 // forcer, while an archive copy is open. A failure offers Retry and Cancel;
 // the former file stays whole.
 bool enregistrer_fichier(const QString& chemin, bool forcer);
+// Why an ordinary save writes nothing now ("le dossier du programme n'accepte
+// aucune écriture", or an archive copy is open); empty when it writes.
+QString raison_sans_enregistrement();
 // Replaces the data model with the file at chemin; on failure the model is
 // untouched and the user is told. Does not change fichier_courant. The
 // loaded file becomes the restore point unless rafraîchit_repère is false
-// (the extraction's replacing load keeps the copy it has just taken).
-bool ouvrir_fichier(const QString& chemin, bool rafraîchit_repère = true);
+// (the extraction's replacing load keeps the copy it has just taken). A
+// failure is told as its cause followed by suite_échec.
+bool ouvrir_fichier(const QString& chemin, bool rafraîchit_repère = true,
+                    const QString& suite_échec = suite_erreur_lecture);
 // True, after telling the user, when the open file is an archive copy.
 bool contrôle_archive();
 
-inline const QString suite_erreur_lecture = QStringLiteral(
-    " dans la lecture du fichier de données. Vous pouvez utiliser le menu fichier pour ouvrir le dernier "
-    "fichier valide. Les données rentrées depuis la dernière ouverture seront perdues.");
 inline const QString message_archive_ouverte = QStringLiteral(
     "Le fichier que vous ouvrez est un fichier d'archive pour consultation. Aucune modification ne pourra être "
     "enregistrée.");

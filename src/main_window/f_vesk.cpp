@@ -493,12 +493,16 @@ void F_vesk::Form_Load(const QString& ligne_de_commande)
     const QString défaut = fichier_données_défaut();
     fichier_courant = défaut;
     if (QFileInfo::exists(défaut)) {
-        QString erreur;
-        if (!sans_enregistrement) {
-            QDir().mkpath(QFileInfo(copie_départ()).absolutePath());
-            copie_fichier_sûre(défaut, copie_départ(), erreur);
-        }
-        if (!ouvrir_fichier(défaut)) {
+        // Only a file that loads becomes the start-up copy: after a damaged
+        // start, the copy of the last good one is the way back.
+        const bool copie_gardée = QFileInfo(copie_départ()).isFile();
+        if (ouvrir_fichier(défaut, true, copie_gardée ? suite_erreur_démarrage : suite_erreur_lecture)) {
+            if (!sans_enregistrement) {
+                QString erreur;
+                QDir().mkpath(QFileInfo(copie_départ()).absolutePath());
+                copie_fichier_sûre(défaut, copie_départ(), erreur);
+            }
+        } else {
             // Nothing may be saved over the unreadable file until the user
             // has opened or saved one.
             fichier_illisible_ = true;
@@ -814,6 +818,21 @@ void F_vesk::restaure_Click()
         clique_op(1);
 }
 
+namespace {
+
+// A save the user asks for and that cannot write says so, not only the
+// caption and the notice given once at start-up.
+bool enregistrement_refusé()
+{
+    const QString raison = raison_sans_enregistrement();
+    if (raison.isEmpty())
+        return false;
+    MsgBox(QStringLiteral("Rien n'a été enregistré : ") + raison + QLatin1Char('.'), style_boîte::information);
+    return true;
+}
+
+}  // namespace
+
 void F_vesk::enr_rep_Click()
 {
     if (!mêmes_chemins(fichier_courant, fichier_données_défaut())) {
@@ -821,7 +840,8 @@ void F_vesk::enr_rep_Click()
                style_boîte::information);
         return;
     }
-    enregistrer_fichier(fichier_repère(), false);
+    if (!enregistrement_refusé())
+        enregistrer_fichier(fichier_repère(), false);
 }
 
 void F_vesk::restaure_repere_Click()
@@ -839,19 +859,14 @@ void F_vesk::enregistrer_click()
         enregistrer_sous_Click();
         return;
     }
-    enregistrer_fichier(fichier_courant, false);
+    if (!enregistrement_refusé())
+        enregistrer_fichier(fichier_courant, false);
 }
 
 void F_vesk::enregistrer_sous_Click()
 {
-    if (sans_enregistrement || données.type_fichier == QLatin1String("archive")) {
-        MsgBox(sans_enregistrement
-                   ? QStringLiteral("Rien n'a été enregistré : le dossier du programme n'accepte pas l'écriture.")
-                   : QStringLiteral("Rien n'a été enregistré : le fichier ouvert est un fichier d'archive pour "
-                                    "consultation."),
-               style_boîte::information);
+    if (enregistrement_refusé())
         return;
-    }
     dialogue_commun& d = dialogue1();
     d.InitDir = dossier_programme();
     d.DefaultExt = QStringLiteral("sel");

@@ -36,6 +36,13 @@ inline const QString archivage = QStringLiteral("f_archivage");
 // there (a uniquely named test file, removed at once).
 bool test_si_sur_cd();
 
+// Told when the default data file does not load at start-up while the copy
+// of the last good start is kept: the menu item that brings it back.
+inline const QString suite_erreur_démarrage = QStringLiteral(
+    " dans la lecture du fichier de données. Le fichier n'a pas été chargé ; la copie prise au dernier démarrage "
+    "réussi est gardée : pour la reprendre, utilisez « Récupérer un fichier de sauvegarde » dans le menu Fichier "
+    "et ouvrez le fichier trovane.sel qu'il propose. Les données rentrées depuis ce démarrage-là seront perdues.");
+
 // A data file named on the command line, taken whole: one pair of
 // surrounding double quotes is removed when present.
 QString chemin_ligne_de_commande(const QString& argument);

@@ -121,6 +121,44 @@ TEST_F(fenêtre_principale_essai, fichier_par_défaut_illisible)
     EXPECT_TRUE(f->windowTitle().contains("n'a pas pu être lu"));
     enregistrer_fichier(fichier_courant, false);
     EXPECT_EQ(lit("trovane.sel"), QByteArray("1\r\n#00:00:00#\r\n\"normal\"\r\nabîmé\r\n"));
+    // A damaged file is no start-up copy.
+    EXPECT_FALSE(QFileInfo::exists(chemin("archives/trovane.sel")));
+}
+
+TEST_F(fenêtre_principale_essai, démarrage_abîmé_garde_la_copie_du_dernier_bon_et_dit_comment_la_reprendre)
+{
+    const QByteArray bon = association_par_défaut();
+    QDir().mkpath(chemin("Aide"));
+    démarre();
+    f->close();
+    QApplication::processEvents();
+    ASSERT_EQ(lit("archives/trovane.sel"), bon);
+
+    // The file is damaged between two runs.
+    const QByteArray abîmé = bon.left(bon.size() / 2);
+    écrit("trovane.sel", abîmé);
+    données = données_sel{};
+    démarre();
+    EXPECT_EQ(lit("archives/trovane.sel"), bon);
+    EXPECT_EQ(lit("repère/trovane.sel"), bon);
+    ASSERT_EQ(boîtes.messages.size(), 1u);
+    EXPECT_TRUE(boîtes.messages[0].texte.endsWith(suite_erreur_démarrage));
+    EXPECT_TRUE(boîtes.messages[0].texte.contains("« Récupérer un fichier de sauvegarde » dans le menu Fichier"));
+
+    // A second start on the same damage keeps it too.
+    f->close();
+    QApplication::processEvents();
+    boîtes.messages.clear();
+    démarre();
+    EXPECT_EQ(lit("archives/trovane.sel"), bon);
+
+    // The item named brings the data back, and the next save mends the file.
+    boîtes.fichiers = {chemin("archives/trovane.sel")};
+    f->récup_Click();
+    EXPECT_EQ(données.nombre_adhérents, 40);
+    EXPECT_EQ(fichier_courant, fichier_données_défaut());
+    f->enregistrer_click();
+    EXPECT_EQ(lit("trovane.sel"), bon);
 }
 
 TEST_F(fenêtre_principale_essai, dossier_en_lecture_seule)
@@ -134,6 +172,13 @@ TEST_F(fenêtre_principale_essai, dossier_en_lecture_seule)
         ASSERT_EQ(boîtes.messages.size(), 1u);
         EXPECT_TRUE(boîtes.messages[0].texte.contains("rien de ce que vous ferez ne sera enregistré"));
         EXPECT_TRUE(f->windowTitle().contains("rien ne sera enregistré"));
+        // Every save asked for says so again, whatever the menu item.
+        boîtes.messages.clear();
+        f->enregistrer_click();
+        f->enr_rep_Click();
+        f->enregistrer_sous_Click();
+        EXPECT_EQ(boîtes.textes(), QStringList(3, "Rien n'a été enregistré : le dossier du programme n'accepte "
+                                                  "aucune écriture."));
         f->close();
         QApplication::processEvents();
         EXPECT_FALSE(QFileInfo::exists(réglages::chemin()));
