@@ -270,6 +270,18 @@ TEST_F(archivage, sans_archive_écrite_rien_ne_change)
     EXPECT_TRUE(boîtes.textes().back().startsWith("Le fichier d'archive doit être différent du fichier en cours"));
     inchangé();
 
+    // Nor can the copies that lead back to the data as they were: the
+    // restore point (just written) and the start-up copy.
+    écrit("archives/trovane.sel", fichier_avant);
+    for (const char* copie : {"repère/trovane.sel", "archives/trovane.sel"}) {
+        boîtes.fichiers = {chemin(copie)};
+        EXPECT_EQ(archive_période(choix_archivage{}), fin_archivage::abandonné);
+        EXPECT_TRUE(boîtes.textes().back().startsWith("Le fichier d'archive doit être différent d"))
+            << boîtes.textes().back().toStdString();
+        EXPECT_EQ(lit(copie), fichier_avant) << copie;
+        inchangé();
+    }
+
     // Balances to start again without a debited account.
     données.compte_asso_débité = 0;
     choix_archivage soldes;

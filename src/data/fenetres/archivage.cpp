@@ -170,11 +170,18 @@ bool enregistrer_archive()
         return false;
     const QString nom = dialogue.FileName;
     // The working file is lightened afterwards: it cannot be its own archive.
-    if (mêmes_chemins(nom, fichier_courant)) {
-        MsgBox(QStringLiteral("Le fichier d'archive doit être différent du fichier en cours (%1).")
-                   .arg(QDir::toNativeSeparators(fichier_courant)),
-               style_boîte::information);
-        return false;
+    // Nor can the copies that lead back to the data as they were: a read-only
+    // archive there would be no way back.
+    const std::pair<QString, QString> réservés[] = {{fichier_courant, QStringLiteral("du fichier en cours")},
+                                                    {fichier_repère(), QStringLiteral("du point de repère")},
+                                                    {copie_départ(), QStringLiteral("de la copie de démarrage")}};
+    for (const auto& [chemin, lequel] : réservés) {
+        if (mêmes_chemins(nom, chemin)) {
+            MsgBox(QStringLiteral("Le fichier d'archive doit être différent %1 (%2).")
+                       .arg(lequel, QDir::toNativeSeparators(chemin)),
+                   style_boîte::information);
+            return false;
+        }
     }
 
     const QString type = données.type_fichier;
