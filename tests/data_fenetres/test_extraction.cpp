@@ -118,6 +118,33 @@ TEST_F(extraction, remplacer_garde_le_repère_d_avant)
     EXPECT_TRUE(données == ouvert);
 }
 
+TEST_F(extraction, remplacer_par_une_archive_se_demande_d_abord)
+{
+    autre.type_fichier = "archive";
+    écrit("reçu/autre.sel", écrit_données(autre));
+    EXPECT_TRUE(est_fichier_archive(chemin("reçu/autre.sel")));
+    EXPECT_FALSE(est_fichier_archive(chemin("travail/courant.sel")));
+    EXPECT_FALSE(est_fichier_archive(chemin("absent.sel")));
+
+    // Told plainly before anything is done; cancelled, nothing is.
+    EXPECT_FALSE(extrait_données({true, {}}));
+    ASSERT_EQ(boîtes.messages.size(), 1u);
+    EXPECT_EQ(boîtes.messages[0].texte, question_remplacement_par_archive());
+    EXPECT_TRUE(boîtes.messages[0].texte.contains("rien ne sera enregistré"));
+    EXPECT_EQ(boîtes.messages[0].style, style_boîte::ok_annuler | style_boîte::exclamation);
+    EXPECT_FALSE(QFileInfo::exists(chemin("repère/trovane.sel")));
+    données_inchangées();
+
+    // Accepted: consulted as it is, and the restore point leads back.
+    boîtes.messages.clear();
+    boîtes.réponses = {rép_ok, rép_ok};
+    ASSERT_TRUE(extrait_données({true, {}}));
+    EXPECT_EQ(boîtes.textes()[1], question_extraction());
+    EXPECT_EQ(données.type_fichier, "archive");
+    EXPECT_FALSE(QFileInfo::exists(chemin("trovane.sel")));
+    EXPECT_EQ(lit("repère/trovane.sel"), fichier_ouvert);
+}
+
 TEST_F(extraction, fusionner_ne_prend_que_ce_qui_est_coché)
 {
     choix_extraction choix;

@@ -11,19 +11,48 @@
 
 #include <QDir>
 
-double get_date_archive(const QString& chemin)
+namespace {
+
+// Runs lis over the items of the file; false when the file or what lis
+// reads does not read.
+template <typename F>
+bool lit_début(const QString& chemin, F&& lis)
 {
     QString erreur;
     const auto octets = lit_fichier(chemin, erreur);
     if (!octets)
-        return 0;
+        return false;
     try {
         lecteur_éléments l(*octets);
-        l.entier();
-        return l.date();
+        lis(l);
+        return true;
     } catch (const erreur_lecture&) {
-        return 0;
+        return false;
     }
+}
+
+}  // namespace
+
+double get_date_archive(const QString& chemin)
+{
+    double date = 0;
+    if (!lit_début(chemin, [&](lecteur_éléments& l) {
+            l.entier();
+            date = l.date();
+        }))
+        return 0;
+    return date;
+}
+
+bool est_fichier_archive(const QString& chemin)
+{
+    bool archive = false;
+    lit_début(chemin, [&](lecteur_éléments& l) {
+        l.entier();
+        l.date();
+        archive = l.texte() == QLatin1String("archive");
+    });
+    return archive;
 }
 
 void choisit_mode_extraction(cases_extraction& c, int mode, bool mêmes_dates, bool poste)
@@ -59,8 +88,19 @@ QString question_extraction()
            QStringLiteral("[Annuler] annule l'importation des données");
 }
 
+QString question_remplacement_par_archive()
+{
+    return QStringLiteral("Le fichier %1 est un fichier d'archive pour consultation : ses données ne pourront pas "
+                          "être modifiées, et rien ne sera enregistré, ni dans %2 ni ailleurs, tant qu'elles "
+                          "resteront ouvertes.\r\n[Annuler] annule l'importation des données")
+        .arg(QDir::toNativeSeparators(fichier_à_extraire), QDir::toNativeSeparators(fichier_données_défaut()));
+}
+
 bool extrait_données(const choix_extraction& choix)
 {
+    if (choix.remplacer && est_fichier_archive(fichier_à_extraire) &&
+        MsgBox(question_remplacement_par_archive(), style_boîte::ok_annuler | style_boîte::exclamation) != rép_ok)
+        return false;
     if (MsgBox(question_extraction(), style_boîte::ok_annuler | style_boîte::information) != rép_ok)
         return false;
 

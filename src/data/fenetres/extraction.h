@@ -10,6 +10,8 @@
 // Archive date of a data file: its second item. 0 when the file is missing
 // or its first two items do not read.
 double get_date_archive(const QString& chemin);
+// The file's kind (its third item) is "archive".
+bool est_fichier_archive(const QString& chemin);
 
 // Told when the restore point, the way back from an extraction or an
 // archiving, could not be written, so that nothing was done (rien_fait says
@@ -39,8 +41,12 @@ struct choix_extraction {
 
 // The question asked before anything is done.
 QString question_extraction();
+// Asked first when the data are to be replaced by an archive copy, which
+// nothing saves.
+QString question_remplacement_par_archive();
 
-// "Appliquer": after the user's OK, saves the current data to the restore
+// "Appliquer": after the user's OK (two of them when the replacing file is
+// an archive copy), saves the current data to the restore
 // point (when that fails, the user is told and nothing is done), replaces
 // them by fichier_à_extraire (the restore point is not refreshed from it) or
 // merges the chosen parts of it, makes the default data file the current
