@@ -28,6 +28,16 @@ void fixe_dossier_programme(const QString& dossier)
 
 QString chemin_programme(const QString& relatif) { return QDir(dossier_programme()).filePath(relatif); }
 
+QString dans_dossier_programme(const QString& chemin)
+{
+    if (chemin.isEmpty())
+        return {};
+    const QString p = QDir::cleanPath(dossier_programme());
+    const QString début = p.endsWith(QLatin1Char('/')) ? p : p + QLatin1Char('/');
+    const QString absolu = QDir::cleanPath(QDir(p).absoluteFilePath(chemin));
+    return absolu.startsWith(début) ? absolu : QString();
+}
+
 QString fichier_données_défaut() { return chemin_programme(QString::fromUtf8(nom_fichier_défaut)); }
 QString fichier_repère() { return chemin_programme(QStringLiteral("repère/trovane.sel")); }
 QString copie_départ() { return chemin_programme(QStringLiteral("archives/trovane.sel")); }

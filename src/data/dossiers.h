@@ -11,6 +11,9 @@ void fixe_dossier_programme(const QString& dossier);
 
 // A path inside P: chemin_programme("repère/trovane.sel").
 QString chemin_programme(const QString& relatif);
+// chemin (relative to P when relative) as an absolute path when it lies
+// inside P, below P itself; empty when it leads anywhere else.
+QString dans_dossier_programme(const QString& chemin);
 
 inline constexpr const char* nom_fichier_défaut = "trovane.sel";
 inline constexpr const char* sous_dossiers[] = {"archives", "repère", "images", "photos", "etats",

@@ -305,29 +305,36 @@ QString trouve_sans_casse(const QString& dossier, const QString& nom)
     return {};
 }
 
+QString dossier_images_du_programme()
+{
+    const QString nom = données.dossier_images.trimmed();
+    return nom.isEmpty() ? QString()
+                         : dans_dossier_programme(QString(nom).replace(QLatin1Char('\\'), QLatin1Char('/')));
+}
+
 QString trouve_fichier_stocké(const QString& stocké)
 {
+    // The data file may come from another association: what it names is
+    // looked for inside P only, never followed anywhere else.
     const QString nom = stocké.trimmed();
     if (nom.isEmpty())
         return {};
-    if (QFileInfo(nom).isFile())
-        return nom;
     const QString barres = QString(nom).replace(QLatin1Char('\\'), QLatin1Char('/'));
-    if (QFileInfo(barres).isFile())
-        return barres;
-    if (QFileInfo(barres).isRelative() && QFileInfo(chemin_programme(barres)).isFile())
-        return chemin_programme(barres);
+    for (const QString& essai : {nom, barres}) {
+        const QString dedans = dans_dossier_programme(essai);
+        if (!dedans.isEmpty() && QFileInfo(dedans).isFile())
+            return dedans;
+    }
     const QString fichier = barres.section(QLatin1Char('/'), -1);
-    if (fichier.isEmpty())
+    if (fichier.isEmpty() || fichier == QLatin1String(".") || fichier == QLatin1String(".."))
         return {};
     const QString dossiers[] = {chemin_programme(QStringLiteral("images")), chemin_programme(QStringLiteral("photos")),
-                                QString(données.dossier_images).replace(QLatin1Char('\\'), QLatin1Char('/')),
-                                dossier_programme()};
+                                dossier_images_du_programme(), dossier_programme()};
     for (const QString& dossier : dossiers) {
         if (dossier.isEmpty())
             continue;
         const QString trouvé = trouve_sans_casse(dossier, fichier);
-        if (!trouvé.isEmpty())
+        if (!trouvé.isEmpty() && QFileInfo(trouvé).isFile())
             return trouvé;
     }
     return {};

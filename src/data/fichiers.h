@@ -25,10 +25,16 @@ bool copie_fichier_sûre(const QString& source, const QString& cible, QString& e
 // A file of the folder whose name matches nom without regard to case.
 QString trouve_sans_casse(const QString& dossier, const QString& nom);
 
+// dossier_images as a path, when it names a folder inside P (with / for \);
+// empty when it is empty or leads elsewhere.
+QString dossier_images_du_programme();
+
 // A picture or photo path as the data file stores it (often written on
-// another machine, with \ as separator): the file as stored, else with / for
-// \, else inside P, else its name looked up without regard to case in
-// P/images, P/photos, dossier_images and P. Empty when none exists.
+// another machine, with \ as separator): the file as stored (relative to P),
+// else with / for \, else its name looked up without regard to case in
+// P/images, P/photos, dossier_images and P. Only a file inside P is found:
+// a path or a dossier_images leading elsewhere counts as no file. Empty when
+// none exists.
 QString trouve_fichier_stocké(const QString& stocké);
 
 // The system calls of the safe write, in the order it makes them. Tests

@@ -1,6 +1,8 @@
 #include "ui_common/dialogue_commun.h"
 
 #include "data/dialogues.h"
+#include "data/dossiers.h"
+#include "data/fichiers.h"
 #include "data/modele.h"
 #include "ui_common/surface_imprimante.h"
 
@@ -76,8 +78,29 @@ dialogue_commun& dialogue1()
 QString choisit_image()
 {
     dialogue_commun& d = dialogue1();
-    d.InitDir = données.dossier_images;
+    // A folder of pictures set elsewhere than in P gives way to P/images.
+    const QString images = dossier_images_du_programme();
+    d.InitDir = images.isEmpty() && !données.dossier_images.trimmed().isEmpty()
+                    ? chemin_programme(QStringLiteral("images"))
+                    : images;
     d.Filter = QStringLiteral("images(.GIF)|*.gif|images(.jpg)|*.jpg|images(.BMP)|*.bmp|images(.WMF)|*.wmf");
     d.DefaultExt.clear();
-    return d.ShowOpen() ? d.FileName : QString();
+    if (!d.ShowOpen())
+        return {};
+    // Pictures are looked for inside the program folder only (so that a data
+    // file never leads the program elsewhere): one chosen outside would
+    // never show. The dialog may reach the folder through a link: the path
+    // is then given from the program folder.
+    if (!dans_dossier_programme(d.FileName).isEmpty())
+        return d.FileName;
+    const QString réel = QFileInfo(d.FileName).canonicalFilePath();
+    const QString p_réel = QFileInfo(dossier_programme()).canonicalFilePath();
+    if (!réel.isEmpty() && !p_réel.isEmpty() && réel.startsWith(p_réel + QLatin1Char('/')))
+        return chemin_programme(QDir(p_réel).relativeFilePath(réel));
+    MsgBox(QStringLiteral("Cette image est hors du dossier du programme (%1) : Trovane ne lit les images et les "
+                          "photos que dans ce dossier. Copiez-la d'abord dans %2, puis choisissez-la là.")
+               .arg(QDir::toNativeSeparators(dossier_programme()),
+                    QDir::toNativeSeparators(chemin_programme(QStringLiteral("images")))),
+           style_boîte::information);
+    return {};
 }

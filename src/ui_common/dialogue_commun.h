@@ -31,5 +31,6 @@ QString avec_extension(const QString& nom, const QString& extension);
 dialogue_commun& dialogue1();
 
 // Picture chooser: dialogue1 opened on dossier_images with the picture
-// filters; the full path chosen, or empty when cancelled.
+// filters; the full path chosen, or empty when cancelled or when the
+// picture lies outside the program folder (the user is told).
 QString choisit_image();

@@ -1,8 +1,13 @@
+#include "data/dossiers.h"
+#include "data/fichier_donnees.h"
+#include "data/fichiers.h"
 #include "support/dossier_test.h"
+#include "ui_common/dialogue_commun.h"
 #include "ui_common/surface_apercu.h"
 #include "ui_common/surface_enregistree.h"
 #include "ui_common/surface_imprimante.h"
 
+#include <QDir>
 #include <QFile>
 #include <QImageReader>
 #include <QPrinter>
@@ -300,29 +305,86 @@ TEST(surface_aperçu, pages_orientation_et_annulation)
 
 // ------------------------------------------------------------ picture files
 
-TEST(images, formats_lus_et_fichiers_illisibles)
+using images = essai_dossier;
+
+TEST_F(images, formats_lus_et_fichiers_illisibles)
 {
     const QList<QByteArray> formats = QImageReader::supportedImageFormats();
     for (const char* f : {"gif", "jpeg", "bmp", "png"})
         EXPECT_TRUE(formats.contains(f)) << f;
 
-    QTemporaryDir dossier;
     QImage vert(3, 5, QImage::Format_RGB32);
     vert.fill(Qt::green);
-    ASSERT_TRUE(vert.save(dossier.filePath("vert.bmp")));
-    ASSERT_TRUE(vert.save(dossier.filePath("vert.jpg")));
-    EXPECT_EQ(lit_image(dossier.filePath("vert.bmp")).size(), QSize(3, 5));
-    EXPECT_EQ(lit_image(dossier.filePath("vert.jpg")).size(), QSize(3, 5));
+    ASSERT_TRUE(vert.save(chemin("vert.bmp")));
+    ASSERT_TRUE(vert.save(chemin("vert.jpg")));
+    EXPECT_EQ(lit_image(chemin("vert.bmp")).size(), QSize(3, 5));
+    EXPECT_EQ(lit_image(chemin("vert.jpg")).size(), QSize(3, 5));
     // A picture with a misleading extension is still read by its content.
-    ASSERT_TRUE(vert.save(dossier.filePath("vert.gif"), "PNG"));
-    EXPECT_EQ(lit_image(dossier.filePath("vert.gif")).size(), QSize(3, 5));
+    ASSERT_TRUE(vert.save(chemin("vert.gif"), "PNG"));
+    EXPECT_EQ(lit_image(chemin("vert.gif")).size(), QSize(3, 5));
 
     // A Windows metafile (placeable header) cannot be read here: missing.
-    QFile wmf(dossier.filePath("logo.wmf"));
-    ASSERT_TRUE(wmf.open(QIODevice::WriteOnly));
-    wmf.write(QByteArray::fromHex("d7cdc69a0000000000001027e80301000000"));
-    wmf.close();
-    EXPECT_TRUE(lit_image(dossier.filePath("logo.wmf")).isNull());
-    EXPECT_TRUE(lit_image(dossier.filePath("absent.png")).isNull());
+    écrit("logo.wmf", QByteArray::fromHex("d7cdc69a0000000000001027e80301000000"));
+    EXPECT_TRUE(lit_image(chemin("logo.wmf")).isNull());
+    EXPECT_TRUE(lit_image(chemin("absent.png")).isNull());
     EXPECT_TRUE(lit_image(QString()).isNull());
+}
+
+TEST_F(images, un_fichier_de_données_ne_fait_rien_lire_hors_du_dossier_du_programme)
+{
+    // P is a folder of its own; beside it lie pictures that must never be read.
+    fixe_dossier_programme(chemin("programme"));
+    QDir().mkpath(chemin("programme/images"));
+    QDir().mkpath(chemin("dehors"));
+    QImage rouge(4, 4, QImage::Format_RGB32);
+    rouge.fill(Qt::red);
+    ASSERT_TRUE(rouge.save(chemin("dehors/x.gif"), "PNG"));
+    ASSERT_TRUE(rouge.save(chemin("x"), "PNG"));
+
+    // A data file from elsewhere names them every way it can.
+    const QString noms[] = {"../dehors/x.gif", "..\\dehors\\x.gif", "images/../../x", chemin("dehors/x.gif"),
+                            " ../dehors/x.gif ", "x.gif"};
+    initialise_paramètres();
+    données.nombre_adhérents = 6;
+    for (int n = 1; n <= 6; ++n) {
+        données.table_adhérents[n].ordre = static_cast<int16>(n);
+        données.table_adhérents[n].photo = noms[n - 1];
+    }
+    données.fichier_logo = noms[3];
+    données.nombre_rubriques = 5;
+    for (int i = 0; i <= 5; ++i)
+        données.images_rubriques[i] = noms[i];
+    données.dossier_images = chemin("dehors");
+    écrit("programme/reçu.sel", écrit_données(données));
+    données = données_sel{};
+    ASSERT_TRUE(ouvrir_fichier(chemin("programme/reçu.sel")));
+    EXPECT_TRUE(boîtes.messages.empty());
+
+    QStringList lus{données.fichier_logo};
+    for (int n = 1; n <= 6; ++n)
+        lus << données.table_adhérents[n].photo;
+    for (int i = 0; i <= 5; ++i)
+        lus << données.images_rubriques[i];
+    for (const QString& nom : lus) {
+        EXPECT_TRUE(lit_image(nom).isNull()) << nom.toStdString();
+        EXPECT_EQ(trouve_fichier_stocké(nom), "") << nom.toStdString();
+    }
+    // Kept as stored all the same.
+    EXPECT_EQ(données.table_adhérents[2].photo, "..\\dehors\\x.gif");
+    EXPECT_EQ(données.dossier_images, chemin("dehors"));
+    données.dossier_images = "/etc";
+    EXPECT_EQ(trouve_fichier_stocké("C:\\passwd"), "");
+
+    // The program's own copy of a picture is still found by its name.
+    ASSERT_TRUE(rouge.save(chemin("programme/images/X.GIF"), "PNG"));
+    EXPECT_EQ(trouve_fichier_stocké("..\\dehors\\x.gif"), chemin("programme/images/X.GIF"));
+    EXPECT_EQ(lit_image("../dehors/x.gif").size(), QSize(4, 4));
+
+    // The picture chooser takes only what the program can show afterwards.
+    boîtes.fichiers = {chemin("dehors/x.gif"), chemin("programme/images/X.GIF")};
+    EXPECT_EQ(choisit_image(), "");
+    ASSERT_EQ(boîtes.messages.size(), 1u);
+    EXPECT_TRUE(boîtes.messages[0].texte.startsWith("Cette image est hors du dossier du programme"));
+    EXPECT_EQ(choisit_image(), chemin("programme/images/X.GIF"));
+    EXPECT_EQ(boîtes.messages.size(), 1u);
 }
