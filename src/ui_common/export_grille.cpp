@@ -36,6 +36,42 @@ QString demande_fichier(const QString& nom_proposé, const QString& filtre, cons
     return chemin;
 }
 
+// The text file holds Windows-1252 only: the first cell written from
+// première_colonne on that holds another character, and how many cells do,
+// told as the user finds them in the file (line and field from 1).
+QString caractères_remplacés(const grille& g, int première_colonne)
+{
+    QString premier;
+    int ligne = 0, champ = 0, cellules = 0;
+    for (int r = 0; r < g.Rows(); ++r)
+        for (int c = première_colonne; c < g.Cols(); ++c) {
+            const QString& t = g.TextMatrix(r, c);
+            for (qsizetype i = 0; i < t.size(); ++i) {
+                if (octet_cp1252(t[i]) >= 0)
+                    continue;
+                if (++cellules == 1) {
+                    const bool paire = t[i].isHighSurrogate() && i + 1 < t.size() && t[i + 1].isLowSurrogate();
+                    premier = t.mid(i, paire ? 2 : 1);
+                    ligne = r + 1;
+                    champ = c - première_colonne + 1;
+                }
+                break;
+            }
+        }
+    if (cellules == 0)
+        return {};
+    QString message = QStringLiteral("Le caractère « %1 » de la ligne %2, colonne %3 ne peut pas s'écrire dans un "
+                                     "fichier texte Windows-1252 : il y a été remplacé par « ? ».")
+                          .arg(premier)
+                          .arg(ligne)
+                          .arg(champ);
+    if (cellules == 2)
+        message += QStringLiteral(" Une autre cellule a aussi des caractères remplacés.");
+    else if (cellules > 2)
+        message += QStringLiteral(" %1 autres cellules ont aussi des caractères remplacés.").arg(cellules - 1);
+    return message;
+}
+
 }  // namespace
 
 // ---------------------------------------------------------------- tab-separated text
@@ -88,8 +124,13 @@ void enregistre_grille(grille& g, const QString& nom_proposé, int première_col
     if (chemin.isEmpty())
         return;
     QString erreur;
-    if (!écrit_fichier_sûr(chemin, vers_cp1252(texte + crlf), erreur))
+    if (!écrit_fichier_sûr(chemin, vers_cp1252(texte + crlf), erreur)) {
         MsgBox(erreur, style_boîte::critique);
+        return;
+    }
+    const QString remplacés = caractères_remplacés(g, std::max(première_colonne, 0));
+    if (!remplacés.isEmpty())
+        MsgBox(remplacés, style_boîte::information);
 }
 
 // ---------------------------------------------------------------- HTML

@@ -117,6 +117,18 @@ TEST_F(export_grille_test, enregistre_grille_en_windows_1252_depuis_la_colonne_d
     EXPECT_EQ(notés.filtres[0], "Ascii tabulé(.txt) (*.txt)");
     EXPECT_TRUE(notés.messages.empty());
 
+    // Pasted text the code page cannot hold: replaced, and the user is told
+    // where to find it in the file.
+    g.setTextMatrix(1, 2, "Łódź");
+    g.setTextMatrix(2, 1, "e 😀");
+    notés.fichiers = {cible};
+    enregistre_grille(g, "adhérents", 1);
+    EXPECT_EQ(lit("liste.txt"), QByteArray("Nom\tVille\r\nb\t?\xF3" "d?\r\ne ??\tS\xE8te\r\n"));
+    EXPECT_EQ(notés.textes(), QStringList{"Le caractère « Ł » de la ligne 2, colonne 2 ne peut pas s'écrire dans un "
+                                          "fichier texte Windows-1252 : il y a été remplacé par « ? ». Une autre "
+                                          "cellule a aussi des caractères remplacés."});
+    notés.messages.clear();
+
     // The extension is added when none is typed; a one-row grid ends with one CR LF.
     g.setRows(1);
     notés.fichiers = {chemin("entête")};
