@@ -206,7 +206,10 @@ void m_cat_Click(int index, grille& g, surface_page& imprimante)
 {
     sablier attente;
     g.setRedraw(false);
-    if ((g.RowSel() != g.Row() && index > 4) || g.Row() == 0) {
+    // A block of rows may be deleted at once; the other items act on one
+    // row. The header row is never acted on.
+    const bool bloc = g.RowSel() != g.Row();
+    if ((bloc && index > 4 && index != 11) || g.Row() == 0 || (index == 11 && g.RowSel() == 0)) {
         information(QStringLiteral("Sélectionnez d'abord une ligne. (les insertions se feront sur la ligne au-dessus)"));
         g.setRedraw(true);
         return;

@@ -17,6 +17,7 @@
 #include <QGuiApplication>
 #include <QHash>
 #include <QMimeData>
+#include <algorithm>
 
 namespace {
 
@@ -230,7 +231,7 @@ QString ouvrir_fichier_txt()
     return texte_importé(*octets);
 }
 
-void remplit_grille_texte(grille& gg, const QString& texte, int colonnes)
+int remplit_grille_texte(grille& gg, const QString& texte, int colonnes)
 {
     redraw_suspendu pause(gg);
     gg.Clear();
@@ -243,9 +244,14 @@ void remplit_grille_texte(grille& gg, const QString& texte, int colonnes)
     QStringList lignes = t.split(QLatin1Char('\n'));
     if (t.isEmpty() || t.endsWith(QLatin1Char('\n')))
         lignes.removeLast();  // what follows the last line end is no line
-    for (const QString& ligne : lignes)
+    int cellules = 0;
+    for (const QString& ligne : lignes) {
+        if (!ligne.isEmpty())
+            cellules = std::max(cellules, static_cast<int>(ligne.count(QLatin1Char('\t'))) + 1);
         gg.AddItem(QLatin1Char('\t') + ligne);
+    }
     gg.fixe_forme(forme_grille::importée);
+    return cellules;
 }
 
 void affecte_indices(grille& gg, table_importée table)
@@ -367,25 +373,41 @@ void affecte_noms_rubriques(grille& gg)
 
 bool importe_texte(grille& gg, table_importée table, const QString& texte, provenance_import provenance)
 {
+    int cellules = 0;
     {
         sablier attente;
-        remplit_grille_texte(gg, remplace_guillemets(texte), colonnes_table(table));
+        cellules = remplit_grille_texte(gg, remplace_guillemets(texte), colonnes_table(table));
     }
     affecte_indices(gg, table);
     if (table == table_importée::offres && provenance == provenance_import::presse_papiers)
         // Identifiers shared by several members must not move a row that
         // names its member to another one.
         retrouve_num_adhérents(gg, true);
-    const QString réussite = provenance == provenance_import::presse_papiers
-                                 ? QStringLiteral("Le collage a réussi.")
-                                 : QStringLiteral("L'importation a réussi.");
-    return MsgBox(réussite + QStringLiteral(" Vous devez maintenant convertir les données au format de trovane en "
-                                            "utilisant le menu [Options/avancées/convertir...)].") +
-                      crlf +
-                      QStringLiteral("Vous pourrez compléter les données manquantes plus tard à l'aide des pages "
-                                     "[Ajouter/modifier/supprimer].") +
-                      crlf + QStringLiteral("Voulez-vous convertir vos données maintenant ?"),
-                  style_boîte::oui_non | style_boîte::question) == rép_oui;
+    const bool collage = provenance == provenance_import::presse_papiers;
+    const QString réussite =
+        collage ? QStringLiteral("Le collage a réussi.") : QStringLiteral("L'importation a réussi.");
+    QStringList lignes{réussite + QStringLiteral(" Vous devez maintenant convertir les données au format de trovane "
+                                                 "en utilisant le menu [Options/avancées/convertir...)]."),
+                       QStringLiteral("Vous pourrez compléter les données manquantes plus tard à l'aide des pages "
+                                      "[Ajouter/modifier/supprimer].")};
+    // A table of another shape is poured into the grid all the same: the
+    // user converts it knowing what was cut or left empty.
+    if (const int attendues = colonnes_table(table) - 1; cellules != attendues && cellules > 0) {
+        const QString grille_de = table == table_importée::offres      ? QStringLiteral("des offres-demandes")
+                                  : table == table_importée::adhérents ? QStringLiteral("des adhérents")
+                                                                        : QStringLiteral("des rubriques");
+        lignes << (collage ? QStringLiteral("Attention : le tableau collé compte %1 colonnes, la grille %2 en "
+                                            "attend %3 : ")
+                           : QStringLiteral("Attention : le fichier compte %1 colonnes, la grille %2 en attend %3 : "))
+                              .arg(cellules)
+                              .arg(grille_de)
+                              .arg(attendues) +
+                      (cellules > attendues
+                           ? QStringLiteral("les colonnes au-delà de la %1e ont été ignorées.").arg(attendues)
+                           : QStringLiteral("les cellules manquantes sont restées vides."));
+    }
+    lignes << QStringLiteral("Voulez-vous convertir vos données maintenant ?");
+    return MsgBox(lignes.join(crlf), style_boîte::oui_non | style_boîte::question) == rép_oui;
 }
 
 bool récupère_grille(grille& gg, const QString& mode)

@@ -29,8 +29,9 @@ QString ouvrir_fichier_txt();
 // Empties the grid and gives it the table's columns, a blank header row and
 // one row per line of the text, the line's cells from column 1 on; cells
 // beyond the last column are dropped. Lines may end with CR LF or LF, the
-// last one with nothing. The grid's form becomes importée.
-void remplit_grille_texte(grille& gg, const QString& texte, int colonnes);
+// last one with nothing. The grid's form becomes importée. Returns the
+// number of cells of the widest line.
+int remplit_grille_texte(grille& gg, const QString& texte, int colonnes);
 
 // Prepares an imported grid for its conversion: trailing empty rows go,
 // a title row goes when the user says so, members get their defaults (in
@@ -65,7 +66,8 @@ void affecte_noms_rubriques(grille& gg);
 // The whole road from a text to a prepared grid: quotes replaced, split,
 // prepared (and, for a pasted offers table, the rows still without a member
 // number looked up by their identifier). True when the user then asks to
-// convert at once.
+// convert at once; the question gives the text's column count when it is
+// not the table's.
 bool importe_texte(grille& gg, table_importée table, const QString& texte, provenance_import provenance);
 
 // Converts the grid into the table shown in mode `mode` after the user's

@@ -52,13 +52,26 @@ void entêtes(grille& gg, std::initializer_list<QString> textes)
         gg.setTextMatrix(0, c++, t);
 }
 
-// Widths of the first columns from sample texts measured in the grid's font.
+// Widths of the first columns from sample texts, measured in the font the
+// column fit measures in.
 void largeurs(grille& gg, std::initializer_list<QString> échantillons)
 {
-    mesureur_texte mesure(gg.police());
+    mesureur_texte mesure(police_de_mesure(gg));
     int c = 0;
     for (const QString& t : échantillons)
         gg.setColWidth(c++, CLng(mesure.largeur(t)));
+}
+
+// The first data row becomes the current one, so that the commands that act
+// on a row find one without a click; the current column is the first that
+// scrolls.
+void première_ligne_courante(grille& gg)
+{
+    if (gg.Rows() > gg.FixedRows()) {
+        gg.setRow(gg.FixedRows());
+        if (gg.Col() < gg.FixedCols() && gg.Cols() > gg.FixedCols())
+            gg.setCol(gg.FixedCols());
+    }
 }
 
 // The whole list, even when a count read from somewhere went astray.
@@ -94,6 +107,7 @@ void affiche_rubriques(grille& gg)
     gg.setSort(tri_grille::générique_croissant);
     gg.setVisible(!affiche_grille);
     ajuste_grille(gg);
+    première_ligne_courante(gg);
     gg.fixe_forme(forme_grille::codée);
 }
 
@@ -155,6 +169,10 @@ void affiche_offres_demandes(grille& gg, bool décodé)
     }
 
     gg.setVisible(!affiche_grille);
+    // The samples are far narrower than the names the decoded form writes.
+    if (décodé)
+        ajuste_grille(gg);
+    première_ligne_courante(gg);
     gg.fixe_forme(décodé ? forme_grille::décodée : forme_grille::codée);
 }
 
@@ -242,5 +260,6 @@ void affiche_adhérents(grille& gg, bool décodé)
 
     gg.setVisible(!affiche_grille);
     ajuste_grille(gg);
+    première_ligne_courante(gg);
     gg.fixe_forme(décodé ? forme_grille::décodée : forme_grille::codée);
 }

@@ -6,17 +6,19 @@
 // decoded (names taken from the lists), and records in the grid the form it
 // holds. Row 0 is the header, column 0 (fixed) the row's place in the list.
 //
-// Each fill also sets the grid's visibility from `affiche_grille` and leaves
-// the window its menus: "Supprimer la ligne" is enabled exactly while the grid
-// holds its table coded (gg.forme() == forme_grille::codée).
+// Each fill makes the first data row current, sets the grid's visibility
+// from `affiche_grille` and leaves the window its menus: "Supprimer la ligne"
+// is enabled exactly while the grid holds its table coded
+// (gg.forme() == forme_grille::codée).
 #include "ui_common/grille.h"
 
 // Classification, sorted by code; column 0 keeps each entry's place in
 // codes_classification. The grid's form becomes codée.
 void affiche_rubriques(grille& gg);
 
-// Offers and requests in list order, coded (whole-row selection) or decoded
-// (free selection). Clears arrêt_demandé. Widths are those of the samples.
+// Offers and requests in list order, coded (whole-row selection, the widths
+// of the samples) or decoded (free selection, the columns fitted to their
+// texts). Clears arrêt_demandé.
 void affiche_offres_demandes(grille& gg, bool décodé);
 
 // Members in list order, coded or decoded; the selection mode is left alone

@@ -21,11 +21,9 @@
 
 namespace {
 
-// Screen geometry comes in device-independent pixels, the design in twips.
-constexpr float twips_par_pixel = 15;
-
-int en_pixels(float twips) { return static_cast<int>(std::lround(twips / twips_par_pixel)); }
-float en_twips(int pixels) { return static_cast<float>(pixels) * twips_par_pixel; }
+// The design's pixels are those of a 96 dpi screen; the screen's own are
+// worth 1440 / its dots per inch.
+constexpr float twips_par_pixel_conception = 15;
 
 // What the design gave each control, kept on the control itself so that it
 // goes with it.
@@ -116,12 +114,23 @@ public:
     }
 
     QSize conception() const { return conception_; }
+    void fixe_résolution(float twips_par_pixel) { twips_par_pixel_ = twips_par_pixel; }
 
+    // How much the window has grown in pixels since its design.
+    QSizeF rapports_pixels() const
+    {
+        return {conception_.width() > 0 ? double(feuille_.width()) / conception_.width() : 1.0,
+                conception_.height() > 0 ? double(feuille_.height()) / conception_.height() : 1.0};
+    }
+
+    // The same in twips, what fonts in points follow: on a screen of more
+    // dots per inch a point takes more pixels.
     facteurs_écran facteurs() const
     {
+        const QSizeF r = rapports_pixels();
         facteurs_écran f;
-        f.horizontal = conception_.width() > 0 ? float(feuille_.width()) / float(conception_.width()) : 1.0f;
-        f.vertical = conception_.height() > 0 ? float(feuille_.height()) / float(conception_.height()) : 1.0f;
+        f.horizontal = float(r.width() * twips_par_pixel_ / twips_par_pixel_conception);
+        f.vertical = float(r.height() * twips_par_pixel_ / twips_par_pixel_conception);
         f.police = plus_petit(f.horizontal, f.vertical);
         return f;
     }
@@ -144,7 +153,7 @@ public:
             return;
         const QWidget* parent = c.parentWidget();
         const QSize d = parent == &feuille_ ? conception_ : parent->property(clé_place).toRect().size();
-        double fx = facteurs().horizontal, fy = facteurs().vertical;
+        double fx = rapports_pixels().width(), fy = rapports_pixels().height();
         if (d.width() > 0 && d.height() > 0) {
             fx = double(parent->width()) / d.width();
             fy = double(parent->height()) / d.height();
@@ -246,6 +255,7 @@ private:
 
     QWidget& feuille_;
     QSize conception_;
+    float twips_par_pixel_ = twips_par_pixel_conception;
     bool en_cours_ = false;
 };
 
@@ -290,17 +300,27 @@ police_contrôle police_adaptée(const police_contrôle& police, const facteurs_
 }
 
 // ---------------------------------------------------------------- windows
-void adapte_feuille(QWidget& feuille, float largeur_écran, float hauteur_écran)
+void adapte_feuille(QWidget& feuille, float largeur_écran, float hauteur_écran, float twips_par_pixel_écran)
 {
     placeur* p = placeur::de(feuille);
     if (!p)
         p = new placeur(feuille);
+    if (twips_par_pixel_écran <= 0)
+        twips_par_pixel_écran = twips_par_pixel_conception;
+    p->fixe_résolution(twips_par_pixel_écran);
     const facteurs_écran f = facteurs_pour_écran(largeur_écran, hauteur_écran);
-    if (!f.inchangé() && !(feuille.windowState() & Qt::WindowMaximized)) {
+    if (!(feuille.windowState() & Qt::WindowMaximized)) {
+        // The window's size in twips, as designed or fitted, on this screen's pixels.
         const QSize d = p->conception();
-        const cadre_twips c = taille_feuille_adaptée({0, 0, en_twips(d.width()), en_twips(d.height())}, false, f,
-                                                     largeur_écran, hauteur_écran);
-        feuille.resize(en_pixels(c.largeur), en_pixels(c.hauteur));
+        const cadre_twips conçue{0, 0, d.width() * twips_par_pixel_conception,
+                                 d.height() * twips_par_pixel_conception};
+        const cadre_twips c = taille_feuille_adaptée(conçue, false, f, largeur_écran, hauteur_écran);
+        const auto en_pixels = [twips_par_pixel_écran](float twips) {
+            return static_cast<int>(std::lround(twips / twips_par_pixel_écran));
+        };
+        const QSize taille(en_pixels(c.largeur), en_pixels(c.hauteur));
+        if (taille != feuille.size())
+            feuille.resize(taille);
     }
     p->applique();
 }
@@ -311,7 +331,8 @@ void adapte_feuille_écran(QWidget& feuille)
     if (!écran)
         return;
     const QRect g = écran->availableGeometry();
-    adapte_feuille(feuille, en_twips(g.width()), en_twips(g.height()));
+    const auto tpp = static_cast<float>(twips_par_pixel(*écran));
+    adapte_feuille(feuille, static_cast<float>(g.width()) * tpp, static_cast<float>(g.height()) * tpp, tpp);
 }
 
 QRect place_conception(const QWidget& contrôle)

@@ -12,7 +12,8 @@ class QRect;
 class QWidget;
 
 // ---------------------------------------------------------------- computing
-// The design is 12000 x 9000 twips (800 x 600 at 15 twips a pixel). The
+// The design is 12000 x 9000 twips (800 x 600 pixels at 96 dots per inch,
+// 15 twips a pixel). The
 // computation stands apart from the widgets, in twips and in single
 // precision as the design sizes are.
 inline constexpr float largeur_conception = 12000;
@@ -52,10 +53,15 @@ police_contrôle police_adaptée(const police_contrôle& police, const facteurs_
 // control placed and scaled by the rule above, after any resize and when the
 // window is shown (a window whose frame would leave the screen is reduced
 // and moved to fit). Called from each window's load, before it is shown;
-// what the window holds then is its design.
+// what the window holds then is its design. The screen is measured in twips
+// at its own resolution: on a screen of more dots per inch, where a point
+// takes more pixels, the fonts grow less than the controls in pixels, so
+// that they keep to them as on the design.
 void adapte_feuille_écran(QWidget& feuille);
-// The same for a screen of the given size in twips.
-void adapte_feuille(QWidget& feuille, float largeur_écran, float hauteur_écran);
+// The same for a screen of the given size in twips, at the given twips per
+// pixel (15: 96 dots per inch, as the design).
+void adapte_feuille(QWidget& feuille, float largeur_écran, float hauteur_écran,
+                    float twips_par_pixel_écran = 15);
 
 // A control that the program moves or sizes once the window is built: its new
 // place in pixels of the design, shown at the window's current scale now and

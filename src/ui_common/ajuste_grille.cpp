@@ -43,14 +43,19 @@ double mesureur_texte::largeur(QStringView texte)
     return px * twips_par_pixel_;
 }
 
+police_grille police_de_mesure(const grille& g)
+{
+    police_grille p = g.police();
+    p.gras = true;
+    p.italique = true;
+    return p;
+}
+
 void ajuste_grille(grille& g)
 {
     redraw_suspendu pause(g);
     sablier s;
-    police_grille p = g.police();
-    p.gras = true;
-    p.italique = true;
-    mesureur_texte mesure(p);
+    mesureur_texte mesure(police_de_mesure(g));
     const double w = mesure.largeur(u"W");
     const QChar blanc = QLatin1Char(' ');
     // Row by row: the cells of a row lie together in memory.

@@ -21,6 +21,10 @@ private:
     std::vector<double> avances_;  // pixels by character code, negative until measured
 };
 
+// The font a grid's columns are measured in: the grid's font name and size,
+// bold italic whatever the grid's own style.
+police_grille police_de_mesure(const grille& g);
+
 // Sets every column's width (fixed and hidden ones included) to the width of
 // its widest cell text, leading and trailing blanks left out, plus the width
 // of one "W", all measured in the grid's font name and size in bold italic.

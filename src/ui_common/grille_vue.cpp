@@ -11,13 +11,18 @@
 
 // ---------------------------------------------------------------- units
 
+double twips_par_pixel(const QScreen& écran)
+{
+    const double ppp = écran.logicalDotsPerInchX();
+    return ppp > 0 ? 1440.0 / ppp : 15.0;
+}
+
 double twips_par_pixel()
 {
     const QScreen* écran = qobject_cast<QGuiApplication*>(QCoreApplication::instance())
                                ? QGuiApplication::primaryScreen()
                                : nullptr;
-    const double ppp = écran ? écran->logicalDotsPerInchX() : 96.0;
-    return ppp > 0 ? 1440.0 / ppp : 15.0;
+    return écran ? twips_par_pixel(*écran) : 15.0;
 }
 
 int twips_en_pixels(double twips) { return static_cast<int>(std::lround(twips / twips_par_pixel())); }

@@ -10,8 +10,12 @@
 #include <QFont>
 #include <QTableView>
 
-// Screen twips per pixel (1440 / logical dots per inch; 15 without a screen).
+class QScreen;
+
+// Screen twips per pixel (1440 / logical dots per inch; 15 without a screen),
+// of the primary screen or of the one given.
 double twips_par_pixel();
+double twips_par_pixel(const QScreen& écran);
 int twips_en_pixels(double twips);
 int pixels_en_twips(int pixels);
 

@@ -37,6 +37,18 @@ const QString sonde = QStringLiteral("W");
 const QString message_trop_large = QStringLiteral(
     "La grille est trop large pour être imprimée. Configurez votre imprimante en paysage et/ou réduisez des colonnes");
 
+// A step of the printing that fails is told and skipped: the rest of the
+// grid still prints.
+template <class F>
+void étape(F&& f)
+{
+    try {
+        f();
+    } catch (const std::exception& e) {
+        MsgBox(QString::fromUtf8(e.what()) + QStringLiteral(" L'impression de la grille pourra être incomplète."));
+    }
+}
+
 // The grid is hidden and not redrawn while it prints, under the hourglass;
 // all three come back whatever the way out.
 class grille_en_impression {
@@ -103,11 +115,11 @@ public:
             return;
         }
 
-        imprime_titre(titre);
+        étape([&] { imprime_titre(titre); });
         y_ = s_.CurrentY() + écart_avant_trait;
         haut_ = y_;
         if (horizontales_)
-            trait_en_tête();
+            étape([&] { trait_en_tête(); });
 
         const double limite = s_.Height() - marge_basse - (horizontales_ ? réserve_traits : 0);
         for (int r = 0; r < g_.Rows(); ++r) {
@@ -115,30 +127,30 @@ public:
                 s_.setFontItalic(r == 0);
             if (!grille_grasse)
                 s_.setFontBold(r == 0);
-            imprime_ligne(r);
+            étape([&] { imprime_ligne(r); });
             if (r == 0)
-                soulignement();
+                étape([&] { soulignement(); });
             if (horizontales_ && r > 0) {
                 y_ += écart_avant_trait;
-                trait(y_);
+                étape([&] { trait(y_); });
                 y_ += écart_après_trait;
             }
             bas_ = y_;
             if (y_ + s_.TextHeight(sonde) > limite)
-                saut_de_page();
+                étape([&] { saut_de_page(); });
             s_.setFontItalic(false);
             s_.setFontBold(false);
         }
 
         if (!horizontales_) {
             y_ += écart_avant_trait;
-            trait(y_);
+            étape([&] { trait(y_); });
             y_ += écart_après_soulignement;
             bas_ = y_;
             s_.setCurrentY(y_);
         }
         if (verticales_)
-            traits_verticaux();
+            étape([&] { traits_verticaux(); });
     }
 
 private:

@@ -17,6 +17,10 @@ class grille;
 // the right; tronquer: the cells of every column but the last are shortened
 // to one line, otherwise they wrap in their column.
 //
+// A step that fails (a row, a rule, a page break) is told, with the reason
+// and " L'impression de la grille pourra être incomplète.", and the printing
+// goes on with the next one.
+//
 // On return the grid is shown and redrawn, the position is at the foot of the
 // grid and the font is the scaled grid font, neither bold nor italic. The
 // document is not ended: the caller ends it.

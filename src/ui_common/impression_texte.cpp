@@ -1,5 +1,6 @@
 #include "ui_common/impression_texte.h"
 
+#include "data/dialogues.h"
 #include "data/fichiers.h"
 
 #include <QFileInfo>
@@ -75,8 +76,20 @@ void aperçu_texte(surface_page& cadre_carte, const QString& texte, double x, do
 bool imprime_image(surface_page& surface, const QImage& image, const QString& chemin, double x, double y,
                    double hauteur, double largeur)
 {
-    if (trouve_fichier_stocké(chemin).isEmpty() || image.isNull())
+    const QString fichier = trouve_fichier_stocké(chemin);
+    if (fichier.isEmpty())
         return false;
+    if (image.isNull()) {
+        // A metafile cannot be read here: it is left out like a missing
+        // picture. Any other file that gave no picture is damaged or is not
+        // a picture, and the user is told which.
+        if (QFileInfo(fichier).suffix().compare(QLatin1String("wmf"), Qt::CaseInsensitive) != 0)
+            MsgBox(QStringLiteral("Le fichier n'est pas une image lisible (GIF, JPEG, BMP ou PNG). "
+                                  "Impossible de coller ") +
+                       chemin,
+                   style_boîte::critique);
+        return false;
+    }
     surface.PaintPicture(image, x, y, largeur, hauteur);
     return true;
 }

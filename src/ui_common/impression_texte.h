@@ -25,7 +25,9 @@ void aperçu_texte(surface_page& cadre_carte, const QString& texte, double x, do
 // Draws `image` (the picture the caller loaded from chemin beforehand) with
 // its top-left corner at (x, y), stretched to largeur x hauteur. Nothing is
 // drawn, and the result is false, when chemin is blank or names no file, or
-// when the picture could not be read (a WMF file, a damaged one).
+// when the picture could not be read: silently for a WMF file, which cannot
+// be read here, with a message ending in "Impossible de coller " and chemin
+// for any other (a damaged file, one that is no picture).
 bool imprime_image(surface_page& imprimante, const QImage& image, const QString& chemin, double x, double y,
                    double hauteur, double largeur);
 // The same on the preview surface.

@@ -52,6 +52,19 @@ TEST_F(menu_catalogue, une_ligne_choisie_d_abord)
     EXPECT_EQ(dernier_message(), garde);
     EXPECT_EQ(g.Rows(), 5);
     EXPECT_TRUE(g.Redraw());
+
+    // But a block is deleted whole, whatever its kinds; one that takes in the
+    // header row is refused.
+    choisit(2, 0);
+    boîtes.messages.clear();
+    m_cat_Click(11, g, papier);
+    EXPECT_EQ(dernier_message(), garde);
+    EXPECT_EQ(g.Rows(), 5);
+    boîtes.messages.clear();
+    choisit(3, 1);
+    m_cat_Click(11, g, papier);
+    EXPECT_TRUE(boîtes.messages.empty());
+    EXPECT_EQ(colonne(g, col_cat::sorte), QStringList({"5", "9"}));
 }
 
 TEST_F(menu_catalogue, lignes_insérées_et_supprimées)

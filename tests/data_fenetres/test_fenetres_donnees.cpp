@@ -40,8 +40,10 @@ struct fenêtre_essai {
 void tape(QWidget* zone, const QString& texte)
 {
     for (const QChar c : texte) {
-        QKeyEvent appui(QEvent::KeyPress, c.isLetter() ? c.toUpper().unicode() : c.unicode(), Qt::NoModifier,
-                        QString(c));
+        const int touche = c == QLatin1Char('\r') ? int(Qt::Key_Return)
+                           : c.isLetter()          ? c.toUpper().unicode()
+                                                   : c.unicode();
+        QKeyEvent appui(QEvent::KeyPress, touche, Qt::NoModifier, QString(c));
         QApplication::sendEvent(zone, &appui);
     }
 }
@@ -101,8 +103,21 @@ TEST_F(fenêtres_données, paramètres_soldes_verrouillés_et_rangement_à_la_fe
     f->ctt_solde_dep->clear();
     tape(f->ctt_solde_dep, "7a,5z");
     EXPECT_EQ(f->ctt_solde_dep->text(), "7,5");
-    f->cb_genre_KeyPress(2, "J");
-    EXPECT_EQ(f->cb_genre[2]->currentData().toInt(), 74);
+    // A character typed in a genre list is taken on Enter, not before; a
+    // text that names no pictogram leaves the choice as it was.
+    QComboBox* genre = f->cb_genre[2];
+    const int avant = genre->currentData().toInt();
+    genre->lineEdit()->selectAll();
+    tape(genre, "J");
+    EXPECT_EQ(genre->currentText(), "J");
+    EXPECT_EQ(genre->currentData().toInt(), avant);
+    tape(genre, "\r");
+    EXPECT_EQ(genre->currentData().toInt(), 74);
+    EXPECT_EQ(genre->currentText(), genre->itemText(genre->currentIndex()));
+    tape(genre, "J\r");
+    EXPECT_EQ(genre->currentData().toInt(), 74);
+    EXPECT_EQ(genre->currentText(), genre->itemText(genre->currentIndex()));
+    EXPECT_FALSE(f->fermée());
     f->ctt_nom_monnaie_locale->setText("pommes");
 
     // A balance that is no amount keeps the window open.

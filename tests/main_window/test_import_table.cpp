@@ -56,8 +56,9 @@ TEST_F(import_table, le_texte_devient_les_lignes_de_la_grille)
     EXPECT_EQ(cellule(1, 2), "b");
     EXPECT_EQ(cellule(2, 1), "");
 
-    // Lone LF, no line end after the last line, cells beyond the columns.
-    remplit_grille_texte(gg, QStringLiteral("x\ty\nz\t1\t2\t3\t4"), col_rubriques::nombre);
+    // Lone LF, no line end after the last line, cells beyond the columns;
+    // the widest line's cells are counted.
+    EXPECT_EQ(remplit_grille_texte(gg, QStringLiteral("x\ty\nz\t1\t2\t3\t4"), col_rubriques::nombre), 5);
     ASSERT_EQ(gg.Rows(), 3);
     EXPECT_EQ(cellule(1, 2), "y");
     EXPECT_EQ(cellule(2, 1), "z");
@@ -70,6 +71,28 @@ TEST_F(import_table, le_texte_devient_les_lignes_de_la_grille)
     remplit_grille_texte(gg, QStringLiteral("\r\n\r\n"), col_rubriques::nombre);
     affecte_indices(gg, table_importée::rubriques);
     EXPECT_EQ(gg.Rows(), 2);
+}
+
+TEST_F(import_table, un_tableau_d_une_autre_largeur_est_dit_avant_la_conversion)
+{
+    const auto question = [this] { return boîtes.messages.back().texte; };
+    // Two cells where the classification has three: said, and left empty.
+    EXPECT_FALSE(importe_texte(gg, table_importée::rubriques, "10\tCuisine\r\n", provenance_import::presse_papiers));
+    EXPECT_TRUE(question().contains("\r\nAttention : le tableau collé compte 2 colonnes, la grille des rubriques en "
+                                    "attend 3 : les cellules manquantes sont restées vides.\r\nVoulez-vous"));
+    EXPECT_EQ(cellule(1, col_rubriques::image), "");
+
+    // Five from a file: the last two are dropped, and said so.
+    importe_texte(gg, table_importée::rubriques, "10\tCuisine\tc.gif\tx\ty\r\n11\tFour\r\n",
+                  provenance_import::fichier);
+    EXPECT_TRUE(question().contains("Attention : le fichier compte 5 colonnes, la grille des rubriques en attend 3 : "
+                                    "les colonnes au-delà de la 3e ont été ignorées."));
+    EXPECT_EQ(cellule(1, col_rubriques::image), "c.gif");
+
+    // The table's own width: nothing to say.
+    importe_texte(gg, table_importée::adhérents, ligne({{col_adhérents::identifiant, "Zoé"}}, col_adhérents::nombre),
+                  provenance_import::presse_papiers);
+    EXPECT_FALSE(question().contains("Attention"));
 }
 
 TEST_F(import_table, adhérents_importés_avec_leurs_valeurs_par_défaut)

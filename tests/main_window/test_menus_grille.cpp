@@ -60,7 +60,13 @@ protected:
 TEST_F(menus_grille, une_ligne_doit_être_choisie_dans_le_menu_des_offres)
 {
     grille& g = gg();
-    clique_op(0);  // the header row is current
+    clique_op(0);  // the first data row is current: the line commands run at once
+    EXPECT_EQ(g.Row(), 1);
+    m_base_Click(*f, 4);
+    EXPECT_TRUE(boîtes.messages.empty());
+
+    // The header row current: refused.
+    g.setRow(0);
     const QString premier = g.TextMatrix(1, col_offres::emplacement);
     m_base_Click(*f, 4);
     m_base_Click(*f, 17);

@@ -59,6 +59,7 @@ TEST_F(vues_tables, tables_vides_donnent_la_ligne_d_en_tete_seule)
     affiche_offres_demandes(gg, true);
     EXPECT_EQ(gg.Rows(), 1);
     EXPECT_EQ(gg.Cols(), 11);
+    EXPECT_EQ(gg.Row(), 0);  // no data row to make current
     affiche_adhérents(gg, false);
     EXPECT_EQ(gg.Rows(), 1);
     EXPECT_EQ(gg.Cols(), 26);
@@ -67,9 +68,15 @@ TEST_F(vues_tables, tables_vides_donnent_la_ligne_d_en_tete_seule)
 
 TEST_F(vues_tables, classification_triee_par_code_avec_sa_place_dans_la_liste)
 {
+    gg.setRow(1);
+    gg.setRowSel(1);
+    gg.setCol(0);
     affiche_rubriques(gg);
     ASSERT_EQ(gg.Rows(), 4);
     EXPECT_EQ(gg.forme(), forme_grille::codée);
+    // The first data row is current, in the first column that scrolls.
+    EXPECT_EQ(std::make_pair(gg.Row(), gg.RowSel()), std::make_pair(1, 1));
+    EXPECT_EQ(gg.Col(), 1);
     const QStringList attendu[] = {{"3", "10", "Maison", ""},
                                    {"2", "20", "Jardin", "images\\jardin.gif"},
                                    {"1", "21", "", ""}};
@@ -90,12 +97,21 @@ TEST_F(vues_tables, offres_codees_et_decodees)
     EXPECT_EQ(gg.TextMatrix(2, col_offres::emplacement), QStringLiteral("1"));
     EXPECT_EQ(gg.TextMatrix(2, col_offres::date), QStringLiteral("00:00:00"));
 
-    // Sample widths stay: no fit.
-    EXPECT_EQ(gg.ColWidth(5), CLng(mesureur_texte(gg.police()).largeur(QString(28, QLatin1Char('x')))));
+    // Coded: the widths of the samples, measured as the column fit
+    // measures, bold italic.
+    mesureur_texte mesure(police_de_mesure(gg));
+    EXPECT_EQ(gg.ColWidth(5), CLng(mesure.largeur(QString(28, QLatin1Char('x')))));
+    EXPECT_EQ(gg.ColWidth(1), CLng(mesure.largeur(QStringLiteral("Type "))));
+    EXPECT_EQ(gg.Row(), 1);
 
     arrêt_demandé = true;
+    gg.setRow(0);
     affiche_offres_demandes(gg, true);
     EXPECT_FALSE(arrêt_demandé);
+    EXPECT_EQ(gg.Row(), 1);
+    // Decoded: fitted, the names being wider than the samples.
+    EXPECT_EQ(gg.ColWidth(col_offres::type), CLng(mesure.largeur(QStringLiteral("Offre/demande")) + mesure.largeur(u"W")));
+    EXPECT_EQ(gg.ColWidth(col_offres::additif), CLng(mesure.largeur(QStringLiteral("supprimée")) + mesure.largeur(u"W")));
     EXPECT_EQ(gg.forme(), forme_grille::décodée);
     EXPECT_EQ(gg.SelectionMode(), mode_sélection::libre);
     // Both symbols read "adulte"; the nameless sub-section shows its section.
@@ -111,6 +127,7 @@ TEST_F(vues_tables, adherents_codes_et_decodes)
     affiche_adhérents(gg, false);
     ASSERT_EQ(gg.Rows(), 3);
     EXPECT_EQ(gg.Cols(), 26);
+    EXPECT_EQ(gg.Row(), 1);
     EXPECT_EQ(gg.TextMatrix(0, col_adhérents::critère0), QStringLiteral("Critères0 util"));
     EXPECT_EQ(gg.TextMatrix(1, col_adhérents::numéro), QStringLiteral("7"));
     EXPECT_EQ(gg.TextMatrix(1, col_adhérents::identifiant), QStringLiteral("Annick L.           "));

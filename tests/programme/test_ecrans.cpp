@@ -43,6 +43,8 @@ protected:
         nom_écran = QStringLiteral("%1_%2x%3").arg(QGuiApplication::platformName()).arg(taille.width()).arg(taille.height());
         if (écran->devicePixelRatio() != 1)
             nom_écran += QStringLiteral("_x%1").arg(écran->devicePixelRatio());
+        if (écran->logicalDotsPerInchX() != 96)
+            nom_écran += QStringLiteral("_%1ppp").arg(écran->logicalDotsPerInchX());
         captures = QDir(QCoreApplication::applicationDirPath()).filePath("captures/" + nom_écran);
         QDir().mkpath(captures);
     }

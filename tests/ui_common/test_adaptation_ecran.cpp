@@ -197,6 +197,28 @@ TEST(PlacementDesContrôles, LeMêmeAuDépartEtÀChaqueRedimensionnement)
     EXPECT_DOUBLE_EQ(échelle_polices(f.feuille), 2);
 }
 
+TEST(PlacementDesContrôles, LesPolicesSuiventLaRésolutionDeLÉcran)
+{
+    // One 1920 x 1080 screen at 96 and at 120 dots per inch: the controls
+    // take the same pixels, and so do the fonts, that is fewer points where a
+    // point takes more pixels.
+    fenêtre_essai à_96, à_120;
+    adapte_feuille(à_96.feuille, 1920 * 15, 1080 * 15, 15);
+    adapte_feuille(à_120.feuille, 1920 * 12, 1080 * 12, 12);
+    EXPECT_EQ(à_96.feuille.size(), QSize(960, 540));
+    EXPECT_EQ(à_120.feuille.size(), à_96.feuille.size());
+    EXPECT_EQ(à_120.étiquette->geometry(), à_96.étiquette->geometry());
+    EXPECT_NEAR(à_96.bouton->font().pointSizeF(), 18, 1e-5);
+    EXPECT_NEAR(à_120.bouton->font().pointSizeF(), 14.4, 1e-5);
+    EXPECT_NEAR(échelle_polices(à_120.feuille), 1.44, 1e-6);
+    // A screen as wide as the design in twips changes nothing in twips: the
+    // window keeps its design twips, in this screen's pixels, and its fonts.
+    fenêtre_essai native;
+    adapte_feuille(native.feuille, 12000, 9000, 12);
+    EXPECT_EQ(native.feuille.size(), QSize(500, 375));
+    EXPECT_DOUBLE_EQ(native.bouton->font().pointSizeF(), 10);
+}
+
 TEST(PlacementDesContrôles, CeQueLeProgrammeDéplaceOuChangeEnsuite)
 {
     fenêtre_essai f;

@@ -339,6 +339,38 @@ TEST_F(impression_de_grille, sans_largeur_de_colonne_le_titre_seul)
     EXPECT_EQ(boîtes.messages.size(), 2u);
 }
 
+// A printer that refuses one text.
+class surface_capricieuse : public surface_enregistrée {
+public:
+    using surface_enregistrée::surface_enregistrée;
+    QString refusé;
+
+protected:
+    void pose(élément_page élément) override
+    {
+        if (const auto* t = std::get_if<texte_posé>(&élément); t && t->texte == refusé)
+            throw std::runtime_error("L'imprimante ne répond pas.");
+        surface_enregistrée::pose(std::move(élément));
+    }
+};
+
+TEST_F(impression_de_grille, une_étape_qui_échoue_est_dite_et_la_suite_imprimée)
+{
+    remplit(g, {1500, 1500}, 3);
+    surface_capricieuse c;
+    c.refusé = "L2";
+    imprime_grille(c, g, 9000, "Relevé", true, true, false);
+    ASSERT_EQ(boîtes.messages.size(), 1u);
+    EXPECT_EQ(boîtes.messages[0].texte, "L'imprimante ne répond pas. L'impression de la grille pourra être incomplète.");
+    EXPECT_EQ(boîtes.messages[0].style, style_boîte::ok);
+    EXPECT_EQ(texte(c, 0, "L2"), nullptr);
+    EXPECT_NE(texte(c, 0, "L3"), nullptr);
+    EXPECT_EQ(c.traits(0).size(), 5u + 3u);  // every rule: top, header, three rows; three verticals
+    EXPECT_FALSE(arrêt_demandé);
+    EXPECT_EQ(c.documents_annulés(), 0);
+    EXPECT_TRUE(g.Visible());
+}
+
 // ------------------------------------------------------------ on paper
 
 TEST_F(impression_de_grille, vers_un_fichier_pdf)

@@ -161,6 +161,19 @@ TEST_F(image_imprimée, dessinée_à_sa_place_et_à_sa_taille)
     EXPECT_TRUE(boîtes.messages.empty());
 }
 
+TEST_F(image_imprimée, un_fichier_qui_n_est_pas_une_image_est_dit)
+{
+    QFile abîmée(chemin("abîmée.gif"));
+    ASSERT_TRUE(abîmée.open(QIODevice::WriteOnly));
+    abîmée.write("GIF89a tronqué");
+    abîmée.close();
+    EXPECT_FALSE(imprime_image(s, lit_image(chemin("abîmée.gif")), chemin("abîmée.gif"), 0, 0, 10, 10));
+    ASSERT_EQ(boîtes.messages.size(), 1u);
+    EXPECT_TRUE(boîtes.messages[0].texte.endsWith("Impossible de coller " + chemin("abîmée.gif")));
+    EXPECT_EQ(boîtes.messages[0].style, style_boîte::critique);
+    EXPECT_TRUE(s.pages().empty());
+}
+
 TEST_F(image_imprimée, rien_sans_fichier_ni_image)
 {
     EXPECT_FALSE(imprime_image(s, image, "", 0, 0, 10, 10));

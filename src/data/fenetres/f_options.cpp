@@ -134,6 +134,10 @@ f_options::f_options(QWidget* parent) : fenêtre_modale(parent)
         const int y = 22 + 29 * i;
         txt_nom_genre[i] = zone(genres, QStringLiteral("txt_nom_genre%1").arg(i), 12, y + 2, 270);
         cb_genre[i] = liste_symboles(genres, QStringLiteral("cb_genre%1").arg(i), 294, y);
+        // A character can be typed in a genre list, and is taken on Enter.
+        cb_genre[i]->setEditable(true);
+        cb_genre[i]->setInsertPolicy(QComboBox::NoInsert);
+        cb_genre[i]->setCompleter(nullptr);
     }
 
     cadre_adultes = cadre(QStringLiteral("cadre_adultes"), QStringLiteral("Code adulte / enfants "), 390, 184, 390, 60);
@@ -287,13 +291,24 @@ void f_options::bt_corriger_Click()
         z->setEnabled(true);
 }
 
-void f_options::cb_genre_KeyPress(int index, const QString& texte)
+void f_options::cb_genre_KeyPress(int index, int KeyAscii)
 {
-    if (index < 0 || index >= 5)
+    if (index < 0 || index >= 5 || KeyAscii != 13)
         return;
-    const int position = position_caractère_symbole(texte);
+    QComboBox* liste = cb_genre[static_cast<std::size_t>(index)];
+    const QString texte = liste->currentText();
+    // The character whose pictogram it is, or the pictogram itself.
+    int position = position_caractère_symbole(texte);
+    if (position < 0)
+        position = liste->findText(texte, Qt::MatchExactly | Qt::MatchCaseSensitive);
     if (position >= 0)
-        cb_genre[static_cast<std::size_t>(index)]->setCurrentIndex(position);
+        liste->setCurrentIndex(position);
+    montre_symbole_choisi(*liste);
+}
+
+void f_options::montre_symbole_choisi(QComboBox& liste)
+{
+    liste.setEditText(liste.itemText(liste.currentIndex()));
 }
 
 void f_options::aide_Click() { ouvre_aide(QStringLiteral("options")); }
@@ -313,15 +328,25 @@ bool f_options::eventFilter(QObject* objet, QEvent* e)
         // decimal comma or point.
         if (montant && !texte.isEmpty() && texte.front().isPrint() && texte.front().unicode() > '9')
             return true;
+        const bool entrée = touche->key() == Qt::Key_Return || touche->key() == Qt::Key_Enter;
         for (int i = 0; i < 5; ++i) {
-            if (objet == cb_genre[static_cast<std::size_t>(i)] && texte.size() == 1 && texte.front().isPrint()) {
-                cb_genre_KeyPress(i, texte);
+            if (objet == cb_genre[static_cast<std::size_t>(i)] && entrée) {
+                cb_genre_KeyPress(i, 13);
                 return true;
             }
         }
+    } else if (e->type() == QEvent::FocusOut && est(cb_genre)) {
+        // What was typed and not taken goes: the list shows what is kept. A
+        // popup of the list itself is no leaving.
+        if (static_cast<QFocusEvent*>(e)->reason() != Qt::PopupFocusReason)
+            montre_symbole_choisi(*static_cast<QComboBox*>(objet));
     } else if (e->type() == QEvent::FocusIn && (montant || est(nom_compte_asso))) {
         // After the click that brought the focus, which would undo it.
         auto* zone = static_cast<QLineEdit*>(objet);
+        QTimer::singleShot(0, zone, [zone] { zone->selectAll(); });
+    } else if (e->type() == QEvent::FocusIn && est(cb_genre)) {
+        // The character typed replaces the pictogram shown.
+        QLineEdit* zone = static_cast<QComboBox*>(objet)->lineEdit();
         QTimer::singleShot(0, zone, [zone] { zone->selectAll(); });
     }
     return fenêtre_modale::eventFilter(objet, e);

@@ -28,9 +28,11 @@ public:
     void cb_comptes_Click();
     void bt_parcourir_Click();
     void bt_corriger_Click();
-    // A character typed in a genre symbol list selects its pictogram; one
-    // that no item holds leaves the selection as it is.
-    void cb_genre_KeyPress(int index, const QString& texte);
+    // Enter (13) in a genre symbol list takes what was typed in it: the
+    // character whose pictogram it is, or the pictogram itself; a text that
+    // no item holds leaves the selection as it is. Either way the list then
+    // shows its selection. Other keys type into the list.
+    void cb_genre_KeyPress(int index, int KeyAscii);
     void aide_Click();
     void bt_annuler_Click();
 
@@ -66,5 +68,6 @@ protected:
 
 private:
     void montre_logo(const QString& chemin);
+    static void montre_symbole_choisi(QComboBox& liste);
     champs_options ouverture_;
 };
