@@ -1,11 +1,14 @@
 #include "catalogue/mesures.h"
 
 #include "catalogue/grille_catalogue.h"
+#include "data/dialogues.h"
 #include "data/fichiers.h"
 #include "data/modele.h"
 #include "ui_common/impression_texte.h"
 #include "ui_common/symboles.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <algorithm>
 
 std::array<float, 2> taille_sommaire_retenue = {12, 12};
@@ -177,12 +180,21 @@ QImage& porte_image()
 
 float charge_image_rubrique(const QString& fichier, float hauteur)
 {
-    if (fichier.trimmed().isEmpty() || trouve_fichier_stocké(fichier).isEmpty())
+    const QString trouvé = trouve_fichier_stocké(fichier);
+    if (fichier.trimmed().isEmpty() || trouvé.isEmpty())
         return 0;
     porte_image() = lit_image(fichier);
     const QImage& image = porte_image();
-    if (image.isNull() || image.height() <= 0)
+    if (image.isNull() || image.height() <= 0) {
+        // A Windows metafile cannot be read here and counts as missing; any
+        // other file that is there and draws nothing is told.
+        const QFileInfo info(trouvé);
+        if (info.suffix().compare(QStringLiteral("wmf"), Qt::CaseInsensitive) != 0)
+            MsgBox(info.isReadable() ? QStringLiteral("Image incorrecte (%1)").arg(QDir::toNativeSeparators(trouvé))
+                                     : description_erreur_fichier(trouvé, false),
+                   style_boîte::critique);
         return 0;
+    }
     return static_cast<float>(image.width()) * hauteur / static_cast<float>(image.height());
 }
 

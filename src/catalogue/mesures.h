@@ -51,7 +51,8 @@ float hauteur_légende(surface_page& surface);
 // Loads the picture of fichier (a stored path) into the holder and returns
 // the width it takes when shown `hauteur` high; 0, the holder unchanged, when
 // the name is blank or names no file; 0 and an empty holder when the file
-// cannot be read as a picture.
+// cannot be read as a picture, the user told why (a Windows metafile, which
+// cannot be read here, is taken as missing).
 float charge_image_rubrique(const QString& fichier, float hauteur);
 // The picture last loaded (the catalogue window's Image1).
 const QImage& image_rubrique();
