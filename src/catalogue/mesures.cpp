@@ -11,7 +11,7 @@
 #include <QFileInfo>
 #include <algorithm>
 
-std::array<float, 2> taille_sommaire_retenue = {12, 12};
+std::array<float, 2> taille_sommaire_retenue = {taille_sommaire_par_défaut, taille_sommaire_par_défaut};
 
 int indice_catalogue() { return données.type_catalogue == 0 ? 0 : 1; }
 
@@ -29,10 +29,16 @@ police_page police_catalogue(style_catalogue style, int k)
         return {d.police_sous_rubriques[i], d.taille_sous_rubriques[i], d.gras_sous_rubriques[i],
                 d.italique_sous_rubriques[i]};
     case style_catalogue::sommaire:
-        return {d.police_sommaire[i], d.taille_sommaire[i] > 0 ? d.taille_sommaire[i] : taille_sommaire_retenue[i],
+        return {d.police_sommaire[i], d.taille_sommaire[i] > 0 ? d.taille_sommaire[i] : taille_sommaire_par_défaut,
                 d.gras_sommaire[i], d.italique_sommaire[i]};
     }
     return {};
+}
+
+float taille_page_de_titre(int k)
+{
+    const auto i = static_cast<std::size_t>(k == 0 ? 0 : 1);
+    return données.taille_sommaire[i] > 0 ? données.taille_sommaire[i] : taille_sommaire_retenue[i];
 }
 
 namespace {
@@ -119,7 +125,7 @@ float hauteur_ligne_catalogue(const grille& g, int ligne, int sorte, surface_pag
 
 float hauteur_sommaire(surface_page& surface)
 {
-    return hauteur_sommaire(surface, police_catalogue(style_catalogue::sommaire).taille);
+    return hauteur_sommaire(surface, taille_page_de_titre());
 }
 
 float hauteur_sommaire(surface_page& surface, float taille_choisie)

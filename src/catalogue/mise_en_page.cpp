@@ -45,6 +45,14 @@ void remplit_saut(grille& g, int i, règle_saut règle, float blanc_mm, int page
         g.setCellBackColor(i, col_cat::texte, bleu);
 }
 
+// The first page of the section whose title is row r.
+void note_rubrique(const grille& g, int r, int16 page)
+{
+    const double section = valeur_cellule(g.TextMatrix(r, col_cat::code));
+    if (section >= 0 && section <= max_rubriques)
+        note(page_rubrique, static_cast<int>(section), page);
+}
+
 void insère_saut(grille& g, int i, règle_saut règle, float blanc_mm, int page)
 {
     g.AddItem(QStringLiteral("\t9"), i);
@@ -73,19 +81,25 @@ void mise_en_page_catalogue(grille& g, surface_page& imprimante)
     const float T = H - 2500;
     const float M = P - 2000 - (d.cat_format[k] == 0 ? 600.0f : 0.0f);
 
+    // The tables are this pagination's alone, sized for this grid and this
+    // association, so that nothing of an earlier catalogue is read back.
+    page_ligne_catalogue.assign(static_cast<std::size_t>(g.Rows()) + 1, 0);
+    page_rubrique.assign(static_cast<std::size_t>(max_rubriques) + 1, 0);
+    pages_liste_adhérents.assign(static_cast<std::size_t>(std::max<int>(d.nombre_adhérents, 0)) + 1, 0);
+
     if (d.cat_sommaire[k] == 1) {
+        // The contents list the sections of this grid: each is marked as
+        // having a page while the title block is measured, and gets its own
+        // page from the walk below.
+        for (int r = 1; r < g.Rows(); ++r)
+            if (sorte_de(g, r) == sorte_ligne::rubrique)
+                note_rubrique(g, r, 1);
         retiens_taille_sommaire(imprimante, imprimante);
         const float hs = hauteur_sommaire(imprimante);
         const long page = std::lround(H);
         if (page != 0)
             dernière_page_catalogue = static_cast<int16>(std::lround(hs + 2000) / page + 1);
     }
-    // The title block has been measured with the sections of the previous
-    // pagination; from here on the tables are this pagination's alone, sized
-    // for this grid and this association.
-    page_ligne_catalogue.assign(static_cast<std::size_t>(g.Rows()) + 1, 0);
-    page_rubrique.assign(static_cast<std::size_t>(max_rubriques) + 1, 0);
-    pages_liste_adhérents.assign(static_cast<std::size_t>(std::max<int>(d.nombre_adhérents, 0)) + 1, 0);
 
     const bool règles_titres = d.cat_sans_sauts[k].en_nombre() == 0;
     const bool titres_noms = d.cat_rubriques_images[k] == 0;
@@ -140,11 +154,8 @@ void mise_en_page_catalogue(grille& g, surface_page& imprimante)
                 note(page_ligne_catalogue, i, dernière_page_catalogue);
             }
         }
-        if (sorte_de(g, i) == sorte_ligne::rubrique) {
-            const double section = valeur_cellule(g.TextMatrix(i, col_cat::code));
-            if (section >= 0 && section <= max_rubriques)
-                note(page_rubrique, static_cast<int>(section), dernière_page_catalogue);
-        }
+        if (sorte_de(g, i) == sorte_ligne::rubrique)
+            note_rubrique(g, i, dernière_page_catalogue);
         ++i;
     }
 

@@ -84,6 +84,21 @@ protected:
         }
         return ::testing::AssertionSuccess();
     }
+    // 5000 members, 3000 offers and requests in fifty sections, with what a
+    // new file sets (the contents' size among it).
+    void association_complète()
+    {
+        données = données_sel{};
+        initialise_paramètres();
+        remplit_association_essai(données, {5000, 3000, 10, 491});
+        données_sel& d = données;
+        d.type_catalogue = 1;
+        d.cat_classement[1] = 1;
+        d.cat_niveau_rubrique[1] = 1;
+        d.cat_écrire_offre[1] = 1;
+        d.cat_sous_rubriques[1] = 1;
+        d.cat_sommaire[1] = 1;
+    }
     QPrinter pdf{QPrinter::HighResolution};
 };
 
@@ -127,20 +142,10 @@ TEST_F(catalogue_pdf, livret_dans_l_ordre_d_assemblage)
 
 TEST_F(catalogue_pdf, association_complète_avec_la_liste_des_adhérents)
 {
-    // 5000 members, 3000 offers and requests in fifty sections.
-    données = données_sel{};
-    initialise_paramètres();
-    remplit_association_essai(données, {5000, 3000, 10, 491});
+    association_complète();
     données_sel& d = données;
-    d.type_catalogue = 1;
-    d.cat_classement[1] = 1;
-    d.cat_niveau_rubrique[1] = 1;
-    d.cat_écrire_offre[1] = 1;
-    d.cat_sous_rubriques[1] = 1;
     d.cat_liste_adhérents[1] = 1;
-    d.cat_sommaire[1] = 1;
     d.cat_format[1] = 0;
-    d.taille_sommaire[1] = 6;  // the fifty sections hold on the title page
     pdf.setPageOrientation(QPageLayout::Portrait);
     surface_imprimante papier(pdf);
     prépare_catalogue(gg(), papier);
@@ -148,6 +153,11 @@ TEST_F(catalogue_pdf, association_complète_avec_la_liste_des_adhérents)
     EXPECT_TRUE(affichage_cat.aperçu_actif);
     const int pages = dernière_page_catalogue + 1;
     ASSERT_GT(pages, 60);
+    // Built again, the same pages.
+    const std::vector<int16> premières_pages = page_rubrique;
+    prépare_catalogue(gg(), papier);
+    EXPECT_EQ(dernière_page_catalogue + 1, pages);
+    EXPECT_EQ(page_rubrique, premières_pages);
 
     // Every listed member has a page, past the content pages, in list order.
     ASSERT_GT(liste_adh.size(), 2000u);

@@ -178,20 +178,30 @@ TEST_F(pagination, tables_refaites_à_chaque_mise_en_page)
         ASSERT_EQ(page_ligne_catalogue[r], 0) << r;
 }
 
-TEST_F(pagination, pages_de_titre_comptées_avec_les_rubriques_d_avant)
+TEST_F(pagination, pages_de_titre_comptées_avec_les_rubriques_de_ce_catalogue)
 {
-    // The title block is measured before the tables start afresh: with the
-    // fifty sections of the previous pagination listed, at 20 points, it takes
-    // more than a page, and the content starts on page 2.
+    // The title block lists the sections of the grid being paginated: fifty
+    // sections at 20 points take more than a page, from the first pagination
+    // on, and the content starts on page 2 every time.
     données.cat_sommaire[1] = 1;
     données.taille_sommaire[1] = 20;
+    std::vector<ligne_essai> lignes;
     for (int i = 1; i <= max_rubriques; ++i) {
         données.noms_rubriques[static_cast<std::size_t>(i * 10)] = QStringLiteral("Rubrique %1").arg(i);
-        page_rubrique[static_cast<std::size_t>(i)] = 1;
+        lignes.push_back({3, QStringLiteral("Rubrique %1").arg(i), "384", QString::number(i)});
+        lignes.push_back({1, QStringLiteral("offre %1").arg(i), "m", QString::number(i * 100 + 1)});
     }
+    for (int fois = 1; fois <= 2; ++fois) {
+        grille_essai(g, lignes);
+        mise_en_page_catalogue(g, papier);
+        EXPECT_EQ(page_ligne_catalogue[1], 2) << fois;
+        EXPECT_EQ(page_rubrique[1], 2) << fois;
+    }
+
+    // Those of the previous pagination are not counted.
     grille_essai(g, offres(2));
     mise_en_page_catalogue(g, papier);
-    EXPECT_EQ(page_ligne_catalogue[1], 2);
+    EXPECT_EQ(page_ligne_catalogue[1], 1);
     EXPECT_EQ(page_rubrique[1], 0);
 }
 
