@@ -53,6 +53,12 @@ void note_rubrique(const grille& g, int r, int16 page)
         note(page_rubrique, static_cast<int>(section), page);
 }
 
+bool en_tête(int sorte)
+{
+    return sorte == sorte_ligne::rubrique || sorte == sorte_ligne::sous_rubrique ||
+           sorte == sorte_ligne::label_offres || sorte == sorte_ligne::label_demandes;
+}
+
 void insère_saut(grille& g, int i, règle_saut règle, float blanc_mm, int page)
 {
     g.AddItem(QStringLiteral("\t9"), i);
@@ -112,6 +118,20 @@ void mise_en_page_catalogue(grille& g, surface_page& imprimante)
         cumul = 0;
     };
 
+    // Section titles (names), sub-section titles and labels that stand
+    // too near the foot of a page for the rows they head.
+    auto titre_trop_bas = [&](int sorte, float h, float hauteur) {
+        switch (sorte) {
+        case sorte_ligne::rubrique: return titres_noms && T - 5 * h < hauteur;
+        case sorte_ligne::sous_rubrique: return sous_rubriques && T - 3 * h < hauteur;
+        case sorte_ligne::label_offres:
+        case sorte_ligne::label_demandes: return T - 2 * h < hauteur + h;
+        default: return false;
+        }
+    };
+    // Rows before this one have been placed with the title above them.
+    int fin_en_têtes = 0;
+
     int i = 1;
     while (i < g.Rows()) {
         affichage_cat.per_cent = Format(static_cast<double>(i) / (g.Rows() - 1), QStringLiteral("#0%"));
@@ -132,17 +152,33 @@ void mise_en_page_catalogue(grille& g, surface_page& imprimante)
             const bool page_entamée = cumul > 0;
             bool saut_titre = false;
             règle_saut règle = règle_saut::générale;
-            if (règles_titres && page_entamée) {
-                if (sorte == sorte_ligne::rubrique && titres_noms && T - 5 * h < cumul) {
+            if (règles_titres && page_entamée && en_tête(sorte) && i >= fin_en_têtes) {
+                // A title or label goes with what stands under it down to the
+                // first entry (titles, labels, blank lines): all of it starts
+                // the next page when one of its titles stands too low or the
+                // entry no longer fits.
+                float bas = cumul;
+                bool trop_bas = false;
+                int j = i;
+                for (; j < g.Rows(); ++j) {
+                    const int s = sorte_de(g, j);
+                    const bool entrée = s == sorte_ligne::offre || s == sorte_ligne::demande;
+                    if (!entrée && !en_tête(s) && s != sorte_ligne::ligne_vide)
+                        break;
+                    const float hj = j == i ? h : hauteur_ligne_catalogue(g, j, s, imprimante);
+                    trop_bas = trop_bas || titre_trop_bas(s, hj, bas);
+                    bas += hj;
+                    if (entrée) {
+                        ++j;
+                        break;
+                    }
+                }
+                fin_en_têtes = j;
+                if (trop_bas || bas >= L) {
                     saut_titre = true;
-                    règle = règle_saut::rubrique;
-                } else if (sorte == sorte_ligne::sous_rubrique && sous_rubriques && T - 3 * h < cumul) {
-                    saut_titre = true;
-                    règle = règle_saut::sous_rubrique;
-                } else if ((sorte == sorte_ligne::label_offres || sorte == sorte_ligne::label_demandes) &&
-                           T - 2 * h < cumul + h) {
-                    saut_titre = true;
-                    règle = règle_saut::label;
+                    règle = sorte == sorte_ligne::rubrique        ? règle_saut::rubrique
+                            : sorte == sorte_ligne::sous_rubrique ? règle_saut::sous_rubrique
+                                                                  : règle_saut::label;
                 }
             }
             if (!saut_titre && (cumul + h < L || !page_entamée)) {
@@ -150,6 +186,7 @@ void mise_en_page_catalogue(grille& g, surface_page& imprimante)
                 note(page_ligne_catalogue, i, dernière_page_catalogue);
             } else {
                 insère_saut(g, i, règle, blanc(), dernière_page_catalogue);
+                ++fin_en_têtes;
                 nouvelle_page();
                 note(page_ligne_catalogue, i, dernière_page_catalogue);
             }

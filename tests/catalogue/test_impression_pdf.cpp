@@ -9,6 +9,7 @@
 #include <QPageSize>
 #include <QPrinter>
 #include <QProcess>
+#include <QRegularExpression>
 
 namespace {
 
@@ -98,6 +99,17 @@ protected:
         d.cat_écrire_offre[1] = 1;
         d.cat_sous_rubriques[1] = 1;
         d.cat_sommaire[1] = 1;
+    }
+    // The text of every sheet side's left or right half, in order.
+    QStringList moitiés_pdf(bool droite) const
+    {
+        QProcess texte;
+        texte.start("pdftotext", {"-layout", "-x", droite ? "421" : "0", "-y", "0", "-W", "421", "-H", "595",
+                                  chemin("catalogue.pdf"), "-"});
+        texte.waitForFinished();
+        QStringList moitiés = QString::fromUtf8(texte.readAllStandardOutput()).split('\f');
+        moitiés.removeLast();  // after the last page's form feed
+        return moitiés;
     }
     QPrinter pdf{QPrinter::HighResolution};
 };
@@ -202,6 +214,55 @@ TEST_F(catalogue_pdf, association_complète_avec_la_liste_des_adhérents)
     EXPECT_TRUE(dans_l_ordre(page_pdf(pages), {membre.identifiant.trimmed(), QStringLiteral("- %1 -").arg(pages - 1)}))
         << dernier;
     EXPECT_TRUE(dans_l_ordre(page_pdf(1), {"Catalogue", "SOMMAIRE", "Rubrique 1", "Rubrique 50", "Signification"}));
+}
+
+TEST_F(catalogue_pdf, livret_de_l_association_complète_sans_titre_en_bas_de_page)
+{
+    // As a new file prints it: half-A4 booklet, section pictures (missing
+    // here: their names in the room kept), no contents size chosen.
+    association_complète();
+    pdf.setPageOrientation(QPageLayout::Landscape);
+    surface_imprimante papier(pdf);
+    prépare_catalogue(gg(), papier);
+    const int pages = dernière_page_catalogue + 1;
+    ASSERT_GT(pages, 100);
+    // Only the pause between the two sides and the closing question: the
+    // contents of fifty sections hold on the title page.
+    boîtes.réponses = {rép_ok, rép_non};
+    ASSERT_EQ(imprime_catalogue(papier, gg(), false, false), issue_impression::terminée);
+    ASSERT_EQ(boîtes.messages.size(), 2u);
+    EXPECT_TRUE(boîtes.messages[0].texte.startsWith("Replacez vos feuilles")) << boîtes.messages[0].texte.toStdString();
+
+    const ordre_feuilles ordre = ordre_livret(pages);
+    std::vector<face_feuille> faces = ordre.recto;
+    faces.insert(faces.end(), ordre.verso.begin(), ordre.verso.end());
+    const QStringList gauches = moitiés_pdf(false), droites = moitiés_pdf(true);
+    ASSERT_EQ(gauches.size(), static_cast<qsizetype>(faces.size()));
+    ASSERT_EQ(droites.size(), gauches.size());
+    EXPECT_TRUE(dans_l_ordre(droites[static_cast<qsizetype>(faces.size()) - 1],
+                             {"Catalogue", "SOMMAIRE", "Rubrique 1", "Rubrique 50", "Signification"}));
+
+    // No page ends with a title or a label: each has its first entry under it.
+    const QRegularExpression titre(QStringLiteral("^(Rubrique \\d+|Sous-rubrique [\\d.]+|Offre\\(s\\)|Demande\\(s\\))$"));
+    QStringList orphelins;
+    int lues = 0;
+    for (std::size_t i = 0; i < faces.size(); ++i) {
+        for (const auto& [p, texte] : {std::pair{faces[i].gauche, gauches[static_cast<qsizetype>(i)]},
+                                       std::pair{faces[i].droite, droites[static_cast<qsizetype>(i)]}}) {
+            if (p < 1 || p >= pages)
+                continue;
+            QStringList lignes;
+            for (const QString& l : texte.split('\n'))
+                if (!l.trimmed().isEmpty() && l.trimmed() != texte_numéro_page(p))
+                    lignes << l.trimmed();
+            ASSERT_FALSE(lignes.isEmpty()) << p;
+            ++lues;
+            if (titre.match(lignes.last()).hasMatch())
+                orphelins << QStringLiteral("%1: %2").arg(p).arg(lignes.last());
+        }
+    }
+    EXPECT_EQ(lues, pages - 1);
+    EXPECT_TRUE(orphelins.isEmpty()) << orphelins.size() << " pages: " << orphelins.join(", ").toStdString();
 }
 
 }  // namespace

@@ -87,6 +87,32 @@ TEST_F(pagination, titres_et_labels_repoussés_en_haut_de_page)
     EXPECT_EQ(sorte_de(g, 58), sorte_ligne::saut_auto);
     EXPECT_EQ(g.CellBackColor(58, col_cat::texte), couleur_rgb(0, 0, 255));
     EXPECT_EQ(sorte_de(g, 59), sorte_ligne::label_offres);
+
+    // A title goes with the rows under it down to the first entry: with 50
+    // entries and a blank line above (12300), the section title fits, but
+    // the label under its sub-section would stand too low (13920 + 288 past
+    // 16838 - 2500 - 2 x 288): all of it starts the next page.
+    grille_essai(g, suivies_de(offres(50), {{5, "Ligne vide", "300"},
+                                            {3, "JARDIN", "384", "2"},
+                                            {5, "Ligne vide", "300"},
+                                            {5, "Ligne vide", "300"},
+                                            {4, "Outils", {}},
+                                            {5, "Ligne vide", "150"},
+                                            {10, "Offre(s)", "288"},
+                                            {1, "bêche", "m", "201"}}));
+    mise_en_page_catalogue(g, papier);
+    EXPECT_EQ(colonne(g, col_cat::sorte).mid(50, 10),
+              QStringList({"5", "9", "3", "5", "5", "4", "5", "10", "1", "9"}));
+    EXPECT_EQ(g.TextMatrix(52, col_cat::texte), " blanc: 45 mm- bas de page 0");
+    EXPECT_EQ(page_rubrique[2], 1);
+    EXPECT_EQ(page_ligne_catalogue[59], 1);
+    // So does a title whose first entry no longer fits under it.
+    grille_essai(g, suivies_de(offres(55), {{4, "Outils", {}}, {1, QStringLiteral("mot ").repeated(120), "m", "201"}}));
+    mise_en_page_catalogue(g, papier);
+    EXPECT_EQ(sorte_de(g, 56), sorte_ligne::saut_auto);
+    EXPECT_EQ(g.CellBackColor(56, col_cat::texte), couleur_rgb(0, 0, 255));
+    EXPECT_EQ(page_ligne_catalogue[57], 1);
+    EXPECT_EQ(page_ligne_catalogue[58], 1);
 }
 
 TEST_F(pagination, pages_de_titre_et_saut_manuel)
