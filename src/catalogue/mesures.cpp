@@ -1,14 +1,17 @@
 #include "catalogue/mesures.h"
 
 #include "catalogue/grille_catalogue.h"
+#include "data/dialogues.h"
 #include "data/fichiers.h"
 #include "data/modele.h"
 #include "ui_common/impression_texte.h"
 #include "ui_common/symboles.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <algorithm>
 
-std::array<float, 2> taille_sommaire_retenue = {12, 12};
+std::array<float, 2> taille_sommaire_retenue = {taille_sommaire_par_défaut, taille_sommaire_par_défaut};
 
 int indice_catalogue() { return données.type_catalogue == 0 ? 0 : 1; }
 
@@ -26,10 +29,16 @@ police_page police_catalogue(style_catalogue style, int k)
         return {d.police_sous_rubriques[i], d.taille_sous_rubriques[i], d.gras_sous_rubriques[i],
                 d.italique_sous_rubriques[i]};
     case style_catalogue::sommaire:
-        return {d.police_sommaire[i], d.taille_sommaire[i] > 0 ? d.taille_sommaire[i] : taille_sommaire_retenue[i],
+        return {d.police_sommaire[i], d.taille_sommaire[i] > 0 ? d.taille_sommaire[i] : taille_sommaire_par_défaut,
                 d.gras_sommaire[i], d.italique_sommaire[i]};
     }
     return {};
+}
+
+float taille_page_de_titre(int k)
+{
+    const auto i = static_cast<std::size_t>(k == 0 ? 0 : 1);
+    return données.taille_sommaire[i] > 0 ? données.taille_sommaire[i] : taille_sommaire_retenue[i];
 }
 
 namespace {
@@ -116,7 +125,7 @@ float hauteur_ligne_catalogue(const grille& g, int ligne, int sorte, surface_pag
 
 float hauteur_sommaire(surface_page& surface)
 {
-    return hauteur_sommaire(surface, police_catalogue(style_catalogue::sommaire).taille);
+    return hauteur_sommaire(surface, taille_page_de_titre());
 }
 
 float hauteur_sommaire(surface_page& surface, float taille_choisie)
@@ -177,12 +186,21 @@ QImage& porte_image()
 
 float charge_image_rubrique(const QString& fichier, float hauteur)
 {
-    if (fichier.trimmed().isEmpty() || trouve_fichier_stocké(fichier).isEmpty())
+    const QString trouvé = trouve_fichier_stocké(fichier);
+    if (fichier.trimmed().isEmpty() || trouvé.isEmpty())
         return 0;
     porte_image() = lit_image(fichier);
     const QImage& image = porte_image();
-    if (image.isNull() || image.height() <= 0)
+    if (image.isNull() || image.height() <= 0) {
+        // A Windows metafile cannot be read here and counts as missing; any
+        // other file that is there and draws nothing is told.
+        const QFileInfo info(trouvé);
+        if (info.suffix().compare(QStringLiteral("wmf"), Qt::CaseInsensitive) != 0)
+            MsgBox(info.isReadable() ? QStringLiteral("Image incorrecte (%1)").arg(QDir::toNativeSeparators(trouvé))
+                                     : description_erreur_fichier(trouvé, false),
+                   style_boîte::critique);
         return 0;
+    }
     return static_cast<float>(image.width()) * hauteur / static_cast<float>(image.height());
 }
 

@@ -45,6 +45,20 @@ void remplit_saut(grille& g, int i, règle_saut règle, float blanc_mm, int page
         g.setCellBackColor(i, col_cat::texte, bleu);
 }
 
+// The first page of the section whose title is row r.
+void note_rubrique(const grille& g, int r, int16 page)
+{
+    const double section = valeur_cellule(g.TextMatrix(r, col_cat::code));
+    if (section >= 0 && section <= max_rubriques)
+        note(page_rubrique, static_cast<int>(section), page);
+}
+
+bool en_tête(int sorte)
+{
+    return sorte == sorte_ligne::rubrique || sorte == sorte_ligne::sous_rubrique ||
+           sorte == sorte_ligne::label_offres || sorte == sorte_ligne::label_demandes;
+}
+
 void insère_saut(grille& g, int i, règle_saut règle, float blanc_mm, int page)
 {
     g.AddItem(QStringLiteral("\t9"), i);
@@ -73,19 +87,25 @@ void mise_en_page_catalogue(grille& g, surface_page& imprimante)
     const float T = H - 2500;
     const float M = P - 2000 - (d.cat_format[k] == 0 ? 600.0f : 0.0f);
 
+    // The tables are this pagination's alone, sized for this grid and this
+    // association, so that nothing of an earlier catalogue is read back.
+    page_ligne_catalogue.assign(static_cast<std::size_t>(g.Rows()) + 1, 0);
+    page_rubrique.assign(static_cast<std::size_t>(max_rubriques) + 1, 0);
+    pages_liste_adhérents.assign(static_cast<std::size_t>(std::max<int>(d.nombre_adhérents, 0)) + 1, 0);
+
     if (d.cat_sommaire[k] == 1) {
+        // The contents list the sections of this grid: each is marked as
+        // having a page while the title block is measured, and gets its own
+        // page from the walk below.
+        for (int r = 1; r < g.Rows(); ++r)
+            if (sorte_de(g, r) == sorte_ligne::rubrique)
+                note_rubrique(g, r, 1);
         retiens_taille_sommaire(imprimante, imprimante);
         const float hs = hauteur_sommaire(imprimante);
         const long page = std::lround(H);
         if (page != 0)
             dernière_page_catalogue = static_cast<int16>(std::lround(hs + 2000) / page + 1);
     }
-    // The title block has been measured with the sections of the previous
-    // pagination; from here on the tables are this pagination's alone, sized
-    // for this grid and this association.
-    page_ligne_catalogue.assign(static_cast<std::size_t>(g.Rows()) + 1, 0);
-    page_rubrique.assign(static_cast<std::size_t>(max_rubriques) + 1, 0);
-    pages_liste_adhérents.assign(static_cast<std::size_t>(std::max<int>(d.nombre_adhérents, 0)) + 1, 0);
 
     const bool règles_titres = d.cat_sans_sauts[k].en_nombre() == 0;
     const bool titres_noms = d.cat_rubriques_images[k] == 0;
@@ -97,6 +117,20 @@ void mise_en_page_catalogue(grille& g, surface_page& imprimante)
         ++dernière_page_catalogue;
         cumul = 0;
     };
+
+    // Section titles (names), sub-section titles and labels that stand
+    // too near the foot of a page for the rows they head.
+    auto titre_trop_bas = [&](int sorte, float h, float hauteur) {
+        switch (sorte) {
+        case sorte_ligne::rubrique: return titres_noms && T - 5 * h < hauteur;
+        case sorte_ligne::sous_rubrique: return sous_rubriques && T - 3 * h < hauteur;
+        case sorte_ligne::label_offres:
+        case sorte_ligne::label_demandes: return T - 2 * h < hauteur + h;
+        default: return false;
+        }
+    };
+    // Rows before this one have been placed with the title above them.
+    int fin_en_têtes = 0;
 
     int i = 1;
     while (i < g.Rows()) {
@@ -118,17 +152,33 @@ void mise_en_page_catalogue(grille& g, surface_page& imprimante)
             const bool page_entamée = cumul > 0;
             bool saut_titre = false;
             règle_saut règle = règle_saut::générale;
-            if (règles_titres && page_entamée) {
-                if (sorte == sorte_ligne::rubrique && titres_noms && T - 5 * h < cumul) {
+            if (règles_titres && page_entamée && en_tête(sorte) && i >= fin_en_têtes) {
+                // A title or label goes with what stands under it down to the
+                // first entry (titles, labels, blank lines): all of it starts
+                // the next page when one of its titles stands too low or the
+                // entry no longer fits.
+                float bas = cumul;
+                bool trop_bas = false;
+                int j = i;
+                for (; j < g.Rows(); ++j) {
+                    const int s = sorte_de(g, j);
+                    const bool entrée = s == sorte_ligne::offre || s == sorte_ligne::demande;
+                    if (!entrée && !en_tête(s) && s != sorte_ligne::ligne_vide)
+                        break;
+                    const float hj = j == i ? h : hauteur_ligne_catalogue(g, j, s, imprimante);
+                    trop_bas = trop_bas || titre_trop_bas(s, hj, bas);
+                    bas += hj;
+                    if (entrée) {
+                        ++j;
+                        break;
+                    }
+                }
+                fin_en_têtes = j;
+                if (trop_bas || bas >= L) {
                     saut_titre = true;
-                    règle = règle_saut::rubrique;
-                } else if (sorte == sorte_ligne::sous_rubrique && sous_rubriques && T - 3 * h < cumul) {
-                    saut_titre = true;
-                    règle = règle_saut::sous_rubrique;
-                } else if ((sorte == sorte_ligne::label_offres || sorte == sorte_ligne::label_demandes) &&
-                           T - 2 * h < cumul + h) {
-                    saut_titre = true;
-                    règle = règle_saut::label;
+                    règle = sorte == sorte_ligne::rubrique        ? règle_saut::rubrique
+                            : sorte == sorte_ligne::sous_rubrique ? règle_saut::sous_rubrique
+                                                                  : règle_saut::label;
                 }
             }
             if (!saut_titre && (cumul + h < L || !page_entamée)) {
@@ -136,15 +186,13 @@ void mise_en_page_catalogue(grille& g, surface_page& imprimante)
                 note(page_ligne_catalogue, i, dernière_page_catalogue);
             } else {
                 insère_saut(g, i, règle, blanc(), dernière_page_catalogue);
+                ++fin_en_têtes;
                 nouvelle_page();
                 note(page_ligne_catalogue, i, dernière_page_catalogue);
             }
         }
-        if (sorte_de(g, i) == sorte_ligne::rubrique) {
-            const double section = valeur_cellule(g.TextMatrix(i, col_cat::code));
-            if (section >= 0 && section <= max_rubriques)
-                note(page_rubrique, static_cast<int>(section), dernière_page_catalogue);
-        }
+        if (sorte_de(g, i) == sorte_ligne::rubrique)
+            note_rubrique(g, i, dernière_page_catalogue);
         ++i;
     }
 

@@ -1,12 +1,12 @@
 #pragma once
 // Cutting the composed catalogue grid into printed pages. One walk from top
 // to bottom with the height used on the current page: a row that no longer
-// fits, or a title or label that would stand too near the foot of a page, is
-// preceded by an automatic page-break row (kind 9) whose height is the blank
-// it leaves; a manual page break (kind 6) becomes the blank that ends its
-// page. Then a closing break row, the pages of the member list, the blanking
-// of repeated texts and the page counts. The page tables of
-// grille_catalogue.h are the results.
+// fits, or a title or label that would stand too near the foot of a page or
+// apart from the first entry under it, is preceded by an automatic page-break
+// row (kind 9) whose height is the blank it leaves; a manual page break
+// (kind 6) becomes the blank that ends its page. Then a closing break row,
+// the pages of the member list, the blanking of repeated texts and the page
+// counts. The page tables of grille_catalogue.h are the results.
 #include "data/valeurs.h"
 #include "ui_common/grille.h"
 #include "ui_common/surface.h"

@@ -9,6 +9,7 @@
 #include "ui_common/impression_texte.h"
 #include "ui_common/outils.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -62,29 +63,36 @@ int taille_sommaire_qui_tient(surface_page& page, surface_page& imprimante, bool
     return 0;
 }
 
-void retiens_taille_sommaire(surface_page& page, surface_page& imprimante)
+std::optional<place_sommaire> retiens_taille_sommaire(surface_page& page, surface_page& imprimante)
 {
     const auto k = static_cast<std::size_t>(indice_catalogue());
     if (données.taille_sommaire[k] > 0)
-        return;
+        return std::nullopt;
     int taille = taille_sommaire_qui_tient(page, imprimante, true, taille_sommaire_automatique_max);
-    if (taille == 0)
+    place_sommaire place = place_sommaire::complète;
+    if (taille == 0) {
         taille = taille_sommaire_qui_tient(page, imprimante, false, taille_sommaire_automatique_max);
-    taille_sommaire_retenue[k] = static_cast<float>(taille > 0 ? taille : 1);
+        place = taille > 0 ? place_sommaire::sans_légende : place_sommaire::refusée;
+    }
+    taille_sommaire_retenue[k] = static_cast<float>(std::max(taille, 1));
+    return place;
 }
 
 place_sommaire vérifie_sommaire(cible_page& c)
 {
     surface_page& s = c.surface;
-    retiens_taille_sommaire(s, c.imprimante);
+    // With no size chosen nobody is asked, unless the contents hold at no size.
+    const std::optional<place_sommaire> automatique = retiens_taille_sommaire(s, c.imprimante);
+    if (automatique && *automatique != place_sommaire::refusée)
+        return *automatique;
     const double H = s.Height();
     const double a = ajustement_portrait(c);
     const double hs = hauteur_sommaire(s);
     const double hl = hauteur_légende(c.imprimante);
     // The size told is sought from just below the one in use.
-    const int plus_petite = static_cast<int>(std::ceil(police_catalogue(style_catalogue::sommaire).taille)) - 1;
+    const int plus_petite = static_cast<int>(std::ceil(taille_page_de_titre())) - 1;
     place_sommaire place = place_sommaire::complète;
-    if (hs + hl >= H - 1400 + a) {
+    if (!automatique && hs + hl >= H - 1400 + a) {
         const QString texte =
             QStringLiteral("La taille de la police choisie pour le sommaire et la légende est trop importante.") +
             crlf + QStringLiteral("Réduisez-là, ou choisissez d'imprimer en A4 portrait!") + crlf +
@@ -135,7 +143,7 @@ bool imprime_sommaire(cible_page& c, bool droite)
     const double y0 = H - décalage - 1600 + a > hs ? (H - décalage - hs + a) / 2 : 300;
 
     police_page police = police_catalogue(style_catalogue::sommaire);
-    const double taille = police.taille;
+    const double taille = taille_page_de_titre();
     police.taille = taille + 4;
     s.setPolice(police);
     s.setCurrentX(x0 + (W - s.TextWidth(titre)) / 2);

@@ -15,10 +15,15 @@ QString titre_sommaire();
 // does.
 int taille_sommaire_qui_tient(surface_page& page, surface_page& imprimante, bool avec_légende, int jusqu_à);
 
-// With no contents size chosen, the largest that fits, up to the largest the
-// catalogue window offers, goes into taille_sommaire_retenue (mesures.h).
+// With no contents size chosen, the title page takes the largest size, up to
+// the largest the catalogue window offers, at which it holds the contents of
+// the sections now in page_rubrique and the legend; else, the legend left
+// out, the largest at which it holds them alone. The size goes into
+// taille_sommaire_retenue (mesures.h), and what the page then holds is
+// returned: refusée when the contents hold at no size. Nothing when the user
+// has chosen a size.
 inline constexpr int taille_sommaire_automatique_max = 20;
-void retiens_taille_sommaire(surface_page& page, surface_page& imprimante);
+std::optional<place_sommaire> retiens_taille_sommaire(surface_page& page, surface_page& imprimante);
 
 // Whether the title page fits the cible's page: when the block and the
 // legend do not, the user may go on without the legend (OK) or give up

@@ -36,7 +36,7 @@ void initialise_paramètres(données_sel& d)
         d.taille_offres[k] = d.taille_demandes[k] = 10;
         d.taille_sous_rubriques[k] = 14;
         d.taille_rubriques[k] = 16;
-        d.taille_sommaire[k] = 12;
+        d.taille_sommaire[k] = 0;  // none chosen: the title page takes the size that holds its contents
         d.italique_offres[k] = d.gras_offres[k] = d.gras_demandes[k] = false;
         d.italique_demandes[k] = true;
         d.italique_sous_rubriques[k] = d.gras_sous_rubriques[k] = true;

@@ -120,10 +120,18 @@ TEST_F(colonnes_catalogue, image_chargée_à_la_hauteur_voulue)
     EXPECT_EQ(charge_image_rubrique("  ", 1701), 0);
     EXPECT_EQ(charge_image_rubrique("absente.png", 1701), 0);
     EXPECT_EQ(image_rubrique().width(), 200);
-    // A file that is no picture: nothing is held any more.
+    EXPECT_TRUE(boîtes.messages.empty());
+    // A file that is no picture: nothing is held any more, and the user is told.
     écrit("images/faux.gif", "pas une image");
     EXPECT_EQ(charge_image_rubrique("faux.gif", 1701), 0);
     EXPECT_TRUE(image_rubrique().isNull());
+    ASSERT_EQ(boîtes.messages.size(), 1u);
+    EXPECT_EQ(boîtes.messages[0].texte, "Image incorrecte (" + chemin("images/faux.gif") + ")");
+    EXPECT_EQ(boîtes.messages[0].style, style_boîte::critique);
+    // A Windows metafile cannot be read here: as if it were missing.
+    écrit("images/logo.WMF", "métafichier");
+    EXPECT_EQ(charge_image_rubrique("logo.WMF", 1701), 0);
+    EXPECT_EQ(boîtes.messages.size(), 1u);
 }
 
 }  // namespace

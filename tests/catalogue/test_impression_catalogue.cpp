@@ -130,10 +130,12 @@ TEST_F(impression, fin_d_un_additif)
 
 TEST_F(impression, page_de_titre_refusée_rien_n_est_imprimé)
 {
-    // The title page and its legend do not fit: Cancel gives the print up
-    // before the first sheet, in every order, and asks nothing more.
+    // The title page and its legend do not fit the size chosen: Cancel gives
+    // the print up before the first sheet, in every order, and asks nothing
+    // more.
     catalogue(5, 0);
     données.cat_sommaire[1] = 1;
+    données.taille_sommaire[1] = 12;
     données.taille_offres[1] = 100;
     for (const bool page_à_page : {true, false}) {
         papier = surface_enregistrée();

@@ -9,6 +9,7 @@
 #include <QPageSize>
 #include <QPrinter>
 #include <QProcess>
+#include <QRegularExpression>
 
 namespace {
 
@@ -84,6 +85,32 @@ protected:
         }
         return ::testing::AssertionSuccess();
     }
+    // 5000 members, 3000 offers and requests in fifty sections, with what a
+    // new file sets (the contents' size among it).
+    void association_complète()
+    {
+        données = données_sel{};
+        initialise_paramètres();
+        remplit_association_essai(données, {5000, 3000, 10, 491});
+        données_sel& d = données;
+        d.type_catalogue = 1;
+        d.cat_classement[1] = 1;
+        d.cat_niveau_rubrique[1] = 1;
+        d.cat_écrire_offre[1] = 1;
+        d.cat_sous_rubriques[1] = 1;
+        d.cat_sommaire[1] = 1;
+    }
+    // The text of every sheet side's left or right half, in order.
+    QStringList moitiés_pdf(bool droite) const
+    {
+        QProcess texte;
+        texte.start("pdftotext", {"-layout", "-x", droite ? "421" : "0", "-y", "0", "-W", "421", "-H", "595",
+                                  chemin("catalogue.pdf"), "-"});
+        texte.waitForFinished();
+        QStringList moitiés = QString::fromUtf8(texte.readAllStandardOutput()).split('\f');
+        moitiés.removeLast();  // after the last page's form feed
+        return moitiés;
+    }
     QPrinter pdf{QPrinter::HighResolution};
 };
 
@@ -127,20 +154,10 @@ TEST_F(catalogue_pdf, livret_dans_l_ordre_d_assemblage)
 
 TEST_F(catalogue_pdf, association_complète_avec_la_liste_des_adhérents)
 {
-    // 5000 members, 3000 offers and requests in fifty sections.
-    données = données_sel{};
-    initialise_paramètres();
-    remplit_association_essai(données, {5000, 3000, 10, 491});
+    association_complète();
     données_sel& d = données;
-    d.type_catalogue = 1;
-    d.cat_classement[1] = 1;
-    d.cat_niveau_rubrique[1] = 1;
-    d.cat_écrire_offre[1] = 1;
-    d.cat_sous_rubriques[1] = 1;
     d.cat_liste_adhérents[1] = 1;
-    d.cat_sommaire[1] = 1;
     d.cat_format[1] = 0;
-    d.taille_sommaire[1] = 6;  // the fifty sections hold on the title page
     pdf.setPageOrientation(QPageLayout::Portrait);
     surface_imprimante papier(pdf);
     prépare_catalogue(gg(), papier);
@@ -148,6 +165,11 @@ TEST_F(catalogue_pdf, association_complète_avec_la_liste_des_adhérents)
     EXPECT_TRUE(affichage_cat.aperçu_actif);
     const int pages = dernière_page_catalogue + 1;
     ASSERT_GT(pages, 60);
+    // Built again, the same pages.
+    const std::vector<int16> premières_pages = page_rubrique;
+    prépare_catalogue(gg(), papier);
+    EXPECT_EQ(dernière_page_catalogue + 1, pages);
+    EXPECT_EQ(page_rubrique, premières_pages);
 
     // Every listed member has a page, past the content pages, in list order.
     ASSERT_GT(liste_adh.size(), 2000u);
@@ -192,6 +214,55 @@ TEST_F(catalogue_pdf, association_complète_avec_la_liste_des_adhérents)
     EXPECT_TRUE(dans_l_ordre(page_pdf(pages), {membre.identifiant.trimmed(), QStringLiteral("- %1 -").arg(pages - 1)}))
         << dernier;
     EXPECT_TRUE(dans_l_ordre(page_pdf(1), {"Catalogue", "SOMMAIRE", "Rubrique 1", "Rubrique 50", "Signification"}));
+}
+
+TEST_F(catalogue_pdf, livret_de_l_association_complète_sans_titre_en_bas_de_page)
+{
+    // As a new file prints it: half-A4 booklet, section pictures (missing
+    // here: their names in the room kept), no contents size chosen.
+    association_complète();
+    pdf.setPageOrientation(QPageLayout::Landscape);
+    surface_imprimante papier(pdf);
+    prépare_catalogue(gg(), papier);
+    const int pages = dernière_page_catalogue + 1;
+    ASSERT_GT(pages, 100);
+    // Only the pause between the two sides and the closing question: the
+    // contents of fifty sections hold on the title page.
+    boîtes.réponses = {rép_ok, rép_non};
+    ASSERT_EQ(imprime_catalogue(papier, gg(), false, false), issue_impression::terminée);
+    ASSERT_EQ(boîtes.messages.size(), 2u);
+    EXPECT_TRUE(boîtes.messages[0].texte.startsWith("Replacez vos feuilles")) << boîtes.messages[0].texte.toStdString();
+
+    const ordre_feuilles ordre = ordre_livret(pages);
+    std::vector<face_feuille> faces = ordre.recto;
+    faces.insert(faces.end(), ordre.verso.begin(), ordre.verso.end());
+    const QStringList gauches = moitiés_pdf(false), droites = moitiés_pdf(true);
+    ASSERT_EQ(gauches.size(), static_cast<qsizetype>(faces.size()));
+    ASSERT_EQ(droites.size(), gauches.size());
+    EXPECT_TRUE(dans_l_ordre(droites[static_cast<qsizetype>(faces.size()) - 1],
+                             {"Catalogue", "SOMMAIRE", "Rubrique 1", "Rubrique 50", "Signification"}));
+
+    // No page ends with a title or a label: each has its first entry under it.
+    const QRegularExpression titre(QStringLiteral("^(Rubrique \\d+|Sous-rubrique [\\d.]+|Offre\\(s\\)|Demande\\(s\\))$"));
+    QStringList orphelins;
+    int lues = 0;
+    for (std::size_t i = 0; i < faces.size(); ++i) {
+        for (const auto& [p, texte] : {std::pair{faces[i].gauche, gauches[static_cast<qsizetype>(i)]},
+                                       std::pair{faces[i].droite, droites[static_cast<qsizetype>(i)]}}) {
+            if (p < 1 || p >= pages)
+                continue;
+            QStringList lignes;
+            for (const QString& l : texte.split('\n'))
+                if (!l.trimmed().isEmpty() && l.trimmed() != texte_numéro_page(p))
+                    lignes << l.trimmed();
+            ASSERT_FALSE(lignes.isEmpty()) << p;
+            ++lues;
+            if (titre.match(lignes.last()).hasMatch())
+                orphelins << QStringLiteral("%1: %2").arg(p).arg(lignes.last());
+        }
+    }
+    EXPECT_EQ(lues, pages - 1);
+    EXPECT_TRUE(orphelins.isEmpty()) << orphelins.size() << " pages: " << orphelins.join(", ").toStdString();
 }
 
 }  // namespace

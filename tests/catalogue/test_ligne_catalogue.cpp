@@ -143,14 +143,18 @@ TEST_F(ligne_catalogue, titres_images_et_lignes_sans_dessin)
     ASSERT_EQ(papier.images(0).size(), 1u);
     EXPECT_EQ(papier.images(0)[0].cadre, QRectF(5953 + (largeur_a4 / 2 - 2000) / 2, 500, 2000, 1000));
 
-    // A picture that cannot be read, or a row without height, draws nothing.
+    // A picture that cannot be read draws nothing and says why; a row
+    // without height draws nothing.
     écrit("abîmée.png", "pas une image");
     ligne(g, {{1, "8"}, {5, chemin("abîmée.png")}, {6, "900"}});
     ligne(g, {{1, "8"}, {5, chemin("jardin.png")}, {6, "0"}});
     ligne(g, {{1, "8"}, {5, chemin("jardin.png")}, {6, "-300"}});
     ligne(g, {{1, "3"}, {2, "2"}, {5, chemin("jardin.png")}, {6, "0"}});
     papier.KillDoc();
+    EXPECT_TRUE(boîtes.messages.empty());
     EXPECT_DOUBLE_EQ(dessine(6), 900);
+    ASSERT_EQ(boîtes.messages.size(), 1u);
+    EXPECT_EQ(boîtes.messages[0].texte, "Image incorrecte (" + chemin("abîmée.png") + ")");
     EXPECT_DOUBLE_EQ(dessine(7), 0);
     EXPECT_DOUBLE_EQ(dessine(8), 0);
     EXPECT_FLOAT_EQ(hauteur_ligne_catalogue(g, 8, 8, papier), 0);

@@ -87,6 +87,32 @@ TEST_F(pagination, titres_et_labels_repoussés_en_haut_de_page)
     EXPECT_EQ(sorte_de(g, 58), sorte_ligne::saut_auto);
     EXPECT_EQ(g.CellBackColor(58, col_cat::texte), couleur_rgb(0, 0, 255));
     EXPECT_EQ(sorte_de(g, 59), sorte_ligne::label_offres);
+
+    // A title goes with the rows under it down to the first entry: with 50
+    // entries and a blank line above (12300), the section title fits, but
+    // the label under its sub-section would stand too low (13920 + 288 past
+    // 16838 - 2500 - 2 x 288): all of it starts the next page.
+    grille_essai(g, suivies_de(offres(50), {{5, "Ligne vide", "300"},
+                                            {3, "JARDIN", "384", "2"},
+                                            {5, "Ligne vide", "300"},
+                                            {5, "Ligne vide", "300"},
+                                            {4, "Outils", {}},
+                                            {5, "Ligne vide", "150"},
+                                            {10, "Offre(s)", "288"},
+                                            {1, "bêche", "m", "201"}}));
+    mise_en_page_catalogue(g, papier);
+    EXPECT_EQ(colonne(g, col_cat::sorte).mid(50, 10),
+              QStringList({"5", "9", "3", "5", "5", "4", "5", "10", "1", "9"}));
+    EXPECT_EQ(g.TextMatrix(52, col_cat::texte), " blanc: 45 mm- bas de page 0");
+    EXPECT_EQ(page_rubrique[2], 1);
+    EXPECT_EQ(page_ligne_catalogue[59], 1);
+    // So does a title whose first entry no longer fits under it.
+    grille_essai(g, suivies_de(offres(55), {{4, "Outils", {}}, {1, QStringLiteral("mot ").repeated(120), "m", "201"}}));
+    mise_en_page_catalogue(g, papier);
+    EXPECT_EQ(sorte_de(g, 56), sorte_ligne::saut_auto);
+    EXPECT_EQ(g.CellBackColor(56, col_cat::texte), couleur_rgb(0, 0, 255));
+    EXPECT_EQ(page_ligne_catalogue[57], 1);
+    EXPECT_EQ(page_ligne_catalogue[58], 1);
 }
 
 TEST_F(pagination, pages_de_titre_et_saut_manuel)
@@ -178,20 +204,30 @@ TEST_F(pagination, tables_refaites_à_chaque_mise_en_page)
         ASSERT_EQ(page_ligne_catalogue[r], 0) << r;
 }
 
-TEST_F(pagination, pages_de_titre_comptées_avec_les_rubriques_d_avant)
+TEST_F(pagination, pages_de_titre_comptées_avec_les_rubriques_de_ce_catalogue)
 {
-    // The title block is measured before the tables start afresh: with the
-    // fifty sections of the previous pagination listed, at 20 points, it takes
-    // more than a page, and the content starts on page 2.
+    // The title block lists the sections of the grid being paginated: fifty
+    // sections at 20 points take more than a page, from the first pagination
+    // on, and the content starts on page 2 every time.
     données.cat_sommaire[1] = 1;
     données.taille_sommaire[1] = 20;
+    std::vector<ligne_essai> lignes;
     for (int i = 1; i <= max_rubriques; ++i) {
         données.noms_rubriques[static_cast<std::size_t>(i * 10)] = QStringLiteral("Rubrique %1").arg(i);
-        page_rubrique[static_cast<std::size_t>(i)] = 1;
+        lignes.push_back({3, QStringLiteral("Rubrique %1").arg(i), "384", QString::number(i)});
+        lignes.push_back({1, QStringLiteral("offre %1").arg(i), "m", QString::number(i * 100 + 1)});
     }
+    for (int fois = 1; fois <= 2; ++fois) {
+        grille_essai(g, lignes);
+        mise_en_page_catalogue(g, papier);
+        EXPECT_EQ(page_ligne_catalogue[1], 2) << fois;
+        EXPECT_EQ(page_rubrique[1], 2) << fois;
+    }
+
+    // Those of the previous pagination are not counted.
     grille_essai(g, offres(2));
     mise_en_page_catalogue(g, papier);
-    EXPECT_EQ(page_ligne_catalogue[1], 2);
+    EXPECT_EQ(page_ligne_catalogue[1], 1);
     EXPECT_EQ(page_rubrique[1], 0);
 }
 
