@@ -192,13 +192,8 @@ float charge_image_rubrique(const QString& fichier, float hauteur)
     porte_image() = lit_image(fichier);
     const QImage& image = porte_image();
     if (image.isNull() || image.height() <= 0) {
-        // A Windows metafile cannot be read here and counts as missing; any
-        // other file that is there and draws nothing is told.
-        const QFileInfo info(trouvé);
-        if (info.suffix().compare(QStringLiteral("wmf"), Qt::CaseInsensitive) != 0)
-            MsgBox(info.isReadable() ? QStringLiteral("Image incorrecte (%1)").arg(QDir::toNativeSeparators(trouvé))
-                                     : description_erreur_fichier(trouvé, false),
-                   style_boîte::critique);
+        if (const QString raison = raison_image_illisible(trouvé); !raison.isEmpty())
+            MsgBox(raison, style_boîte::critique);
         return 0;
     }
     return static_cast<float>(image.width()) * hauteur / static_cast<float>(image.height());

@@ -80,14 +80,8 @@ bool imprime_image(surface_page& surface, const QImage& image, const QString& ch
     if (fichier.isEmpty())
         return false;
     if (image.isNull()) {
-        // A metafile cannot be read here: it is left out like a missing
-        // picture. Any other file that gave no picture is damaged or is not
-        // a picture, and the user is told which.
-        if (QFileInfo(fichier).suffix().compare(QLatin1String("wmf"), Qt::CaseInsensitive) != 0)
-            MsgBox(QStringLiteral("Le fichier n'est pas une image lisible (GIF, JPEG, BMP ou PNG). "
-                                  "Impossible de coller ") +
-                       chemin,
-                   style_boîte::critique);
+        if (const QString raison = raison_image_illisible(fichier); !raison.isEmpty())
+            MsgBox(raison + QStringLiteral(" Impossible de coller ") + chemin, style_boîte::critique);
         return false;
     }
     surface.PaintPicture(image, x, y, largeur, hauteur);

@@ -2,6 +2,8 @@
 
 #include "data/fichiers.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QImageReader>
@@ -116,6 +118,15 @@ void dessine_élément(QPainter& peintre, const élément_page& élément, doubl
         peintre.setRenderHint(QPainter::SmoothPixmapTransform);
         peintre.drawImage(cadre, i->image);
     }
+}
+
+QString raison_image_illisible(const QString& trouvé)
+{
+    const QFileInfo info(trouvé);
+    if (info.suffix().compare(QLatin1String("wmf"), Qt::CaseInsensitive) == 0)
+        return {};
+    return info.isReadable() ? QStringLiteral("Image incorrecte (%1)").arg(QDir::toNativeSeparators(trouvé))
+                             : description_erreur_fichier(trouvé, false);
 }
 
 QImage lit_image(const QString& chemin)

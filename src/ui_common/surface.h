@@ -126,9 +126,12 @@ void dessine_élément(QPainter& peintre, const élément_page& élément, doubl
 QFont police_qt(const police_page& police);
 
 // A picture file as the program reads it: GIF, JPEG, BMP, PNG. Anything else
-// (WMF included) or an unreadable file gives a null picture: the picture is
-// then treated as missing, silently.
+// (WMF included) or an unreadable file gives a null picture.
 QImage lit_image(const QString& chemin);
+// Why the picture file trouvé, which is there, gave no picture ("Image
+// incorrecte (…)", or why it cannot be read); empty for a Windows metafile,
+// which counts as missing, silently.
+QString raison_image_illisible(const QString& trouvé);
 
 // Size of an A4 sheet in twips, portrait.
 inline constexpr double largeur_a4 = 210.0 * twips_par_pouce / 25.4;
