@@ -30,10 +30,12 @@ données_graphique prépare_graphique(const grille& g, const QString& titre, boo
 
 // Fills an empty chart with the data drawn as the type asks. Three-dimensional
 // types are drawn as their flat counterparts; an unknown type as bars.
-// Titles, legends and labels show as written ("x < 100"); a single category
-// is drawn as points, which a line alone would not show. Category labels
-// stand up when they do not fit side by side, and only every pas_libellés-th
-// shows when, standing, they would still overlap.
+// Titles, legends and labels show as written ("0 < x < 100"), values in
+// French ("1 500 000"), each series in a colour of its own. Every series
+// shows with a single category too: lines as points, areas across the
+// category, a pie whose slices are the series. Category labels stand up
+// when they do not fit side by side, and only every pas_libellés-th shows
+// when, standing, they would still overlap.
 void remplit_graphique(QChart& graphique, const données_graphique& d, int type);
 
 // Of `nombre` labels along `longueur` pixels, each `épaisseur` thick, one in

@@ -7,7 +7,10 @@
 #include "data/modele.h"
 
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QtEndian>
+#include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <limits>
 
@@ -61,6 +64,18 @@ bool dans_le_champ(std::int64_t valeur, T& champ)
 // (a snapshot writes its record over it).
 qsizetype trimestres_entiers(const QByteArray& octets) { return octets.size() / taille_stat_trimestre; }
 
+// A moment a snapshot can have been taken at: a real date, not later than
+// now. Anything else (damaged bytes, a clock once set ahead) would make the
+// lines since then none at all.
+bool moment_possible(double moment) { return std::isfinite(moment) && moment > 0 && moment <= maintenant(); }
+
+QString enregistrement_endommagé(qsizetype numéro)
+{
+    return QStringLiteral("L'enregistrement n° %1 du fichier %2 est endommagé")
+        .arg(numéro)
+        .arg(QLatin1String(nom_fichier_évolution));
+}
+
 }  // namespace
 
 QByteArray encode_trimestre(const stat_trimestre& s)
@@ -109,6 +124,19 @@ stat_trimestre décode_trimestre(const char* p)
     const quint64 bits = qFromLittleEndian<quint64>(p + 43);
     std::memcpy(&s.date_relevé, &bits, sizeof bits);
     return s;
+}
+
+bool trimestre_intact(const stat_trimestre& s)
+{
+    static const QRegularExpression libellé(QStringLiteral("^ [0-9]{1,4}- [1-4]°trim *$"));
+    if (s.trimestre.size() != largeur_libellé ||
+        !(libellé.match(s.trimestre).hasMatch() || s.trimestre == QString(largeur_libellé, QLatin1Char(' '))))
+        return false;
+    const int16 comptes[] = {s.nbr_adhérents, s.nbr_enfants, s.nbr_adultes, s.nbr_masc, s.nbr_fem,
+                             s.nbr_offres,    s.nbr_demandes, s.nbr_opérations};
+    auto positif = [](int16 c) { return c >= 0; };
+    return std::all_of(std::begin(comptes), std::end(comptes), positif) &&
+           std::all_of(s.nbr_par_genre.begin(), s.nbr_par_genre.end(), positif);
 }
 
 QString chemin_évolution() { return chemin_programme(QLatin1String(nom_fichier_évolution)); }
@@ -163,9 +191,16 @@ void enregistre_évolution()
     std::int64_t base_opérations = 0;
     std::int64_t base_volume = 0;
     double moment_précédent = date_depuis(aujourdhui().addDays(-1));
-    if (n > 0) {
-        const stat_trimestre dernier = décode_trimestre(octets.constData() + (n - 1) * taille_stat_trimestre);
-        moment_précédent = dernier.date_relevé;
+    // A damaged last record is kept as it is and gives nothing to go on.
+    const stat_trimestre dernier =
+        n > 0 ? décode_trimestre(octets.constData() + (n - 1) * taille_stat_trimestre) : stat_trimestre{};
+    if (n > 0 && !trimestre_intact(dernier)) {
+        MsgBox(enregistrement_endommagé(n) + QStringLiteral(" : le trimestre en cours est enregistré à sa suite") +
+                   suite_écriture,
+               style_boîte::ok);
+    } else if (n > 0) {
+        if (moment_possible(dernier.date_relevé))
+            moment_précédent = dernier.date_relevé;
         if (dernier.trimestre == à_largeur(libellé, largeur_libellé)) {
             cible = n;
             base_opérations = dernier.nbr_opérations;
@@ -242,7 +277,21 @@ historique_lu lit_historique()
     }
     const qsizetype n = trimestres_entiers(*octets);
     h.trimestres.reserve(static_cast<std::size_t>(n));
-    for (qsizetype i = 0; i < n; ++i)
-        h.trimestres.push_back(décode_trimestre(octets->constData() + i * taille_stat_trimestre));
+    qsizetype premier_endommagé = 0, endommagés = 0;
+    for (qsizetype i = 0; i < n; ++i) {
+        const stat_trimestre s = décode_trimestre(octets->constData() + i * taille_stat_trimestre);
+        if (trimestre_intact(s))
+            h.trimestres.push_back(s);
+        else if (endommagés++ == 0)
+            premier_endommagé = i + 1;
+    }
+    if (endommagés == 1)
+        h.erreur = enregistrement_endommagé(premier_endommagé) + QStringLiteral(" : il n'est pas montré");
+    else if (endommagés > 1)
+        h.erreur = QStringLiteral("%1 enregistrements du fichier %2 sont endommagés, le premier au n° %3 : ils ne "
+                                  "sont pas montrés")
+                       .arg(endommagés)
+                       .arg(QLatin1String(nom_fichier_évolution))
+                       .arg(premier_endommagé);
     return h;
 }

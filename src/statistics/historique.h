@@ -38,6 +38,11 @@ QByteArray encode_trimestre(const stat_trimestre& s);
 // Reads 51 bytes (no fewer).
 stat_trimestre décode_trimestre(const char* octets);
 
+// A record as a snapshot writes it: the label of a quarter (blank when the
+// date could not be read) and no count below zero. Bytes damaged on disk
+// almost never read as one.
+bool trimestre_intact(const stat_trimestre& s);
+
 QString chemin_évolution();  // P/evolstat.dat
 
 // " 2026- 1°trim": year and quarter of today, each after one blank.
@@ -55,8 +60,9 @@ std::int64_t volume_échanges_date(double depuis);
 // through a temporary file.
 void enregistre_évolution();
 
-// The whole records of the history file, oldest first; a tail shorter than a
-// record is left out. An absent file has none; reading never creates it.
+// The whole, intact records of the history file, oldest first; a tail
+// shorter than a record is left out, a damaged record too, and told. An
+// absent file has none; reading never creates it.
 struct historique_lu {
     std::vector<stat_trimestre> trimestres;
     QString erreur;  // why the file could not be read whole; empty when it could

@@ -409,8 +409,9 @@ void construit_tableau_échanges(état_statistiques& é, grille& gg, int type, c
             essaie([&] {
                 gg.setFixedCols(0);
                 gg.setCols(4);
-                entêtes(gg, {QStringLiteral("x < 100"), QStringLiteral("99 < x < 500"), QStringLiteral("499 < x < 1000"),
-                             QStringLiteral("x > 1000")});
+                // The bands as counted below, in characters every export can hold.
+                entêtes(gg, {QStringLiteral("0 < x < 100"), QStringLiteral("100 <= x < 500"),
+                             QStringLiteral("500 <= x < 1000"), QStringLiteral("x >= 1000")});
                 gg.setRows(2);
             });
             // Each amount in one band: above 0 and below 100, then from 100,

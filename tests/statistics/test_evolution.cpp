@@ -115,3 +115,23 @@ TEST_F(évolution, sans_historique_ou_avec_une_fin_partielle)
     EXPECT_EQ(construit_évolution(gg, 7), QString());
     EXPECT_EQ(gg.Rows(), 1);
 }
+
+TEST_F(évolution, un_trimestre_endommagé_n_est_pas_montré)
+{
+    // Damaged records are not shown as rows of "ÿ" and -1, and are told.
+    const QByteArray intact = encode_trimestre(trimestre(" 2025- 3°trim", 10));
+    const QByteArray abîmé(taille_stat_trimestre, '\xff');
+    écrit(nom_fichier_évolution, intact + abîmé + encode_trimestre(trimestre(" 2026- 1°trim", 30)));
+    construit_évolution(gg, 0);
+    EXPECT_EQ(lignes(gg).mid(1), QStringList({" 2025- 3°trim|10|11|12|13|14", " 2026- 1°trim|30|31|32|33|34"}));
+    ASSERT_EQ(boîtes.messages.size(), 1u);
+    EXPECT_TRUE(boîtes.messages[0].texte.startsWith(
+        "L'enregistrement n° 2 du fichier evolstat.dat est endommagé : il n'est pas montré. L'erreur"));
+    écrit(nom_fichier_évolution, intact + abîmé + abîmé + QByteArray(taille_stat_trimestre, '\0'));
+    construit_évolution(gg, 2);
+    EXPECT_EQ(gg.Rows(), 2);
+    ASSERT_EQ(boîtes.messages.size(), 2u);
+    EXPECT_TRUE(boîtes.messages[1].texte.startsWith(
+        "3 enregistrements du fichier evolstat.dat sont endommagés, le premier au n° 2 : ils ne sont pas montrés."));
+    EXPECT_EQ(lit(nom_fichier_évolution).size(), 4 * taille_stat_trimestre);
+}

@@ -19,6 +19,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QPieSeries>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
@@ -253,6 +254,17 @@ TEST_F(fenêtre_statistiques, type_orientation_et_agrandissement_du_graphique)
     EXPECT_EQ(s.grh->geometry(), normale);
     s.graph[3]->trigger();
     EXPECT_EQ(s.grh->geometry(), agrandie);
+
+    // The amount bands, one row without labels, in a pie: the bands are its
+    // slices, each under the heading that says what it counts.
+    s.op[2]->click();
+    s.op_type_échange[3]->click();
+    ASSERT_EQ(s.grh->chart()->series().size(), 1);
+    const auto* pie = qobject_cast<QPieSeries*>(s.grh->chart()->series()[0]);
+    ASSERT_TRUE(pie);
+    EXPECT_EQ(pie->count(), 4);
+    EXPECT_EQ(s.graphique_dessiné().séries,
+              QStringList({"0 < x < 100", "100 <= x < 500", "500 <= x < 1000", "x >= 1000"}));
 }
 
 TEST_F(fenêtre_statistiques, captures_d_écran)

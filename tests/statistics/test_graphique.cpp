@@ -11,6 +11,7 @@
 #include <QGraphicsTextItem>
 #include <QLineSeries>
 #include <QBarSeries>
+#include <QBarSet>
 #include <QChart>
 #include <QBarCategoryAxis>
 #include <QCategoryAxis>
@@ -18,7 +19,11 @@
 #include <QFontMetricsF>
 #include <QPieSeries>
 #include <QPieSlice>
+#include <QRegularExpression>
+#include <QValueAxis>
 #include <gtest/gtest.h>
+#include <memory>
+#include <set>
 
 namespace {
 
@@ -59,6 +64,10 @@ TEST(graphique, séries_selon_l_orientation)
     d = prépare_graphique(g, QString(), true);
     EXPECT_EQ(d.séries.size(), 3);
     EXPECT_EQ(d.valeurs[0], (std::vector<double>{0, 0}));
+    EXPECT_EQ(d.catégories, QStringList({"1", "2"}));
+    // A single row there needs no name: "1" would say nothing.
+    g.setRows(2);
+    EXPECT_EQ(prépare_graphique(g, QString(), true).catégories, QStringList{""});
 
     // The header row alone: nothing to chart, and nothing breaks.
     g.setRows(1);
@@ -106,18 +115,21 @@ TEST(graphique, chaque_type_dessine_ses_séries)
 namespace {
 
 // Every text the chart shows once laid out: title, legend and axis labels.
-QStringList textes_montrés(QChart* c)
+// The chart is deleted.
+QStringList textes_montrés(QChart* c, QSize taille = QSize(640, 400))
 {
     QChartView vue(c);
-    vue.resize(640, 400);
+    vue.resize(taille);
     vue.show();
-    QCoreApplication::processEvents();
+    for (int i = 0; i < 5; ++i)
+        QCoreApplication::processEvents();
     QStringList textes;
     for (QGraphicsItem* i : vue.scene()->items())
         if (auto* t = dynamic_cast<QGraphicsTextItem*>(i))
             if (t->isVisible())
                 textes << t->toPlainText();
     vue.setChart(new QChart);
+    delete c;
     return textes;
 }
 
@@ -130,7 +142,7 @@ TEST(graphique, les_libellés_s_affichent_tels_qu_écrits)
     g.setCols(4);
     g.setFixedCols(0);
     g.setRows(2);
-    const QStringList bandes = {"x < 100", "99 < x < 500", "499 < x < 1000", "x > 1000"};
+    const QStringList bandes = {"0 < x < 100", "100 <= x < 500", "500 <= x < 1000", "x >= 1000"};
     for (int c = 0; c < 4; ++c) {
         g.setTextMatrix(0, c, bandes[c]);
         g.setTextMatrix(1, c, "25%");
@@ -167,7 +179,13 @@ TEST(graphique, un_seul_trimestre_se_voit)
             const auto* ligne = qobject_cast<QLineSeries*>(s);
             const auto* aire = qobject_cast<QAreaSeries*>(s);
             ASSERT_TRUE(ligne || aire) << type;
-            EXPECT_TRUE(ligne ? ligne->pointsVisible() : aire->pointsVisible()) << type;
+            if (ligne) {
+                EXPECT_TRUE(ligne->pointsVisible()) << type;
+            } else {
+                // An area covers its category rather than standing as a bare line.
+                const QLineSeries* haut = aire->upperSeries();
+                EXPECT_EQ(haut->at(haut->count() - 1).x() - haut->at(0).x(), 1);
+            }
         }
     }
     // With two quarters and more the lines show alone.
@@ -260,5 +278,125 @@ TEST(graphique, libellés_des_catégories_lisibles_quel_que_soit_leur_nombre)
         EXPECT_EQ(peu.axe->labelsAngle(), 0);
         EXPECT_EQ(peu.montrés().size(), 4);
         peu.vue.grab().save(QStringLiteral("%1/graphique_4_%2.png").arg(sortie).arg(type));
+    }
+}
+
+namespace {
+
+// Debits, credits and their total over the first n months.
+données_graphique par_mois(int n, double échelle = 1)
+{
+    static const char* const mois[] = {"JANV.", "FEV.", "MAR.", "AVR.", "MAI.", "JUIN",
+                                       "JUIL",  "AOU.", "SEP.", "OCT.", "NOV.", "DEC."};
+    données_graphique d;
+    d.titre = QStringLiteral("nombre crédits/débits par mois :jusqu'au 14/03/2026");
+    d.séries = {QStringLiteral("débits"), QStringLiteral("crédits"), QStringLiteral("total")};
+    d.valeurs.resize(3);
+    for (int k = 0; k < n; ++k) {
+        d.catégories << QString::fromLatin1(mois[k]);
+        const double débits = (k * 7 % 11 + 3) * échelle, crédits = (k * 5 % 9 + 2) * échelle;
+        d.valeurs[0].push_back(débits);
+        d.valeurs[1].push_back(crédits);
+        d.valeurs[2].push_back(débits + crédits);
+    }
+    return d;
+}
+
+// The colour of every series, or of every slice of the first pie.
+std::vector<QRgb> couleurs(const QChart& c)
+{
+    std::vector<QRgb> r;
+    for (QAbstractSeries* s : c.series()) {
+        if (auto* barres = qobject_cast<QBarSeries*>(s))
+            for (QBarSet* b : barres->barSets())
+                r.push_back(b->color().rgb());
+        else if (auto* aire = qobject_cast<QAreaSeries*>(s))
+            r.push_back(aire->pen().color().rgb());
+        else if (auto* points = qobject_cast<QXYSeries*>(s))
+            r.push_back(points->color().rgb());
+        else if (auto* pie = qobject_cast<QPieSeries*>(s); pie && s == c.series().front())
+            for (QPieSlice* t : pie->slices())
+                r.push_back(t->color().rgb());
+    }
+    return r;
+}
+
+}  // namespace
+
+TEST(graphique, chaque_type_lisible_avec_une_deux_ou_douze_catégories)
+{
+    // A case that stops goes no further than itself.
+    auto lisible = [](int n, int type) {
+        SCOPED_TRACE(testing::Message() << "type " << type << ", " << n << " categories");
+        const données_graphique d = par_mois(n);
+        auto c = std::make_unique<QChart>();
+        c->setAnimationOptions(QChart::NoAnimation);
+        remplit_graphique(*c, d, type);
+        const QList<QAbstractSeries*> s = c->series();
+        // Every series drawn, and seen even alone in its category.
+        QStringList noms = d.séries;
+        switch (type) {
+        case types_graphique::combiné:
+        case types_graphique::combiné_3d:
+            ASSERT_EQ(s.size(), 3);
+            EXPECT_EQ(static_cast<QBarSeries*>(s[0])->count(), 1);
+            for (int i = 1; i < 3; ++i)
+                EXPECT_EQ(static_cast<QLineSeries*>(s[i])->pointsVisible(), n == 1);
+            break;
+        case types_graphique::aires:
+        case types_graphique::aires_3d:
+            ASSERT_EQ(s.size(), 3);
+            for (QAbstractSeries* a : s) {
+                const QLineSeries* haut = static_cast<QAreaSeries*>(a)->upperSeries();
+                EXPECT_GT(haut->at(haut->count() - 1).x(), haut->at(0).x());
+            }
+            break;
+        case types_graphique::secteurs:
+            // One category: one pie whose slices are the series.
+            ASSERT_EQ(s.size(), n == 1 ? 1 : 3);
+            EXPECT_EQ(static_cast<QPieSeries*>(s[0])->count(), n == 1 ? 3 : n);
+            if (n > 1)
+                noms += d.catégories;
+            break;
+        case types_graphique::xy:
+            ASSERT_EQ(s.size(), 2);
+            noms = QStringList{"crédits selon débits", "total"};
+            break;
+        case types_graphique::barres:
+        case types_graphique::barres_3d:
+            ASSERT_EQ(s.size(), 1);
+            EXPECT_EQ(static_cast<QBarSeries*>(s[0])->count(), 3);
+            break;
+        default:
+            ASSERT_EQ(s.size(), 3);
+            for (QAbstractSeries* l : s)
+                EXPECT_EQ(static_cast<QLineSeries*>(l)->pointsVisible(), n == 1 && type <= types_graphique::lignes);
+            break;
+        }
+        // Colours told apart, twelve months included.
+        const std::vector<QRgb> teintes = couleurs(*c);
+        EXPECT_EQ(std::set<QRgb>(teintes.begin(), teintes.end()).size(), teintes.size());
+        // Every name in full in the statistics window's chart.
+        const QStringList vus = textes_montrés(c.release(), QSize(340, 205));
+        for (const QString& nom : noms)
+            EXPECT_TRUE(vus.contains(nom)) << nom.toStdString() << " in " << vus.join('|').toStdString();
+    };
+    for (const int n : {1, 2, 12})
+        for (const int type : codes_graphique)
+            lisible(n, type);
+
+    // Large figures in French, never as "1.5e+09": "2 000 000 000".
+    const QRegularExpression milliards(QStringLiteral("^[1-9][0-9]{0,2}( [0-9]{3}){3}$"));
+    for (const int type : {types_graphique::barres, types_graphique::lignes, types_graphique::xy}) {
+        auto* c = new QChart;
+        c->setAnimationOptions(QChart::NoAnimation);
+        remplit_graphique(*c, par_mois(12, 100000000), type);
+        QStringList vus = textes_montrés(c, QSize(340, 205));
+        for (QString& t : vus)
+            for (QChar& ch : t)
+                if (ch.isSpace())
+                    ch = QLatin1Char(' ');
+        EXPECT_FALSE(vus.filter(milliards).isEmpty()) << type << ": " << vus.join('|').toStdString();
+        EXPECT_FALSE(vus.join('|').contains("e+")) << type;
     }
 }

@@ -3,6 +3,8 @@
 #include "support/dossier_test.h"
 
 #include <QDir>
+#include <cmath>
+#include <limits>
 #include <unistd.h>
 
 namespace {
@@ -266,6 +268,81 @@ TEST_F(historique, les_cumuls_stockés_passent_leur_tour_de_compteur)
     r = relus();
     EXPECT_EQ(r[0].nbr_opérations, 10001);
     EXPECT_EQ(r[0].volume, 1000000002);
+}
+
+TEST_F(historique, un_moment_impossible_compte_pour_absent)
+{
+    ligne(hier - 3, 1, "1", 10000);  // before yesterday
+    ligne(hier + 0.5, 1, "1", 20000);
+    stat_trimestre stocké;
+    stocké.trimestre = libellé_trimestre();
+    stocké.nbr_opérations = 4;
+    stocké.volume = 40;
+    // Unreadable, no date, or later than now (a clock once set ahead): the
+    // lines since yesterday are added on, as after no snapshot at all.
+    const double infini = std::numeric_limits<double>::infinity();
+    for (const double moment : {std::nan(""), infini, -infini, maintenant() + 30, 0.0, -5.0}) {
+        stocké.date_relevé = moment;
+        écrit(nom_fichier_évolution, encode_trimestre(stocké));
+        enregistre_évolution();
+        const std::vector<stat_trimestre> r = relus();
+        ASSERT_EQ(r.size(), 1u) << moment;
+        EXPECT_EQ(r[0].nbr_opérations, 5) << moment;
+        EXPECT_EQ(r[0].volume, 42) << moment;
+    }
+    // The same for the first snapshot of a new quarter.
+    stocké.trimestre = QStringLiteral(" 2025- 4°trim");
+    stocké.date_relevé = date_depuis(QDate(2026, 6, 1));
+    écrit(nom_fichier_évolution, encode_trimestre(stocké));
+    enregistre_évolution();
+    const std::vector<stat_trimestre> r = relus();
+    ASSERT_EQ(r.size(), 2u);
+    EXPECT_EQ(r[1].nbr_opérations, 1);
+    EXPECT_EQ(r[1].volume, 2);
+    EXPECT_TRUE(boîtes.messages.empty()) << boîtes.textes().join('|').toStdString();
+}
+
+TEST_F(historique, un_dernier_trimestre_endommagé_est_refusé)
+{
+    stat_trimestre ancien;
+    ancien.trimestre = libellé_trimestre();
+    ancien.nbr_opérations = 7;
+    ancien.volume = 70;
+    ancien.date_relevé = hier - 10;
+    EXPECT_TRUE(trimestre_intact(ancien));
+    ancien.trimestre = QString(13, QLatin1Char(' '));  // the label of a date that could not be read
+    EXPECT_TRUE(trimestre_intact(ancien));
+    ancien.trimestre = libellé_trimestre();
+    stat_trimestre négatif = ancien;
+    négatif.nbr_par_genre[4] = -1;
+    EXPECT_FALSE(trimestre_intact(négatif));
+
+    ligne(hier + 0.5, 1, "1", 20000);
+    // Garbage bytes, zeros: kept as they are, and the quarter starts afresh
+    // after them rather than from their figures.
+    for (const char octet : {'\xff', '\0'}) {
+        boîtes.messages.clear();
+        const QByteArray avant = encode_trimestre(ancien) + QByteArray(taille_stat_trimestre, octet);
+        écrit(nom_fichier_évolution, avant);
+        enregistre_évolution();
+        ASSERT_EQ(boîtes.messages.size(), 1u);
+        EXPECT_EQ(boîtes.messages[0].texte, QStringLiteral("L'enregistrement n° 2 du fichier evolstat.dat est "
+                                                           "endommagé : le trimestre en cours est enregistré à sa "
+                                                           "suite") + suite_écriture);
+        EXPECT_EQ(boîtes.messages[0].style, style_boîte::ok);
+        const QByteArray après = lit(nom_fichier_évolution);
+        ASSERT_EQ(après.size(), 3 * taille_stat_trimestre);
+        EXPECT_EQ(après.left(2 * taille_stat_trimestre), avant);
+        const stat_trimestre nouveau = relus()[2];
+        EXPECT_EQ(nouveau.trimestre, libellé_trimestre());
+        EXPECT_EQ(nouveau.nbr_opérations, 1);
+        EXPECT_EQ(nouveau.volume, 2);
+
+        // The next snapshot goes on from the new record, without a word.
+        enregistre_évolution();
+        EXPECT_EQ(boîtes.messages.size(), 1u);
+        EXPECT_EQ(lit(nom_fichier_évolution).size(), 3 * taille_stat_trimestre);
+    }
 }
 
 TEST_F(historique, une_fin_partielle_reçoit_le_nouveau_trimestre)

@@ -186,10 +186,10 @@ TEST_F(tableaux, échanges_en_parts)
     construit_tableau_échanges(é, gg, 2, QStringLiteral("Enfants, adultes, autres sels"));
     EXPECT_EQ(lignes(gg), QStringList({"age|", "enfants|20%", "adultes|60%", "autres sels|20%", "total|100"}));
 
-    // Bands strict at both ends: 99 and 500 fall outside the band they bound.
+    // Each band from its lower bound included to its upper bound excluded.
     construit_tableau_échanges(é, gg, 3, QStringLiteral("Volume"));
     EXPECT_EQ(gg.FixedCols(), 0);
-    EXPECT_EQ(lignes(gg), QStringList({"x < 100|99 < x < 500|499 < x < 1000|x > 1000", "40%|20%|20%|20%"}));
+    EXPECT_EQ(lignes(gg), QStringList({"0 < x < 100|100 <= x < 500|500 <= x < 1000|x >= 1000", "40%|20%|20%|20%"}));
     EXPECT_GT(gg.ColWidth(0), grille::largeur_défaut / 2);  // fitted
 }
 
@@ -304,7 +304,7 @@ TEST_F(bornes, chaque_montant_dans_une_seule_tranche)
     état_statistiques é = sélection({1});
     construit_tableau_échanges(é, gg, 3, QStringLiteral("Volume"));
     // 99 and 99,5 | 100 | 500 and 999,5 | 1000 and 1001.
-    EXPECT_EQ(lignes(gg), QStringList({"x < 100|99 < x < 500|499 < x < 1000|x > 1000", "29%|14%|29%|29%"}));
+    EXPECT_EQ(lignes(gg), QStringList({"0 < x < 100|100 <= x < 500|500 <= x < 1000|x >= 1000", "29%|14%|29%|29%"}));
 
     // Counted in units: every amount once, nothing at or below zero.
     données.table_lignes_compte[1].montant = monnaie::unités(0);
