@@ -390,7 +390,7 @@ void f_relevés_comptes::bt_imprimer_Click()
 
 void f_relevés_comptes::bt_imprimer_tous_Click()
 {
-    imprime_chaque_compte(Liste_comptes->count(), [this](int position) {
+    imprime_chaque_compte(papier(), Liste_comptes->count(), [this](int position) {
         const QListWidgetItem* e = Liste_comptes->item(position);
         if (!e)
             return;

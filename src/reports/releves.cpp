@@ -193,11 +193,12 @@ public:
 
 }  // namespace
 
-int imprime_chaque_compte(int nombre, const std::function<void(int position)>& imprime_un)
+int imprime_chaque_compte(surface_page& papier, int nombre, const std::function<void(int position)>& imprime_un)
 {
     arrêt_demandé = false;
     boîte_imprime boîte;
     fenêtres_suspendues suspendues;
+    suite_documents suite(papier);
     int imprimés = 0;
     for (int i = 0; i < nombre; ++i) {
         QCoreApplication::processEvents();

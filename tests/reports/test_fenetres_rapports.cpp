@@ -7,10 +7,12 @@
 #include "reports/f_releves_comptes.h"
 #include "reports/fenetres_reports.h"
 #include "reports/pages_enregistrees.h"
+#include "support/pdf_essai.h"
 #include "ui_common/adaptation_ecran.h"
 #include "ui_common/filtre_membres.h"
 #include "ui_common/grille_vue.h"
 #include "ui_common/imprime.h"
+#include "ui_common/surface_imprimante.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -374,6 +376,24 @@ TEST_F(fenêtres_rapports, la_fenêtre_des_relevés_de_compte)
     EXPECT_EQ(f.Liste_comptes->currentRow(), 2);
     EXPECT_TRUE(f.isEnabled());
     EXPECT_FALSE(imprime::instance().isVisible());
+
+    // Printed to a PDF file, the same run leaves every statement in it, one
+    // a page, in the list's order.
+    {
+        QPrinter pdf(QPrinter::HighResolution);
+        vers_pdf(pdf, chemin("relevés.pdf"));
+        surface_imprimante fichier(pdf);
+        f.papier_essai = &fichier;
+        f.bt_imprimer_tous->click();
+        f.papier_essai = nullptr;
+    }
+    if (const auto pages = pages_pdf(chemin("relevés.pdf"))) {
+        const QStringList noms = {"Annick L.", "Bernard M.", "Céline D."};
+        ASSERT_EQ(pages->size(), noms.size());
+        for (int i = 0; i < noms.size(); ++i)
+            EXPECT_TRUE((*pages)[i].simplified().contains("Relevé du compte " + noms[i] + " (5 dernières opérations)"))
+                << (*pages)[i].toStdString();
+    }
 
     // "Annuler" once the first statement is out: no other follows.
     papier_annulé annulé;
