@@ -68,7 +68,6 @@ int largeur_état_mm(const grille& g) { return static_cast<int>(std::lround(larg
 void imprime_tableau_état(surface_page& papier, grille& g, const QString& titre, double largeur_mm)
 {
     papier.setCurrentY(1000);
-    const double largeur = plus_petit(largeur_mm * twips_par_mm, papier.Width() - 1600);
-    imprime_grille(papier, g, largeur, titre, true, true, false);
+    imprime_grille(papier, g, largeur_mm * twips_par_mm, titre, true, true, false);
     papier.EndDoc();
 }
