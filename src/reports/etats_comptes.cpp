@@ -23,9 +23,21 @@ monnaie somme_colonne(const grille& g, int colonne)
 
 }  // namespace
 
-bool tables_pour_état()
+std::optional<QString> refus_tableau(bool bons)
 {
-    return données.nombre_lignes_compte > 0 && données.nombre_propositions > 0 && données.nombre_adhérents > 0;
+    if (bons && données.nombre_lignes_compte == 0)
+        return QStringLiteral("Aucun échange n'est enregistré : il n'y a pas de bon d'échange à imprimer.");
+    if (!bons && données.nombre_adhérents == 0)
+        return QStringLiteral("Aucun adhérent n'est enregistré : il n'y a pas d'état des comptes à imprimer.");
+    return std::nullopt;
+}
+
+void vide_tableau(grille& g, bool bons)
+{
+    if (bons)
+        entête_grille_bons(g);
+    else
+        entête_grille_état(g);
 }
 
 void remplit_tableau_bons(grille& g, const choix_lignes& choix, const std::vector<int>& comptes)

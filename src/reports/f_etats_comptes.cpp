@@ -1,6 +1,7 @@
 #include "reports/f_etats_comptes.h"
 
 #include "accounts/grilles_comptes.h"
+#include "data/dialogues.h"
 #include "data/modele.h"
 #include "reports/etats_comptes.h"
 #include "reports/listes_comptes.h"
@@ -164,6 +165,7 @@ void f_états_comptes::Form_Load()
     if (Liste_comptes->count() > 5)
         choisis_compte(5);
     attente.relâche();
+    chargée_ = true;
     info->setText(QStringLiteral("Changez de police, changez la taille, redimensionnez vos colonnes avec la souris et "
                                  "lisez ci-dessous la largeur de votre grille à l'impression."));
 }
@@ -188,6 +190,7 @@ void f_états_comptes::op_type_Click(int index)
         Op_type[static_cast<std::size_t>(index)]->setChecked(true);
     }
     cadre_période->setVisible(index == 0);
+    refus_dit_ = false;
     bt_extraire_relevé_Click();
     setWindowTitle(index == 0 ? QStringLiteral(" Trovane : les bons d'échange")
                               : QStringLiteral(" Trovane : l'état des comptes"));
@@ -210,8 +213,11 @@ void f_états_comptes::période_par_dernières()
 
 void f_états_comptes::bt_extraire_relevé_Click()
 {
-    if (!tables_pour_état())
+    if (const auto raison = refus_tableau(Op_type[0]->isChecked())) {
+        refuse_tableau(*raison);
         return;
+    }
+    refus_dit_ = false;
     gg_compte.setRows(1);
     if (période_choisie && (!dt(ctt_jour_dep->text(), ctt_mois_dep->text(), ctt_an_dep->text()) ||
                             !dt(ctt_jour_fin->text(), ctt_mois_fin->text(), ctt_an_fin->text())))
@@ -228,6 +234,18 @@ void f_états_comptes::bt_extraire_relevé_Click()
     }
     ajuste_hauteurs_lignes();
     ct_largeur_grille_Click();
+}
+
+void f_états_comptes::refuse_tableau(const QString& raison)
+{
+    // What the grid held belongs to another table.
+    vide_tableau(gg_compte, Op_type[0]->isChecked());
+    ajuste_hauteurs_lignes();
+    ct_largeur_grille_Click();
+    if (chargée_ && !refus_dit_) {
+        MsgBox(raison, style_boîte::information);
+        refus_dit_ = true;
+    }
 }
 
 void f_états_comptes::compose_titre()
@@ -249,6 +267,14 @@ void f_états_comptes::imprime_un_relevé()
 
 void f_états_comptes::bt_imprimer_Click()
 {
+    if (const auto raison = refus_tableau(Op_type[0]->isChecked())) {
+        MsgBox(*raison, style_boîte::information);
+        return;
+    }
+    if (gg_compte.Rows() <= 1) {
+        MsgBox(QStringLiteral("Le tableau est vide : il n'y a rien à imprimer."), style_boîte::information);
+        return;
+    }
     imprime_un_relevé();
     gg_compte.setRedraw(true);
 }

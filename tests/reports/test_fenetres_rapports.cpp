@@ -206,6 +206,52 @@ TEST_F(fenêtres_rapports, la_fenêtre_des_états_s_ouvre_sur_les_derniers_bons)
     EXPECT_TRUE(mots_de(papier.documents()[0][0]).contains(" 1 550"));
 }
 
+// The state needs members only, the vouchers account lines only; a table
+// that cannot be built is told once and leaves its empty header, and
+// printing it is refused with the same word.
+TEST_F(fenêtres_rapports, chaque_tableau_ne_demande_que_ses_données)
+{
+    données.nombre_propositions = 0;
+    auto& f = ouvre<f_états_comptes>("f_états_comptes");
+    EXPECT_EQ(f.gg_compte.TextMatrix(f.gg_compte.Rows() - 1, 2), "Total des échanges ...");
+    f.Op_type[1]->click();
+    surface_enregistrée papier;
+    f.papier_essai = &papier;
+    f.bt_imprimer->click();
+    ASSERT_EQ(papier.documents().size(), 1u);
+    const QStringList mots = mots_de(papier.documents()[0][0]);
+    EXPECT_EQ(mots.at(0), "Etat des comptes au  14/03/2026");
+    EXPECT_TRUE(mots.contains("Position") && mots.contains("Gaëlle B.") && mots.contains("Totaux:"));
+    EXPECT_TRUE(boîtes.messages.empty());
+
+    // No exchange yet: no voucher, and the state still stands.
+    données.nombre_lignes_compte = 0;
+    f.Op_type[0]->click();
+    ASSERT_EQ(boîtes.messages.size(), 1u);
+    EXPECT_EQ(boîtes.messages[0].texte,
+              "Aucun échange n'est enregistré : il n'y a pas de bon d'échange à imprimer.");
+    EXPECT_EQ(f.gg_compte.Rows(), 1);
+    EXPECT_EQ(f.gg_compte.TextMatrix(0, 0), "Crédité.");
+    f.Liste_comptes->setCurrentRow(2);
+    choisis(f.cb_taille_crédit, 3);
+    EXPECT_EQ(boîtes.messages.size(), 1u);  // told once
+    f.bt_imprimer->click();
+    EXPECT_EQ(boîtes.textes().back(), boîtes.messages[0].texte);
+    EXPECT_EQ(papier.documents().size(), 1u);
+    f.Op_type[1]->click();
+    EXPECT_EQ(f.gg_compte.TextMatrix(f.gg_compte.Rows() - 1, 1), "Totaux: ");
+
+    // No member: no state.
+    données.nombre_adhérents = 0;
+    choisis(f.cb_taille_crédit, 4);
+    EXPECT_EQ(boîtes.textes().back(), "Aucun adhérent n'est enregistré : il n'y a pas d'état des comptes à imprimer.");
+    EXPECT_EQ(f.gg_compte.Rows(), 1);
+    EXPECT_EQ(f.gg_compte.TextMatrix(0, 0), "N°");
+    f.bt_imprimer->click();
+    EXPECT_EQ(papier.documents().size(), 1u);
+    f.papier_essai = nullptr;
+}
+
 TEST_F(fenêtres_rapports, moins_de_six_comptes_aucun_n_est_choisi)
 {
     données.nombre_adhérents = 2;
