@@ -25,6 +25,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QToolButton>
 
 namespace {
 
@@ -69,6 +70,7 @@ f_états_comptes::f_états_comptes()
     info = new QLabel(cadre_options);
     info->setObjectName(QStringLiteral("info"));
     info->setWordWrap(true);
+    bt_imprimer->setText(QStringLiteral("Imprimer le tableau"));
     bt_imprimer->setToolTip(QStringLiteral("Imprime le bulletin en cours"));
     nbr_listcount->setToolTip(QStringLiteral("Nombre de comptes dans la liste"));
 
@@ -88,7 +90,7 @@ void f_états_comptes::place_contrôles()
     place(Op_type[1], centre, 132, 6, 120, 22);
 
     place_comptes(32, 348, 202, 388, 26, 124);
-    place(bt_quitter, centre, 10, 518, 40, 34);
+    place(bt_quitter, centre, 6, 510, 48, 44);
 
     place(cadre_période, centre, 258, 4, 526, 84);
     place(lbl_du_mois, cadre_période, 10, 22, 70, 20);
@@ -104,18 +106,18 @@ void f_états_comptes::place_contrôles()
     place(ctt_an_fin, cadre_période, 214, 52, 46, 22);
     place(bt_extraire_relevé, cadre_période, 420, 50, 96, 26);
 
-    place(cadre_options, centre, 258, 92, 526, 110);
-    place(bt_config_imprime, cadre_options, 10, 20, 36, 32);
-    place(bt_imprimer, cadre_options, 50, 20, 36, 32);
-    place(lbl_police, cadre_options, 100, 16, 170, 18);
-    place(cb_police_crédit, cadre_options, 100, 34, 170, 22);
-    place(cb_taille_crédit, cadre_options, 274, 34, 50, 22);
-    place(info, cadre_options, 10, 62, 330, 42);
-    place(lbl_largeur, cadre_options, 346, 16, 170, 34);
-    place(ct_largeur_grille, cadre_options, 346, 54, 60, 22);
+    place(cadre_options, centre, 258, 92, 526, 132);
+    place(bt_config_imprime, cadre_options, 8, 18, 112, 44);
+    place(bt_imprimer, cadre_options, 124, 18, 112, 44);
+    place(lbl_police, cadre_options, 246, 18, 270, 18);
+    place(cb_police_crédit, cadre_options, 246, 38, 170, 22);
+    place(cb_taille_crédit, cadre_options, 420, 38, 50, 22);
+    place(info, cadre_options, 10, 68, 330, 56);
+    place(lbl_largeur, cadre_options, 346, 66, 170, 34);
+    place(ct_largeur_grille, cadre_options, 346, 102, 60, 22);
 
-    place(lbl_titre, centre, 258, 206, 526, 24);
-    place(vue_gg_compte, centre, 258, 234, 526, 320);
+    place(lbl_titre, centre, 258, 228, 526, 24);
+    place(vue_gg_compte, centre, 258, 256, 526, 298);
 }
 
 void f_états_comptes::crée_aide()
@@ -136,7 +138,7 @@ void f_états_comptes::branche_contrôles()
 {
     for (int i = 0; i < 2; ++i)
         connect(Op_type[static_cast<std::size_t>(i)], &QRadioButton::clicked, this, [this, i] { op_type_Click(i); });
-    connect(bt_imprimer, &QPushButton::clicked, this, [this] { bt_imprimer_Click(); });
+    connect(bt_imprimer, &QToolButton::clicked, this, [this] { bt_imprimer_Click(); });
     // Resizing a column with the mouse shows the new printed width at once.
     connect(vue_gg_compte->horizontalHeader(), &QHeaderView::sectionResized, this, [this] { ct_largeur_grille_Click(); });
 }

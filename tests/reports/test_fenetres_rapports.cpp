@@ -29,6 +29,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QToolButton>
 
 namespace {
 
@@ -586,6 +587,35 @@ TEST_F(fenêtres_rapports, une_liste_vide_ne_choisit_rien)
     é.Liste_comptes->clear();
     é.ext_Click(2);
     EXPECT_EQ(é.Liste_comptes->currentRow(), 0);
+}
+
+// Every picture button says what it does, under or beside its picture and
+// in its tooltip; choosing the printer is worded apart from printing, and
+// prints nothing.
+TEST_F(fenêtres_rapports, chaque_bouton_dit_ce_qu_il_fait)
+{
+    données.mode_grille = "comptes";
+    auto& relevés = ouvre<f_relevés_comptes>("f_relevés_comptes");
+    auto& états = ouvre<f_états_comptes>("f_états_comptes");
+    EXPECT_EQ(relevés.bt_imprimer->text(), "Imprimer ce relevé");
+    EXPECT_EQ(relevés.bt_imprimer_tous->text(), "Imprimer toute la liste");
+    EXPECT_EQ(états.bt_imprimer->text(), "Imprimer le tableau");
+    for (fenêtre_rapport* f : std::initializer_list<fenêtre_rapport*>{&relevés, &états}) {
+        for (const QAbstractButton* b : f->centre->findChildren<QAbstractButton*>()) {
+            if (b->icon().isNull())
+                continue;
+            EXPECT_FALSE(b->text().isEmpty()) << b->objectName().toStdString();
+            EXPECT_FALSE(b->toolTip().isEmpty()) << b->objectName().toStdString();
+        }
+        EXPECT_EQ(f->bt_config_imprime->text(), "Choisir l'imprimante");
+        surface_enregistrée papier;
+        f->papier_essai = &papier;
+        boîtes.réglages_imprimante = {true};
+        f->bt_config_imprime->click();
+        f->papier_essai = nullptr;
+        EXPECT_TRUE(papier.documents().empty() && papier.pages().empty());
+    }
+    EXPECT_EQ(boîtes.réglages_demandés, 2);
 }
 
 TEST_F(fenêtres_rapports, fermer_une_fenêtre_enregistre_le_fichier)
