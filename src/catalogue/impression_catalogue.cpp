@@ -9,7 +9,6 @@
 #include "data/dialogues.h"
 #include "data/modele.h"
 
-#include <QPrinter>
 #include <algorithm>
 #include <exception>
 
@@ -232,9 +231,4 @@ issue_impression imprime_une_face(surface_page& imprimante, const grille& g, con
     } catch (const std::exception& e) {
         return échec(envoi, e);
     }
-}
-
-bool imprime_dans_un_fichier(const QPrinter& imprimante)
-{
-    return imprimante.outputFormat() == QPrinter::PdfFormat && !imprimante.outputFileName().isEmpty();
 }

@@ -12,8 +12,6 @@
 #include <QString>
 #include <vector>
 
-class QPrinter;
-
 // One side of a sheet: a page, or two facing pages of a half-A4 sheet.
 struct face_feuille {
     int gauche = 0;
@@ -61,6 +59,3 @@ issue_impression imprime_catalogue(surface_page& imprimante, const grille& g, bo
 // One side alone, as a print job of its own: the preview's "Imprime la page
 // en cours", with the same care for the title page and the printer.
 issue_impression imprime_une_face(surface_page& imprimante, const grille& g, const face_feuille& face);
-
-// The printer writes to a file: one document for a whole catalogue.
-bool imprime_dans_un_fichier(const QPrinter& imprimante);

@@ -360,7 +360,7 @@ void f_impression::Form_Load()
     type_sortie = sorties::étiquette;
     hauteur_page = surface_imprimante(imprimante()).Height();
     const double largeur = largeur_papier();
-    ctt_largeur->setText(texte_nombre(largeur / twips_par_mm));
+    ctt_largeur->setText(largeur_page_mm(largeur));
     feuille.largeur_page = largeur;
     feuille.hauteur_page = hauteur_page;
 
@@ -809,7 +809,7 @@ void f_impression::Op_entête_Click(int index) { choix_entête = index; }
 void f_impression::Op_largeur_Click(int index)
 {
     if (index == 0)
-        ctt_largeur->setText(texte_largeur_grille_mm(gg));
+        ctt_largeur->setText(texte_largeur_grille_mm(gg, largeur_papier()));
     else if (index == 1)
         ctt_largeur->setText(largeur_page_mm(largeur_papier()));
 }

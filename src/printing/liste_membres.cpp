@@ -15,7 +15,7 @@ namespace {
 constexpr double haut_liste = 1000;
 constexpr double gauche_liste = 800;
 constexpr double marge_largeur = 1200;   // the grid's font shrinks below this
-constexpr double réserve_page = 800;     // page width preset
+constexpr double marge_date = 800;       // the date line stops this far from the right edge
 constexpr double haut_logo = 800;
 constexpr double côté_logo = 2835;       // 5 cm
 constexpr double bas_logo = 3680;
@@ -37,7 +37,7 @@ bool imprime_liste(surface_page& s, grille& g, const options_liste& o)
     double y = haut_liste;
     const QString date =
         QStringLiteral("Le ") + QLocale(QLocale::French, QLocale::France).toString(aujourdhui(), QLocale::LongFormat);
-    y += imprime_paragraphe(s, date, largeur_page * 2 / 3, haut_liste, largeur_page / 3 - réserve_page);
+    y += imprime_paragraphe(s, date, largeur_page * 2 / 3, haut_liste, largeur_page / 3 - marge_date);
     s.setFontItalic(false);
 
     if (o.choix_entête == entêtes_liste::texte) {
@@ -55,19 +55,28 @@ bool imprime_liste(surface_page& s, grille& g, const options_liste& o)
     return s.EndDoc();
 }
 
-QString texte_largeur_grille_mm(const grille& g) { return texte_nombre(largeur_grille_mm(g)); }
+namespace {
 
-QString largeur_page_mm(double largeur_page)
+double largeur_maximale_mm(double largeur_page) { return largeur_grille_imprimable(largeur_page) / twips_par_mm; }
+
+}  // namespace
+
+QString texte_largeur_grille_mm(const grille& g, double largeur_page)
 {
-    return texte_nombre((largeur_page - réserve_page) / twips_par_mm);
+    // A grid wider than the page prints shrunk to it; one narrower than the
+    // smallest width is printed at its own width under rules of that width.
+    return texte_nombre(
+        plus_petit(plus_grand(largeur_grille_mm(g), largeur_minimale_mm), largeur_maximale_mm(largeur_page)));
 }
+
+QString largeur_page_mm(double largeur_page) { return texte_nombre(largeur_maximale_mm(largeur_page)); }
 
 bool largeur_acceptable(const QString& texte, double largeur_page)
 {
     double v = 0;
     if (!lit_nombre(texte, v))
         return false;
-    // The paper's width as the box shows it (15 digits) reads back a hair
-    // above the paper itself.
-    return v >= largeur_minimale_mm && v <= largeur_page / twips_par_mm + 1e-9;
+    // The width as the box shows it (15 digits) reads back a hair above the
+    // width itself.
+    return v >= largeur_minimale_mm && v <= largeur_maximale_mm(largeur_page) + 1e-9;
 }

@@ -30,9 +30,11 @@ struct options_liste {
 bool imprime_liste(surface_page& s, grille& g, const options_liste& o);
 
 // The two width presets, as the width box shows them (millimetres, decimal
-// comma, full precision): the grid's own width, and the page less 800 twips.
-QString texte_largeur_grille_mm(const grille& g);
+// comma, full precision): the grid's own width, within the accepted widths;
+// and the widest list the page takes, its right margin as wide as its left
+// one, which is also the width the box starts with.
+QString texte_largeur_grille_mm(const grille& g, double largeur_page);
 QString largeur_page_mm(double largeur_page);
-// A typed width is accepted from 50 mm up to the paper's full width; a text
-// that is not a number is refused.
+// A typed width is accepted from 50 mm up to the page preset; a text that is
+// not a number is refused.
 bool largeur_acceptable(const QString& texte, double largeur_page);

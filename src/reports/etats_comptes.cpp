@@ -23,9 +23,21 @@ monnaie somme_colonne(const grille& g, int colonne)
 
 }  // namespace
 
-bool tables_pour_état()
+std::optional<QString> refus_tableau(bool bons)
 {
-    return données.nombre_lignes_compte > 0 && données.nombre_propositions > 0 && données.nombre_adhérents > 0;
+    if (bons && données.nombre_lignes_compte == 0)
+        return QStringLiteral("Aucun échange n'est enregistré : il n'y a pas de bon d'échange à imprimer.");
+    if (!bons && données.nombre_adhérents == 0)
+        return QStringLiteral("Aucun adhérent n'est enregistré : il n'y a pas d'état des comptes à imprimer.");
+    return std::nullopt;
+}
+
+void vide_tableau(grille& g, bool bons)
+{
+    if (bons)
+        entête_grille_bons(g);
+    else
+        entête_grille_état(g);
 }
 
 void remplit_tableau_bons(grille& g, const choix_lignes& choix, const std::vector<int>& comptes)
@@ -68,7 +80,6 @@ int largeur_état_mm(const grille& g) { return static_cast<int>(std::lround(larg
 void imprime_tableau_état(surface_page& papier, grille& g, const QString& titre, double largeur_mm)
 {
     papier.setCurrentY(1000);
-    const double largeur = plus_petit(largeur_mm * twips_par_mm, papier.Width() - 1600);
-    imprime_grille(papier, g, largeur, titre, true, true, false);
+    imprime_grille(papier, g, largeur_mm * twips_par_mm, titre, true, true, false);
     papier.EndDoc();
 }

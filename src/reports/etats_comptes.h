@@ -7,6 +7,7 @@
 #include "ui_common/surface.h"
 
 #include <QString>
+#include <optional>
 #include <vector>
 
 // Which lines a table or a statement takes: those of the period (operation
@@ -18,9 +19,11 @@ struct choix_lignes {
     double début = 0, fin = 0;
 };
 
-// Nothing is built while the data file lacks members, propositions or
-// account lines: the grid keeps what it holds.
-bool tables_pour_état();
+// Why the vouchers (bons) or the state cannot be built, or nothing when they
+// can: the vouchers come from the account lines, the state from the members.
+std::optional<QString> refus_tableau(bool bons);
+// The grid of the kind as it stands before any row: its header alone.
+void vide_tableau(grille& g, bool bons);
 
 // Vouchers between the listed accounts, then the row "Total des échanges ..."
 // with the sum of the amounts.

@@ -1,6 +1,7 @@
 #include "reports/f_etats_comptes.h"
 
 #include "accounts/grilles_comptes.h"
+#include "data/dialogues.h"
 #include "data/modele.h"
 #include "reports/etats_comptes.h"
 #include "reports/listes_comptes.h"
@@ -24,6 +25,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QToolButton>
 
 namespace {
 
@@ -68,6 +70,7 @@ f_états_comptes::f_états_comptes()
     info = new QLabel(cadre_options);
     info->setObjectName(QStringLiteral("info"));
     info->setWordWrap(true);
+    bt_imprimer->setText(QStringLiteral("Imprimer le tableau"));
     bt_imprimer->setToolTip(QStringLiteral("Imprime le bulletin en cours"));
     nbr_listcount->setToolTip(QStringLiteral("Nombre de comptes dans la liste"));
 
@@ -87,7 +90,7 @@ void f_états_comptes::place_contrôles()
     place(Op_type[1], centre, 132, 6, 120, 22);
 
     place_comptes(32, 348, 202, 388, 26, 124);
-    place(bt_quitter, centre, 10, 518, 40, 34);
+    place(bt_quitter, centre, 6, 510, 48, 44);
 
     place(cadre_période, centre, 258, 4, 526, 84);
     place(lbl_du_mois, cadre_période, 10, 22, 70, 20);
@@ -103,18 +106,18 @@ void f_états_comptes::place_contrôles()
     place(ctt_an_fin, cadre_période, 214, 52, 46, 22);
     place(bt_extraire_relevé, cadre_période, 420, 50, 96, 26);
 
-    place(cadre_options, centre, 258, 92, 526, 110);
-    place(bt_config_imprime, cadre_options, 10, 20, 36, 32);
-    place(bt_imprimer, cadre_options, 50, 20, 36, 32);
-    place(lbl_police, cadre_options, 100, 16, 170, 18);
-    place(cb_police_crédit, cadre_options, 100, 34, 170, 22);
-    place(cb_taille_crédit, cadre_options, 274, 34, 50, 22);
-    place(info, cadre_options, 10, 62, 330, 42);
-    place(lbl_largeur, cadre_options, 346, 16, 170, 34);
-    place(ct_largeur_grille, cadre_options, 346, 54, 60, 22);
+    place(cadre_options, centre, 258, 92, 526, 132);
+    place(bt_config_imprime, cadre_options, 8, 18, 112, 44);
+    place(bt_imprimer, cadre_options, 124, 18, 112, 44);
+    place(lbl_police, cadre_options, 246, 18, 270, 18);
+    place(cb_police_crédit, cadre_options, 246, 38, 170, 22);
+    place(cb_taille_crédit, cadre_options, 420, 38, 50, 22);
+    place(info, cadre_options, 10, 68, 330, 56);
+    place(lbl_largeur, cadre_options, 346, 66, 170, 34);
+    place(ct_largeur_grille, cadre_options, 346, 102, 60, 22);
 
-    place(lbl_titre, centre, 258, 206, 526, 24);
-    place(vue_gg_compte, centre, 258, 234, 526, 320);
+    place(lbl_titre, centre, 258, 228, 526, 24);
+    place(vue_gg_compte, centre, 258, 256, 526, 298);
 }
 
 void f_états_comptes::crée_aide()
@@ -135,7 +138,7 @@ void f_états_comptes::branche_contrôles()
 {
     for (int i = 0; i < 2; ++i)
         connect(Op_type[static_cast<std::size_t>(i)], &QRadioButton::clicked, this, [this, i] { op_type_Click(i); });
-    connect(bt_imprimer, &QPushButton::clicked, this, [this] { bt_imprimer_Click(); });
+    connect(bt_imprimer, &QToolButton::clicked, this, [this] { bt_imprimer_Click(); });
     // Resizing a column with the mouse shows the new printed width at once.
     connect(vue_gg_compte->horizontalHeader(), &QHeaderView::sectionResized, this, [this] { ct_largeur_grille_Click(); });
 }
@@ -164,6 +167,7 @@ void f_états_comptes::Form_Load()
     if (Liste_comptes->count() > 5)
         choisis_compte(5);
     attente.relâche();
+    chargée_ = true;
     info->setText(QStringLiteral("Changez de police, changez la taille, redimensionnez vos colonnes avec la souris et "
                                  "lisez ci-dessous la largeur de votre grille à l'impression."));
 }
@@ -188,6 +192,7 @@ void f_états_comptes::op_type_Click(int index)
         Op_type[static_cast<std::size_t>(index)]->setChecked(true);
     }
     cadre_période->setVisible(index == 0);
+    refus_dit_ = false;
     bt_extraire_relevé_Click();
     setWindowTitle(index == 0 ? QStringLiteral(" Trovane : les bons d'échange")
                               : QStringLiteral(" Trovane : l'état des comptes"));
@@ -210,8 +215,11 @@ void f_états_comptes::période_par_dernières()
 
 void f_états_comptes::bt_extraire_relevé_Click()
 {
-    if (!tables_pour_état())
+    if (const auto raison = refus_tableau(Op_type[0]->isChecked())) {
+        refuse_tableau(*raison);
         return;
+    }
+    refus_dit_ = false;
     gg_compte.setRows(1);
     if (période_choisie && (!dt(ctt_jour_dep->text(), ctt_mois_dep->text(), ctt_an_dep->text()) ||
                             !dt(ctt_jour_fin->text(), ctt_mois_fin->text(), ctt_an_fin->text())))
@@ -228,6 +236,18 @@ void f_états_comptes::bt_extraire_relevé_Click()
     }
     ajuste_hauteurs_lignes();
     ct_largeur_grille_Click();
+}
+
+void f_états_comptes::refuse_tableau(const QString& raison)
+{
+    // What the grid held belongs to another table.
+    vide_tableau(gg_compte, Op_type[0]->isChecked());
+    ajuste_hauteurs_lignes();
+    ct_largeur_grille_Click();
+    if (chargée_ && !refus_dit_) {
+        MsgBox(raison, style_boîte::information);
+        refus_dit_ = true;
+    }
 }
 
 void f_états_comptes::compose_titre()
@@ -249,6 +269,14 @@ void f_états_comptes::imprime_un_relevé()
 
 void f_états_comptes::bt_imprimer_Click()
 {
+    if (const auto raison = refus_tableau(Op_type[0]->isChecked())) {
+        MsgBox(*raison, style_boîte::information);
+        return;
+    }
+    if (gg_compte.Rows() <= 1) {
+        MsgBox(QStringLiteral("Le tableau est vide : il n'y a rien à imprimer."), style_boîte::information);
+        return;
+    }
     imprime_un_relevé();
     gg_compte.setRedraw(true);
 }

@@ -38,4 +38,11 @@ private:
     void place_contrôles();
     void crée_aide();
     void branche_contrôles();
+    // A table that cannot be built empties the grid; once the window is
+    // loaded the user is told why, once, not again at every account or font
+    // chosen after, until the kind changes or a table is built.
+    void refuse_tableau(const QString& raison);
+
+    bool chargée_ = false;
+    bool refus_dit_ = false;
 };

@@ -6,6 +6,7 @@
 #include "reports/listes_comptes.h"
 #include "reports/periode_rapports.h"
 #include "reports/releves.h"
+#include "ui_common/controles.h"
 #include "ui_common/filtre_membres.h"
 #include "ui_common/grille_vue.h"
 #include "ui_common/outils.h"
@@ -26,7 +27,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
-#include <QStyle>
+#include <QToolButton>
 
 namespace {
 
@@ -77,10 +78,10 @@ f_relevés_comptes::f_relevés_comptes()
     Chk_horizontales->setObjectName(QStringLiteral("Chk_horizontales"));
     chk_verticales = new QCheckBox(QStringLiteral("Lignes verticales"), centre);
     chk_verticales->setObjectName(QStringLiteral("chk_verticales"));
-    bt_imprimer_tous = new QPushButton(centre);
-    bt_imprimer_tous->setObjectName(QStringLiteral("bt_imprimer_tous"));
-    bt_imprimer_tous->setIcon(style()->standardIcon(QStyle::SP_DirIcon));
-    bt_imprimer_tous->setToolTip(QStringLiteral("Imprime pour la liste entière"));
+    bt_imprimer_tous = crée_bouton_image(centre, QStringLiteral("bt_imprimer_tous"), icône_imprimante(),
+                                         QStringLiteral("Imprimer toute la liste"),
+                                         QStringLiteral("Imprime pour la liste entière"));
+    bt_imprimer->setText(QStringLiteral("Imprimer ce relevé"));
     bt_imprimer->setToolTip(QStringLiteral("Imprime pour le compte en cours"));
     lbl_police = new QLabel(QStringLiteral("Police de la grille"), centre);
     ctt_adresse = new QPlainTextEdit(centre);
@@ -130,7 +131,7 @@ void f_relevés_comptes::place_contrôles()
 
     place_comptes(34, 330, 186, 368, 24, 128);
     place(ctt_adresse, centre, 58, 466, 194, 88);
-    place(bt_quitter, centre, 10, 518, 40, 34);
+    place(bt_quitter, centre, 6, 510, 48, 44);
 
     place(cadre_période, centre, 258, 4, 526, 106);
     place(op_test_d[0], cadre_période, 10, 16, 330, 20);
@@ -157,15 +158,15 @@ void f_relevés_comptes::place_contrôles()
     place(Chk_horizontales, centre, 600, 138, 180, 18);
     place(chk_verticales, centre, 600, 158, 180, 18);
 
-    place(bt_config_imprime, centre, 258, 182, 36, 30);
-    place(bt_imprimer, centre, 298, 182, 36, 30);
-    place(bt_imprimer_tous, centre, 338, 182, 36, 30);
-    place(lbl_police, centre, 390, 188, 104, 18);
-    place(cb_police_crédit, centre, 494, 186, 200, 22);
-    place(cb_taille_crédit, centre, 698, 186, 50, 22);
+    place(bt_config_imprime, centre, 258, 180, 112, 44);
+    place(bt_imprimer, centre, 374, 180, 112, 44);
+    place(bt_imprimer_tous, centre, 490, 180, 124, 44);
+    place(lbl_police, centre, 624, 180, 160, 18);
+    place(cb_police_crédit, centre, 624, 200, 108, 22);
+    place(cb_taille_crédit, centre, 736, 200, 48, 22);
 
-    place(lbl_titre, centre, 258, 218, 526, 24);
-    place(vue_gg_compte, centre, 258, 246, 526, 308);
+    place(lbl_titre, centre, 258, 228, 526, 24);
+    place(vue_gg_compte, centre, 258, 256, 526, 298);
 }
 
 void f_relevés_comptes::crée_aide()
@@ -190,8 +191,8 @@ void f_relevés_comptes::branche_contrôles()
     for (int i = 0; i < 3; ++i)
         connect(op_entête[static_cast<std::size_t>(i)], &QRadioButton::clicked, this,
                 [this, i] { Op_entête_Click(i); });
-    connect(bt_imprimer, &QPushButton::clicked, this, [this] { bt_imprimer_Click(); });
-    connect(bt_imprimer_tous, &QPushButton::clicked, this, [this] { bt_imprimer_tous_Click(); });
+    connect(bt_imprimer, &QToolButton::clicked, this, [this] { bt_imprimer_Click(); });
+    connect(bt_imprimer_tous, &QToolButton::clicked, this, [this] { bt_imprimer_tous_Click(); });
 }
 
 // ---------------------------------------------------------------- loading
@@ -390,7 +391,7 @@ void f_relevés_comptes::bt_imprimer_Click()
 
 void f_relevés_comptes::bt_imprimer_tous_Click()
 {
-    imprime_chaque_compte(Liste_comptes->count(), [this](int position) {
+    imprime_chaque_compte(papier(), Liste_comptes->count(), [this](int position) {
         const QListWidgetItem* e = Liste_comptes->item(position);
         if (!e)
             return;

@@ -19,7 +19,7 @@ public:
     std::array<QRadioButton*, 2> op_type_relevé;
     std::array<QRadioButton*, 3> op_entête;
     QCheckBox *chk_adresse, *Chk_horizontales, *chk_verticales;
-    QPushButton* bt_imprimer_tous;
+    QToolButton* bt_imprimer_tous;
     QLabel* lbl_police;
     QPlainTextEdit* ctt_adresse;
     std::array<QRadioButton*, 2> op_test_d;

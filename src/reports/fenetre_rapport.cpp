@@ -7,6 +7,7 @@
 #include "reports/listes_comptes.h"
 #include "reports/periode_rapports.h"
 #include "ui_common/ajuste_grille.h"
+#include "ui_common/controles.h"
 #include "ui_common/listes_longues.h"
 #include "ui_common/export_grille.h"
 #include "ui_common/filtre_membres.h"
@@ -34,6 +35,7 @@
 #include <QSignalBlocker>
 #include <QStyle>
 #include <QTimer>
+#include <QToolButton>
 
 namespace {
 
@@ -114,10 +116,10 @@ void fenêtre_rapport::crée_contrôles_communs()
     Liste_comptes->setSelectionMode(QAbstractItemView::ExtendedSelection);
     Liste_comptes->setFont(QFont(QStringLiteral("Courier New"), 8));
     prépare_liste_longue(*Liste_comptes);
-    bt_filtres_eleves = bouton(QString(), cadre_adhérent, QStringLiteral("bt_filtres_eleves"));
+    bt_filtres_eleves = bouton(QStringLiteral("Filtrer"), cadre_adhérent, QStringLiteral("bt_filtres_eleves"));
     bt_filtres_eleves->setIcon(style()->standardIcon(QStyle::SP_FileDialogContentsView));
     bt_filtres_eleves->setToolTip(QStringLiteral("filtrer la liste"));
-    bt_trier = bouton(QString(), cadre_adhérent, QStringLiteral("bt_trier"));
+    bt_trier = bouton(QStringLiteral("Trier"), cadre_adhérent, QStringLiteral("bt_trier"));
     bt_trier->setIcon(style()->standardIcon(QStyle::SP_FileDialogListView));
     bt_trier->setToolTip(QStringLiteral("trier la liste"));
     bt_initialiser = bouton(QStringLiteral("initialiser"), cadre_adhérent, QStringLiteral("bt_initialiser"));
@@ -141,11 +143,12 @@ void fenêtre_rapport::crée_contrôles_communs()
     cb_dernières = liste_déroulante(cadre_période, QStringLiteral("cb_dernières"));
     bt_extraire_relevé = bouton(QStringLiteral("rafraîchir"), cadre_période, QStringLiteral("bt_extraire_relevé"));
 
-    bt_config_imprime = bouton(QString(), centre, QStringLiteral("bt_config_imprime"));
-    bt_config_imprime->setIcon(style()->standardIcon(QStyle::SP_ComputerIcon));
-    bt_config_imprime->setToolTip(QStringLiteral("Choix/configuration de l'imprimante"));
-    bt_imprimer = bouton(QString(), centre, QStringLiteral("bt_imprimer"));
-    bt_imprimer->setIcon(style()->standardIcon(QStyle::SP_FileIcon));
+    // The printer choice is worded apart from the print buttons beside it;
+    // each window words its own print button.
+    bt_config_imprime = crée_bouton_image(centre, QStringLiteral("bt_config_imprime"), icône_symbole(U'\u2699'),
+                                          QStringLiteral("Choisir l'imprimante"),
+                                          QStringLiteral("Choix/configuration de l'imprimante"));
+    bt_imprimer = crée_bouton_image(centre, QStringLiteral("bt_imprimer"), icône_imprimante(), {}, {});
     cb_police_crédit = liste_déroulante(centre, QStringLiteral("cb_police_crédit"));
     cb_police_crédit->setPlaceholderText(QStringLiteral("police de la grille"));
     cb_taille_crédit = liste_déroulante(centre, QStringLiteral("cb_taille_crédit"));
@@ -166,9 +169,8 @@ void fenêtre_rapport::crée_contrôles_communs()
     lbl_volume = chiffre(centre, QStringLiteral("lbl_volume"));
     lbl_der_solde = chiffre(centre, QStringLiteral("lbl_der_solde"));
 
-    bt_quitter = bouton(QString(), centre, QStringLiteral("bt_quitter"));
-    bt_quitter->setIcon(style()->standardIcon(QStyle::SP_ArrowBack));
-    bt_quitter->setToolTip(QStringLiteral("retour à la page de départ"));
+    bt_quitter = crée_bouton_image(centre, QStringLiteral("bt_quitter"), icône_retour(), QStringLiteral("Retour"),
+                                   QStringLiteral("retour à la page de départ"));
 }
 
 void fenêtre_rapport::crée_menus_communs()
@@ -220,8 +222,8 @@ void fenêtre_rapport::branche_contrôles_communs()
     connect(bt_extraire_relevé, &QPushButton::clicked, this, [this] { bt_extraire_relevé_Click(); });
     connect(cb_police_crédit, &QComboBox::activated, this, [this] { cb_police_crédit_Click(); });
     connect(cb_taille_crédit, &QComboBox::activated, this, [this] { cb_taille_crédit_Click(); });
-    connect(bt_config_imprime, &QPushButton::clicked, this, [this] { bt_config_imprime_Click(); });
-    connect(bt_quitter, &QPushButton::clicked, this, [this] { bt_quitter_Click(); });
+    connect(bt_config_imprime, &QToolButton::clicked, this, [this] { bt_config_imprime_Click(); });
+    connect(bt_quitter, &QToolButton::clicked, this, [this] { bt_quitter_Click(); });
     connect(vue_gg_compte, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& p) { édition->exec(vue_gg_compte->viewport()->mapToGlobal(p)); });
     for (int i = 0; i < 3; ++i)
@@ -612,8 +614,8 @@ void fenêtre_rapport::place_comptes(int haut, int hauteur, int liste, int haut_
     place(nbr_listcount, cadre_adhérent, 170, 76, 66, 22);
     place(Liste_comptes, cadre_adhérent, 8, 102, 230, liste);
     const int boutons = 102 + liste + 6;
-    place(bt_filtres_eleves, cadre_adhérent, 8, boutons, 32, 28);
-    place(bt_trier, cadre_adhérent, 44, boutons, 32, 28);
+    place(bt_filtres_eleves, cadre_adhérent, 8, boutons, 70, 28);
+    place(bt_trier, cadre_adhérent, 82, boutons, 62, 28);
     place(bt_initialiser, cadre_adhérent, 150, boutons, 88, 28);
 
     const std::array<QLabel*, 4> chiffres = {lbl_débits, lbl_crédits, lbl_volume, lbl_der_solde};

@@ -28,6 +28,7 @@ class QListWidget;
 class QMenu;
 class QPushButton;
 class QScrollBar;
+class QToolButton;
 class surface_imprimante;
 class vue_grille;
 
@@ -50,8 +51,8 @@ public:
     QGroupBox *cadre_adhérent, *cadre_période;
     std::array<QRadioButton*, 3> op_qui;
     QListWidget* Liste_comptes;
-    QPushButton *bt_filtres_eleves, *bt_trier, *bt_initialiser, *bt_extraire_relevé, *bt_config_imprime, *bt_imprimer,
-        *bt_quitter;
+    QPushButton *bt_filtres_eleves, *bt_trier, *bt_initialiser, *bt_extraire_relevé;
+    QToolButton *bt_config_imprime, *bt_imprimer, *bt_quitter;
     QLineEdit* num_cpt;
     QScrollBar* spin_adh;
     QLabel* nbr_listcount;

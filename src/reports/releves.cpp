@@ -26,8 +26,8 @@ constexpr double gauche_adresse = 5670, haut_adresse = 2550, largeur_adresse = 4
 constexpr double écart_avant_grille = 1000;
 constexpr double écart_entre_grilles = 1000;
 constexpr double gauche_résumé = 1000;
-// Left and right margins of the printed grid and of the summary.
-constexpr double marges_grille = 1600;
+// Left and right margins of the summary.
+constexpr double marges_résumé = 1600;
 
 // The fixed-width fields of an address end in blanks; on paper they would
 // only push words onto lines of their own.
@@ -44,12 +44,8 @@ bool imprime_une_grille(surface_page& papier, grille& g, const options_relevé& 
                         double haut)
 {
     papier.setCurrentY(haut);
-    double largeur_colonnes = 0;
-    for (int c = 0; c < g.Cols(); ++c)
-        largeur_colonnes += g.ColWidth(c);
     const bool arrêt_avant = arrêt_demandé;
-    imprime_grille(papier, g, plus_petit(largeur_colonnes, papier.Width() - marges_grille), titre,
-                   options.horizontales, options.verticales, false);
+    imprime_grille(papier, g, largeur_grille_twips(g), titre, options.horizontales, options.verticales, false);
     return arrêt_avant || !arrêt_demandé;
 }
 
@@ -146,7 +142,7 @@ bool imprime_relevé(surface_page& papier, grille& g, const options_relevé& opt
     }
     if (avec_résumé) {
         const double haut = papier.CurrentY() + papier.TextHeight(QStringLiteral("W"));
-        imprime_paragraphe(papier, relevé.résumé, gauche_résumé, haut, papier.Width() - marges_grille);
+        imprime_paragraphe(papier, relevé.résumé, gauche_résumé, haut, papier.Width() - marges_résumé);
     }
     papier.EndDoc();
     return true;
@@ -193,11 +189,12 @@ public:
 
 }  // namespace
 
-int imprime_chaque_compte(int nombre, const std::function<void(int position)>& imprime_un)
+int imprime_chaque_compte(surface_page& papier, int nombre, const std::function<void(int position)>& imprime_un)
 {
     arrêt_demandé = false;
     boîte_imprime boîte;
     fenêtres_suspendues suspendues;
+    suite_documents suite(papier);
     int imprimés = 0;
     for (int i = 0; i < nombre; ++i) {
         QCoreApplication::processEvents();

@@ -64,9 +64,11 @@ struct options_relevé {
 // arrêt_demandé): nothing more is printed for it. False then.
 bool imprime_relevé(surface_page& papier, grille& g, const options_relevé& options, const prépare_relevé& prépare);
 
-// Prints, for each position 0..nombre - 1 of a list in turn, what
+// Prints on papier, for each position 0..nombre - 1 of a list in turn, what
 // imprime_un prints, with the "J'imprime" box on screen and every other
 // window of the program disabled. Events run before and after each account;
 // once arrêt_demandé is set (the box's "Annuler", a grid too wide) no
-// further account is printed. Returns how many were printed.
-int imprime_chaque_compte(int nombre, const std::function<void(int position)>& imprime_un);
+// further account is printed. The statements are one run of documents, so
+// that a PDF file holds them all, those printed before a stop included.
+// Returns how many were printed.
+int imprime_chaque_compte(surface_page& papier, int nombre, const std::function<void(int position)>& imprime_un);

@@ -21,6 +21,7 @@
 #include <QStyleOptionButton>
 #include <QStylePainter>
 #include <QTextCursor>
+#include <QToolButton>
 #include <algorithm>
 
 namespace {
@@ -49,6 +50,8 @@ QIcon icône_symbole(char32_t code, const QColor& couleur, int taille)
 {
     return icône_symbole(QString::fromUcs4(&code, 1), couleur, taille);
 }
+
+QIcon icône_imprimante() { return icône_symbole(U'\U0001F5A8', QColor(0, 0, 128), 36); }
 
 QIcon icône_retour()
 {
@@ -104,6 +107,19 @@ T* placé(T* w, const QString& nom, int x, int y, int l, int h)
 }
 
 }  // namespace
+
+QToolButton* crée_bouton_image(QWidget* parent, const QString& nom, const QIcon& image, const QString& texte,
+                               const QString& bulle)
+{
+    auto* b = new QToolButton(parent);
+    b->setObjectName(nom);
+    b->setIcon(image);
+    b->setIconSize(QSize(24, 24));
+    b->setText(texte);
+    b->setToolTip(bulle);
+    b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    return b;
+}
 
 QGroupBox* crée_cadre(QWidget* parent, const QString& nom, const QString& titre, int x, int y, int l, int h)
 {

@@ -14,11 +14,16 @@ class QEvent;
 class QGroupBox;
 class QLabel;
 class QRadioButton;
+class QToolButton;
 class QWidget;
 
 // A symbol (one glyph of the symbol font) as a button picture.
 QIcon icône_symbole(const QString& glyphe, const QColor& couleur = QColor(0, 0, 128), int taille = 28);
 QIcon icône_symbole(char32_t code, const QColor& couleur = QColor(0, 0, 128), int taille = 28);
+
+// The printer of the buttons that print, drawn to the picture's edges: its
+// thin strokes would fade at the size of a button's picture otherwise.
+QIcon icône_imprimante();
 
 // The blue house of the buttons that go back to the main window.
 QIcon icône_retour();
@@ -44,6 +49,11 @@ public:
 protected:
     void paintEvent(QPaintEvent*) override;
 };
+
+// A picture button whose caption, under the picture, says what it does; the
+// tooltip says it at more length.
+QToolButton* crée_bouton_image(QWidget* parent, const QString& nom, const QIcon& image, const QString& texte,
+                               const QString& bulle);
 
 // Controls named and placed (pixels of the 800 x 600 design) in one call.
 QGroupBox* crée_cadre(QWidget* parent, const QString& nom, const QString& titre, int x, int y, int l, int h);

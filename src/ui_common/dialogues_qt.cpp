@@ -1,9 +1,11 @@
 #include "ui_common/dialogues_qt.h"
 
 #include <QApplication>
+#include <QBoxLayout>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
+#include <QLabel>
 #include <QLibraryInfo>
 #include <QDialogButtonBox>
 #include <QPrintDialog>
@@ -188,13 +190,23 @@ QString dialogues_qt::fichier_à_enregistrer(const QString& titre, const QString
 bool dialogues_qt::réglage_imprimante(QPrinter& imprimante)
 {
     // The print dialog, because it also offers the printer and the PDF file;
-    // it only sets the printer up here, so its button says OK.
+    // it only chooses here, and must not look as if it printed.
     QPrintDialog d(&imprimante, parent_des_boîtes());
-    d.setWindowTitle(titre_application);
+    d.setWindowTitle(QStringLiteral("Choix/configuration de l'imprimante"));
     d.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
     if (auto* boutons = d.findChild<QDialogButtonBox*>())
-        if (QPushButton* ok = boutons->button(QDialogButtonBox::Ok))
-            ok->setText(QStringLiteral("OK"));
+        if (QPushButton* ok = boutons->button(QDialogButtonBox::Ok)) {
+            ok->setText(QStringLiteral("Choisir"));
+            ok->setIcon(QIcon());
+        }
+    if (auto* colonne = qobject_cast<QBoxLayout*>(d.layout())) {
+        auto* explication = new QLabel(QStringLiteral("Choisissez l'imprimante, ou le fichier PDF, des impressions à "
+                                                      "venir : ce choix n'imprime rien."),
+                                       &d);
+        explication->setObjectName(QStringLiteral("explication"));
+        explication->setWordWrap(true);
+        colonne->insertWidget(0, explication);
+    }
     flèche_pendant_boîte flèche;
     return d.exec() == QDialog::Accepted;
 }

@@ -73,7 +73,12 @@ private:
 class impression_grille {
 public:
     impression_grille(surface_page& s, grille& g, double largeur, bool horizontales, bool verticales, bool tronquer)
-        : s_(s), g_(g), largeur_(largeur), horizontales_(horizontales), verticales_(verticales), tronquer_(tronquer)
+        : s_(s),
+          g_(g),
+          largeur_(plus_petit(largeur, largeur_grille_imprimable(s.Width()))),
+          horizontales_(horizontales),
+          verticales_(verticales),
+          tronquer_(tronquer)
     {
     }
 
@@ -274,6 +279,12 @@ void imprime_grille(surface_page& imprimante, grille& grille, double largeur, co
                     bool horizontales, bool verticales, bool tronquer)
 {
     impression_grille(imprimante, grille, largeur, horizontales, verticales, tronquer).imprime(titre);
+}
+
+double largeur_grille_imprimable(double largeur_feuille)
+{
+    // The rules run from x_traits to the columns' width + x_traits + débord_droit.
+    return largeur_feuille - 2 * x_traits - débord_droit;
 }
 
 void configure_imprimante()

@@ -12,7 +12,8 @@ class grille;
 
 // Prints grille into the document in progress on imprimante, below what the
 // caller printed, with the title on one line above it; largeur is the width
-// in twips left to the columns. horizontales: a rule above the grid and below
+// in twips left to the columns, never more than the sheet takes
+// (largeur_grille_imprimable). horizontales: a rule above the grid and below
 // every row; verticales: rules left of the grid, between the columns and at
 // the right; tronquer: the cells of every column but the last are shortened
 // to one line, otherwise they wrap in their column.
@@ -32,6 +33,10 @@ class grille;
 // document and arrêt_demandé alone.
 void imprime_grille(surface_page& imprimante, grille& grille, double largeur, const QString& titre,
                     bool horizontales, bool verticales, bool tronquer);
+
+// The widest a grid prints on a sheet largeur_feuille twips wide: its rules
+// then keep on the right the margin they have on the left.
+double largeur_grille_imprimable(double largeur_feuille);
 
 // The printer set-up (printer, paper, orientation) on the program's printer;
 // cancelling changes nothing.

@@ -85,6 +85,13 @@ void surface_page::KillDoc()
     x_ = y_ = 0;
 }
 
+bool surface_page::termine_suite()
+{
+    if (suites_ == 0 || --suites_ > 0)
+        return true;
+    return envoie_suite();
+}
+
 QFont police_qt(const police_page& police)
 {
     QFont f(police.nom);

@@ -98,6 +98,14 @@ public:
     void KillDoc();
     virtual QString erreur() const { return {}; }
 
+    // ---- a run of documents, one per item (a statement per account). A
+    // destination where each document would replace the one before (a file)
+    // keeps the documents of the run as the pages of one, sent when the run
+    // ends; elsewhere each goes as it is ended. Runs nest: the outermost end
+    // sends. False when what was kept could not be sent (see erreur()).
+    void commence_suite() { ++suites_; }
+    bool termine_suite();
+
     // ---- the sheet, orientation applied
     double Width() const { return taille_page().width(); }
     double Height() const { return taille_page().height(); }
@@ -113,10 +121,25 @@ protected:
     virtual void page_suivante() = 0;
     virtual bool termine_document() = 0;
     virtual void annule_document() = 0;
+    bool en_suite() const { return suites_ > 0; }
+    virtual bool envoie_suite() { return true; }
 
 private:
     police_page police_;
     double x_ = 0, y_ = 0;
+    int suites_ = 0;
+};
+
+// A run of documents for the length of a scope, whatever the way out.
+class suite_documents {
+public:
+    explicit suite_documents(surface_page& s) : s_(s) { s_.commence_suite(); }
+    ~suite_documents() { s_.termine_suite(); }
+    suite_documents(const suite_documents&) = delete;
+    suite_documents& operator=(const suite_documents&) = delete;
+
+private:
+    surface_page& s_;
 };
 
 // Draws one element on a painter whose device has unités_par_twip device

@@ -31,6 +31,11 @@ QPrinter& imprimante()
     return *l_imprimante;
 }
 
+bool imprime_dans_un_fichier(const QPrinter& imprimante)
+{
+    return imprimante.outputFormat() == QPrinter::PdfFormat && !imprimante.outputFileName().isEmpty();
+}
+
 surface_imprimante::surface_imprimante(QPrinter& imprimante) : imprimante_(imprimante)
 {
     imprimante_.setFullPage(true);
@@ -40,6 +45,8 @@ surface_imprimante::~surface_imprimante()
 {
     if (!pages_.empty())
         termine_document();
+    if (!suite_.empty())
+        envoie(std::move(suite_));
 }
 
 QPageLayout::Orientation surface_imprimante::Orientation() const
@@ -93,14 +100,30 @@ void surface_imprimante::page_suivante()
 bool surface_imprimante::termine_document()
 {
     erreur_.clear();
-    if (pages_.empty())
-        return true;
-    const std::vector<page_dessinée> pages = std::move(pages_);
+    std::vector<page_dessinée> pages = std::move(pages_);
     pages_.clear();
+    if (en_suite() && imprime_dans_un_fichier(imprimante_)) {
+        suite_.insert(suite_.end(), std::make_move_iterator(pages.begin()), std::make_move_iterator(pages.end()));
+        return true;
+    }
+    return envoie(std::move(pages));
+}
 
+bool surface_imprimante::envoie_suite()
+{
+    erreur_.clear();
+    std::vector<page_dessinée> pages = std::move(suite_);
+    suite_.clear();
+    return envoie(std::move(pages));
+}
+
+bool surface_imprimante::envoie(std::vector<page_dessinée> pages)
+{
+    if (pages.empty())
+        return true;
     QPainter peintre;
     if (!peintre.begin(&imprimante_)) {
-        if (imprimante_.outputFormat() == QPrinter::PdfFormat && !imprimante_.outputFileName().isEmpty())
+        if (imprime_dans_un_fichier(imprimante_))
             erreur_ = description_erreur_fichier(imprimante_.outputFileName(), true);
         else if (imprimante_.printerName().isEmpty())
             erreur_ = QStringLiteral("Aucune imprimante n'est installée.");

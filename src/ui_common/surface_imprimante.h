@@ -3,7 +3,9 @@
 // it. The surface measures with the printer's own font metrics and keeps the
 // pages of the document until EndDoc, which sends them to the printer (or the
 // PDF file it is set to) in one go; so KillDoc cancels a document whole, even
-// on printers that cannot abort a job.
+// on printers that cannot abort a job. A PDF file holds one document: within
+// a run of documents (commence_suite) those ended go on as its next pages and
+// the file is written once, when the run ends.
 #include "ui_common/surface.h"
 
 #include <QFontMetricsF>
@@ -15,6 +17,9 @@ class QPrinter;
 // (coordinates start at the corner of the sheet). The printer set-up changes
 // it for the rest of the run.
 QPrinter& imprimante();
+
+// The printer writes to a file, which each print job would write anew.
+bool imprime_dans_un_fichier(const QPrinter& imprimante);
 
 class surface_imprimante : public surface_page {
 public:
@@ -36,13 +41,17 @@ protected:
     // When the printer cannot take the document, the user is told (critical
     // box) and the document is dropped.
     bool termine_document() override;
+    // Only the document in progress: those ended in the run stay.
     void annule_document() override;
+    bool envoie_suite() override;
 
 private:
     const QFontMetricsF& mesure(const police_page& police) const;
+    bool envoie(std::vector<page_dessinée> pages);
 
     QPrinter& imprimante_;
     std::vector<page_dessinée> pages_;
+    std::vector<page_dessinée> suite_;  // the documents ended in a run, kept for one file
     QString erreur_;
     mutable police_page police_mesurée_;
     mutable std::optional<QFontMetricsF> mesure_;

@@ -2,12 +2,10 @@
 // What the tests of the printing window share: members written out, the
 // elements of a recorded page by kind, the text of a PDF file.
 #include "data/modele.h"
+#include "support/pdf_essai.h"
 #include "ui_common/surface.h"
 
-#include <QProcess>
-#include <QStandardPaths>
 #include <QString>
-#include <optional>
 #include <vector>
 
 // Adds the member at its number and at the end of the list order.
@@ -44,15 +42,4 @@ std::vector<T> du_genre(const page_dessinée& page)
         if (const T* t = std::get_if<T>(&é))
             r.push_back(*t);
     return r;
-}
-
-// Text of a PDF file, pages separated by form feeds; nothing without pdftotext.
-inline std::optional<QString> texte_pdf(const QString& chemin)
-{
-    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
-        return std::nullopt;
-    QProcess p;
-    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), chemin, QStringLiteral("-")});
-    p.waitForFinished(-1);
-    return QString::fromUtf8(p.readAllStandardOutput());
 }

@@ -1,9 +1,11 @@
 #include "printing/f_impression.h"
 
 #include "printing/fenetres_impression.h"
+#include "printing/liste_membres.h"
 #include "printing/essai_impression.h"
 #include "support/dossier_test.h"
 #include "ui_common/filtre_membres.h"
+#include "ui_common/impression_grille.h"
 #include "ui_common/surface_imprimante.h"
 
 #include <QCheckBox>
@@ -118,7 +120,7 @@ TEST_F(fenêtre_impression, chaque_ouverture_reprend_les_mêmes_réglages)
         // No printer font of the preferred name: the first one.
         EXPECT_EQ(w.choix_police->currentIndex(), 0);
         EXPECT_EQ(w.police_impression, w.choix_police->itemText(0));
-        EXPECT_EQ(w.ctt_largeur->text(), texte_nombre(largeur_a4 / 56.7));
+        EXPECT_EQ(w.ctt_largeur->text(), largeur_page_mm(largeur_a4));  // the page preset, which is chosen
         EXPECT_TRUE(w.Op_entête[0]->isChecked() && w.op_tronc[1]->isChecked() && w.Op_largeur[1]->isChecked());
         // Two list columns, the grid built from the whole list.
         EXPECT_EQ(w.cb_nbr_cols->currentText(), QStringLiteral("2"));
@@ -277,7 +279,7 @@ TEST_F(fenêtre_impression, la_largeur_en_millimètres)
     quitte(w.ctt_largeur);
     ASSERT_EQ(boîtes.messages.size(), 1u);
     EXPECT_EQ(boîtes.messages[0].texte, QStringLiteral("Dimension incorrecte"));
-    EXPECT_EQ(w.ctt_largeur->text(), texte_nombre((largeur_a4 - 800) / 56.7));
+    EXPECT_EQ(w.ctt_largeur->text(), largeur_page_mm(largeur_a4));
 
     w.Op_largeur[0]->setChecked(true);
     w.ctt_largeur->setText(QStringLiteral("50"));
@@ -287,16 +289,19 @@ TEST_F(fenêtre_impression, la_largeur_en_millimètres)
     w.ctt_largeur->setText(QStringLiteral("500"));
     quitte(w.ctt_largeur);
     EXPECT_EQ(boîtes.messages.size(), 2u);
-    double total = 0;
-    for (int c = 0; c < w.gg.Cols(); ++c)
-        total += w.gg.ColWidth(c);
-    EXPECT_EQ(w.ctt_largeur->text(), texte_nombre(total / 56.7));  // the grid's own width
+    // The grid's own width, narrower than the smallest accepted: brought up
+    // to it, so that the preset can be printed.
+    ASSERT_LT(largeur_grille_mm(w.gg), 50);
+    EXPECT_EQ(w.ctt_largeur->text(), QStringLiteral("50"));
+    w.bt_imprimer_Click();
+    EXPECT_EQ(boîtes.messages.size(), 2u);
+    EXPECT_TRUE(QFile::exists(pdf));
 }
 
 TEST_F(fenêtre_impression, une_largeur_refusée_n_imprime_rien)
 {
     f_impression& w = ouvre();
-    const QString préréglage = texte_nombre((largeur_a4 - 800) / 56.7);
+    const QString préréglage = largeur_page_mm(largeur_a4);
     for (const char* largeur : {"abc", "49", "211"}) {
         // Typed without leaving the box, then printed.
         w.ctt_largeur->setText(QString::fromUtf8(largeur));

@@ -1,8 +1,10 @@
 #include "printing/liste_membres.h"
 
 #include "support/dossier_test.h"
+#include "support/pdf_essai.h"
 #include "ui_common/grille.h"
 #include "ui_common/surface_enregistree.h"
+#include "ui_common/surface_imprimante.h"
 
 #include <QDir>
 #include <QImage>
@@ -138,15 +140,67 @@ TEST(largeur_de_liste, bornes_et_préréglages)
 {
     EXPECT_FALSE(largeur_acceptable(QStringLiteral("49"), 11906));
     EXPECT_TRUE(largeur_acceptable(QStringLiteral("50"), 11906));
-    EXPECT_TRUE(largeur_acceptable(QStringLiteral("209,9"), 11906));
+    // Up to the page less a right margin as wide as the left one.
+    EXPECT_TRUE(largeur_acceptable(QStringLiteral("181,7"), 11906));
+    EXPECT_FALSE(largeur_acceptable(QStringLiteral("181,8"), 11906));
     EXPECT_FALSE(largeur_acceptable(QStringLiteral("210"), 11906));
-    // The paper's width as the window writes it at loading.
-    EXPECT_TRUE(largeur_acceptable(texte_nombre(largeur_a4 / 56.7), largeur_a4));
+    EXPECT_EQ(largeur_page_mm(11906), QStringLiteral("181,763668430335"));
+    // The page preset, which the window starts with, is accepted.
+    EXPECT_TRUE(largeur_acceptable(largeur_page_mm(largeur_a4), largeur_a4));
     EXPECT_FALSE(largeur_acceptable(QString(), 11906));
     EXPECT_FALSE(largeur_acceptable(QStringLiteral(","), 11906));
-    EXPECT_EQ(largeur_page_mm(11906), QStringLiteral("195,873015873016"));
     grille g(3, 2, 1, 0);
     g.setColWidth(0, 1500);
     g.setColWidth(1, 1500);
-    EXPECT_EQ(texte_largeur_grille_mm(g), QStringLiteral("52,9100529100529"));
+    EXPECT_EQ(texte_largeur_grille_mm(g, 11906), QStringLiteral("52,9100529100529"));
+    // The grid preset stays within what is accepted.
+    g.setColWidth(1, 20000);
+    EXPECT_EQ(texte_largeur_grille_mm(g, 11906), largeur_page_mm(11906));
+    g.setColWidth(0, 500);
+    g.setColWidth(1, 500);
+    EXPECT_EQ(texte_largeur_grille_mm(g, 11906), QStringLiteral("50"));
+}
+
+// At the width the window starts with, at the widest it accepts and at the
+// paper's own width, nothing of the list passes the right margin, and a
+// right-aligned last column keeps its texts on the sheet.
+TEST_F(liste_membres, la_liste_tient_dans_la_feuille)
+{
+    g.setCols(3);
+    g.setColWidth(0, 3000);
+    g.setColWidth(1, 3000);
+    g.setColWidth(2, 6000);
+    g.setColAlignment(2, alignement_grille::droite_centre);
+    g.setTextMatrix(0, 2, QStringLiteral("Solde"));
+    g.setTextMatrix(1, 2, QStringLiteral("1 250"));
+    g.setTextMatrix(2, 2, QStringLiteral("-75"));
+    o.horizontales = o.verticales = true;
+    const double bord = largeur_a4 - 750;
+    for (const QString& largeur : {largeur_page_mm(largeur_a4), QStringLiteral("181,75"), texte_nombre(210.0)}) {
+        s = surface_enregistrée();
+        o.largeur_mm = largeur;
+        ASSERT_TRUE(imprime_liste(s, g, o));
+        for (const élément_page& é : s.documents().at(0).at(0)) {
+            if (const auto* t = std::get_if<trait_posé>(&é)) {
+                EXPECT_LE(std::max(t->x1, t->x2), bord + 1e-6) << largeur.toStdString();
+            } else if (const auto* t = std::get_if<texte_posé>(&é)) {
+                const double fin = t->x + t->texte.size() * t->police.taille * 12;
+                EXPECT_LE(fin, bord + 1e-6) << largeur.toStdString() << " " << t->texte.toStdString();
+            }
+        }
+    }
+
+    QPrinter pdf(QPrinter::HighResolution);
+    vers_pdf(pdf, chemin(QStringLiteral("liste.pdf")));
+    {
+        surface_imprimante papier(pdf);
+        o.largeur_mm = texte_nombre(papier.Width() / twips_par_mm);
+        ASSERT_TRUE(imprime_liste(papier, g, o));
+    }
+    const auto pages = pages_pdf(chemin(QStringLiteral("liste.pdf")));
+    if (!pages)
+        GTEST_SKIP() << "pdftotext (poppler-utils) is not installed: the PDF content is not checked";
+    ASSERT_EQ(pages->size(), 1);
+    for (const char* texte : {"Solde", "1 250", "-75"})
+        EXPECT_TRUE(pages->front().contains(QString::fromUtf8(texte))) << texte << "\n" << pages->front().toStdString();
 }

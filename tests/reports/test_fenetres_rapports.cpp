@@ -7,10 +7,12 @@
 #include "reports/f_releves_comptes.h"
 #include "reports/fenetres_reports.h"
 #include "reports/pages_enregistrees.h"
+#include "support/pdf_essai.h"
 #include "ui_common/adaptation_ecran.h"
 #include "ui_common/filtre_membres.h"
 #include "ui_common/grille_vue.h"
 #include "ui_common/imprime.h"
+#include "ui_common/surface_imprimante.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -27,6 +29,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QToolButton>
 
 namespace {
 
@@ -204,6 +207,52 @@ TEST_F(fenêtres_rapports, la_fenêtre_des_états_s_ouvre_sur_les_derniers_bons)
     EXPECT_TRUE(mots_de(papier.documents()[0][0]).contains(" 1 550"));
 }
 
+// The state needs members only, the vouchers account lines only; a table
+// that cannot be built is told once and leaves its empty header, and
+// printing it is refused with the same word.
+TEST_F(fenêtres_rapports, chaque_tableau_ne_demande_que_ses_données)
+{
+    données.nombre_propositions = 0;
+    auto& f = ouvre<f_états_comptes>("f_états_comptes");
+    EXPECT_EQ(f.gg_compte.TextMatrix(f.gg_compte.Rows() - 1, 2), "Total des échanges ...");
+    f.Op_type[1]->click();
+    surface_enregistrée papier;
+    f.papier_essai = &papier;
+    f.bt_imprimer->click();
+    ASSERT_EQ(papier.documents().size(), 1u);
+    const QStringList mots = mots_de(papier.documents()[0][0]);
+    EXPECT_EQ(mots.at(0), "Etat des comptes au  14/03/2026");
+    EXPECT_TRUE(mots.contains("Position") && mots.contains("Gaëlle B.") && mots.contains("Totaux:"));
+    EXPECT_TRUE(boîtes.messages.empty());
+
+    // No exchange yet: no voucher, and the state still stands.
+    données.nombre_lignes_compte = 0;
+    f.Op_type[0]->click();
+    ASSERT_EQ(boîtes.messages.size(), 1u);
+    EXPECT_EQ(boîtes.messages[0].texte,
+              "Aucun échange n'est enregistré : il n'y a pas de bon d'échange à imprimer.");
+    EXPECT_EQ(f.gg_compte.Rows(), 1);
+    EXPECT_EQ(f.gg_compte.TextMatrix(0, 0), "Crédité.");
+    f.Liste_comptes->setCurrentRow(2);
+    choisis(f.cb_taille_crédit, 3);
+    EXPECT_EQ(boîtes.messages.size(), 1u);  // told once
+    f.bt_imprimer->click();
+    EXPECT_EQ(boîtes.textes().back(), boîtes.messages[0].texte);
+    EXPECT_EQ(papier.documents().size(), 1u);
+    f.Op_type[1]->click();
+    EXPECT_EQ(f.gg_compte.TextMatrix(f.gg_compte.Rows() - 1, 1), "Totaux: ");
+
+    // No member: no state.
+    données.nombre_adhérents = 0;
+    choisis(f.cb_taille_crédit, 4);
+    EXPECT_EQ(boîtes.textes().back(), "Aucun adhérent n'est enregistré : il n'y a pas d'état des comptes à imprimer.");
+    EXPECT_EQ(f.gg_compte.Rows(), 1);
+    EXPECT_EQ(f.gg_compte.TextMatrix(0, 0), "N°");
+    f.bt_imprimer->click();
+    EXPECT_EQ(papier.documents().size(), 1u);
+    f.papier_essai = nullptr;
+}
+
 TEST_F(fenêtres_rapports, moins_de_six_comptes_aucun_n_est_choisi)
 {
     données.nombre_adhérents = 2;
@@ -375,6 +424,24 @@ TEST_F(fenêtres_rapports, la_fenêtre_des_relevés_de_compte)
     EXPECT_TRUE(f.isEnabled());
     EXPECT_FALSE(imprime::instance().isVisible());
 
+    // Printed to a PDF file, the same run leaves every statement in it, one
+    // a page, in the list's order.
+    {
+        QPrinter pdf(QPrinter::HighResolution);
+        vers_pdf(pdf, chemin("relevés.pdf"));
+        surface_imprimante fichier(pdf);
+        f.papier_essai = &fichier;
+        f.bt_imprimer_tous->click();
+        f.papier_essai = nullptr;
+    }
+    if (const auto pages = pages_pdf(chemin("relevés.pdf"))) {
+        const QStringList noms = {"Annick L.", "Bernard M.", "Céline D."};
+        ASSERT_EQ(pages->size(), noms.size());
+        for (int i = 0; i < noms.size(); ++i)
+            EXPECT_TRUE((*pages)[i].simplified().contains("Relevé du compte " + noms[i] + " (5 dernières opérations)"))
+                << (*pages)[i].toStdString();
+    }
+
     // "Annuler" once the first statement is out: no other follows.
     papier_annulé annulé;
     f.papier_essai = &annulé;
@@ -520,6 +587,35 @@ TEST_F(fenêtres_rapports, une_liste_vide_ne_choisit_rien)
     é.Liste_comptes->clear();
     é.ext_Click(2);
     EXPECT_EQ(é.Liste_comptes->currentRow(), 0);
+}
+
+// Every picture button says what it does, under or beside its picture and
+// in its tooltip; choosing the printer is worded apart from printing, and
+// prints nothing.
+TEST_F(fenêtres_rapports, chaque_bouton_dit_ce_qu_il_fait)
+{
+    données.mode_grille = "comptes";
+    auto& relevés = ouvre<f_relevés_comptes>("f_relevés_comptes");
+    auto& états = ouvre<f_états_comptes>("f_états_comptes");
+    EXPECT_EQ(relevés.bt_imprimer->text(), "Imprimer ce relevé");
+    EXPECT_EQ(relevés.bt_imprimer_tous->text(), "Imprimer toute la liste");
+    EXPECT_EQ(états.bt_imprimer->text(), "Imprimer le tableau");
+    for (fenêtre_rapport* f : std::initializer_list<fenêtre_rapport*>{&relevés, &états}) {
+        for (const QAbstractButton* b : f->centre->findChildren<QAbstractButton*>()) {
+            if (b->icon().isNull())
+                continue;
+            EXPECT_FALSE(b->text().isEmpty()) << b->objectName().toStdString();
+            EXPECT_FALSE(b->toolTip().isEmpty()) << b->objectName().toStdString();
+        }
+        EXPECT_EQ(f->bt_config_imprime->text(), "Choisir l'imprimante");
+        surface_enregistrée papier;
+        f->papier_essai = &papier;
+        boîtes.réglages_imprimante = {true};
+        f->bt_config_imprime->click();
+        f->papier_essai = nullptr;
+        EXPECT_TRUE(papier.documents().empty() && papier.pages().empty());
+    }
+    EXPECT_EQ(boîtes.réglages_demandés, 2);
 }
 
 TEST_F(fenêtres_rapports, fermer_une_fenêtre_enregistre_le_fichier)

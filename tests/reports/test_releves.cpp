@@ -5,15 +5,14 @@
 #include "reports/listes_comptes.h"
 #include "reports/pages_enregistrees.h"
 #include "reports/releves.h"
+#include "support/pdf_essai.h"
 #include "ui_common/imprime.h"
 #include "ui_common/surface_imprimante.h"
 
 #include <QDir>
 #include <QImage>
 #include <QPrinter>
-#include <QProcess>
 #include <QPushButton>
-#include <QStandardPaths>
 
 namespace {
 
@@ -258,7 +257,8 @@ TEST_F(essai_relevés, la_liste_entière_sous_la_boîte_d_arrêt)
     autre.show();
     std::vector<int> imprimés;
     bool autre_active_pendant = true;
-    EXPECT_EQ(imprime_chaque_compte(3,
+    surface_enregistrée papier;
+    EXPECT_EQ(imprime_chaque_compte(papier, 3,
                                     [&](int i) {
                                         imprimés.push_back(i);
                                         autre_active_pendant = autre.isEnabled();
@@ -273,7 +273,7 @@ TEST_F(essai_relevés, la_liste_entière_sous_la_boîte_d_arrêt)
 
     // "Annuler" during the second account: it is finished, no third comes.
     imprimés.clear();
-    EXPECT_EQ(imprime_chaque_compte(5,
+    EXPECT_EQ(imprime_chaque_compte(papier, 5,
                                     [&](int i) {
                                         imprimés.push_back(i);
                                         if (i == 1)
@@ -284,7 +284,7 @@ TEST_F(essai_relevés, la_liste_entière_sous_la_boîte_d_arrêt)
     EXPECT_TRUE(autre.isEnabled());
 
     // An empty list prints nothing; the box comes and goes.
-    EXPECT_EQ(imprime_chaque_compte(0, [&](int) { ADD_FAILURE(); }), 0);
+    EXPECT_EQ(imprime_chaque_compte(papier, 0, [&](int) { ADD_FAILURE(); }), 0);
     EXPECT_FALSE(imprime::instance().isVisible());
 }
 
@@ -292,9 +292,7 @@ TEST_F(essai_relevés, un_relevé_sur_papier)
 {
     const QString pdf = chemin("releve.pdf");
     QPrinter imprimante(QPrinter::HighResolution);
-    imprimante.setOutputFormat(QPrinter::PdfFormat);
-    imprimante.setOutputFileName(pdf);
-    imprimante.setPageSize(QPageSize(QPageSize::A4));
+    vers_pdf(imprimante, pdf);
     données.entête = "SEL de Quimper";
     {
         surface_imprimante papier(imprimante);
@@ -303,13 +301,11 @@ TEST_F(essai_relevés, un_relevé_sur_papier)
         ASSERT_TRUE(imprime_relevé(papier, g, o, prépare_pour(1)));
     }
     ASSERT_TRUE(QFile::exists(pdf));
-    if (QStandardPaths::findExecutable("pdftotext").isEmpty())
+    const auto pages = pages_pdf(pdf);
+    if (!pages)
         GTEST_SKIP() << "pdftotext (poppler-utils) is not installed: the PDF content is not checked";
-    QProcess p;
-    p.start("pdftotext", {"-layout", pdf, "-"});
-    ASSERT_TRUE(p.waitForFinished(-1));
-    const QString texte = QString::fromUtf8(p.readAllStandardOutput());
-    EXPECT_EQ(texte.count(QChar('\f')), 1) << texte.toStdString();
+    ASSERT_EQ(pages->size(), 1);
+    const QString& texte = pages->front();
     for (const char* attendu : {"Le samedi 14 mars 2026", "SEL de Quimper", "NOM1 Prénom", "29000 Quimper",
                                 "Relevé du compte Annick L. (toutes opérations)", "Dte enr.", "Cours de guitare",
                                 "Volume des échanges: 1590 grains", "Dernier solde du compte: 1510"})

@@ -11,6 +11,7 @@
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QDialogButtonBox>
+#include <QLabel>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
@@ -257,14 +258,24 @@ TEST_F(essai_dialogues_qt, RéglageDeL_imprimante)
 {
     QPrinter imprimante;
     imprimante.setOutputFormat(QPrinter::PdfFormat);
-    à_la_prochaine<QPrintDialog>([](QPrintDialog& d) {
-        EXPECT_EQ(d.windowTitle(), "Trovane");
-        auto* boutons = d.findChild<QDialogButtonBox*>();
-        ASSERT_NE(boutons, nullptr);
-        EXPECT_EQ(boutons->button(QDialogButtonBox::Ok)->text(), "OK");
+    // A choice, not a print: its title, its button and a word say so.
+    QString titre, bouton, explication;
+    bool bouton_sans_image = false;
+    à_la_prochaine<QPrintDialog>([&](QPrintDialog& d) {
+        titre = d.windowTitle();
+        if (const auto* boutons = d.findChild<QDialogButtonBox*>()) {
+            bouton = boutons->button(QDialogButtonBox::Ok)->text();
+            bouton_sans_image = boutons->button(QDialogButtonBox::Ok)->icon().isNull();
+        }
+        if (const auto* e = d.findChild<QLabel*>("explication"))
+            explication = e->text();
         d.reject();
     });
     EXPECT_FALSE(service.réglage_imprimante(imprimante));
+    EXPECT_EQ(titre, "Choix/configuration de l'imprimante");
+    EXPECT_EQ(bouton, "Choisir");
+    EXPECT_TRUE(bouton_sans_image);
+    EXPECT_TRUE(explication.endsWith("ce choix n'imprime rien.")) << explication.toStdString();
     à_la_prochaine<QPrintDialog>([](QPrintDialog& d) { d.accept(); });
     EXPECT_TRUE(service.réglage_imprimante(imprimante));
 }

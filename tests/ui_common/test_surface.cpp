@@ -2,6 +2,7 @@
 #include "data/fichier_donnees.h"
 #include "data/fichiers.h"
 #include "support/dossier_test.h"
+#include "support/pdf_essai.h"
 #include "ui_common/dialogue_commun.h"
 #include "ui_common/surface_apercu.h"
 #include "ui_common/surface_enregistree.h"
@@ -11,31 +12,10 @@
 #include <QFile>
 #include <QImageReader>
 #include <QPrinter>
-#include <QProcess>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
-
-// Text of a PDF file, pages separated by form feeds; nullopt without pdftotext.
-std::optional<QString> texte_pdf(const QString& chemin)
-{
-    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
-        return std::nullopt;
-    QProcess p;
-    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), chemin, QStringLiteral("-")});
-    p.waitForFinished(-1);
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
-
-void vers_pdf(QPrinter& imprimante, const QString& chemin)
-{
-    imprimante.setOutputFormat(QPrinter::PdfFormat);
-    imprimante.setOutputFileName(chemin);
-    imprimante.setPageSize(QPageSize(QPageSize::A4));
-    imprimante.setPageOrientation(QPageLayout::Portrait);
-}
 
 // Darkest pixel of a row segment of a picture (0 black, 255 white).
 int plus_sombre(const QImage& image, QRect zone)
@@ -204,13 +184,52 @@ TEST(surface_imprimante, un_document_pdf_de_deux_pages)
         EXPECT_TRUE(s.EndDoc());
     }
     ASSERT_TRUE(QFile::exists(chemin));
-    const auto texte = texte_pdf(chemin);
-    if (!texte)
+    const auto pages = pages_pdf(chemin);
+    if (!pages)
         GTEST_SKIP() << "pdftotext (poppler-utils) is not installed: PDF content not checked";
-    const QStringList pages = texte->split(QChar('\f'), Qt::SkipEmptyParts);
-    ASSERT_EQ(pages.size(), 2);
-    EXPECT_TRUE(pages[0].contains("Bonjour première page"));
-    EXPECT_TRUE(pages[1].contains("Seconde page"));
+    ASSERT_EQ(pages->size(), 2);
+    EXPECT_TRUE((*pages)[0].contains("Bonjour première page"));
+    EXPECT_TRUE((*pages)[1].contains("Seconde page"));
+}
+
+// A file takes one document: the statements of a run go in as its pages,
+// the one cancelled left out, and the file is written once at the end.
+TEST(surface_imprimante, une_suite_de_documents_tient_dans_un_fichier)
+{
+    QTemporaryDir dossier;
+    const QString chemin = dossier.filePath("suite.pdf");
+    QPrinter imprimante(QPrinter::HighResolution);
+    vers_pdf(imprimante, chemin);
+    surface_imprimante s(imprimante);
+    {
+        suite_documents suite(s);
+        for (const QString relevé : {"Relevé 1", "Relevé 2", "Relevé 3"}) {
+            const suite_documents imbriquée(s);  // only the outermost run writes
+            s.setCurrentY(1440);
+            s.Print(relevé);
+            if (relevé == "Relevé 2") {
+                s.KillDoc();
+            } else {
+                s.NewPage();
+                s.Print(relevé + " suite");
+                EXPECT_TRUE(s.EndDoc());
+            }
+        }
+        EXPECT_FALSE(QFile::exists(chemin));
+    }
+    const auto pages = pages_pdf(chemin);
+    if (!pages)
+        GTEST_SKIP() << "pdftotext (poppler-utils) is not installed: PDF content not checked";
+    ASSERT_EQ(pages->size(), 4);
+    EXPECT_TRUE((*pages)[0].contains("Relevé 1"));
+    EXPECT_TRUE((*pages)[1].contains("Relevé 1 suite"));
+    EXPECT_TRUE((*pages)[2].contains("Relevé 3"));
+    EXPECT_FALSE(pages->join("").contains("Relevé 2"));
+
+    // Outside a run each document is the whole file.
+    s.Print("Seul");
+    EXPECT_TRUE(s.EndDoc());
+    EXPECT_EQ(pages_pdf(chemin)->size(), 1);
 }
 
 TEST(surface_imprimante, un_document_annulé_n_est_pas_écrit)
