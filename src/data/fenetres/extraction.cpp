@@ -7,6 +7,7 @@
 #include "data/fichiers.h"
 #include "data/fusion.h"
 #include "data/modele.h"
+#include "ui_common/fenetres.h"
 #include "ui_common/principale.h"
 
 #include <QDir>
@@ -62,6 +63,8 @@ QString question_extraction()
 bool extrait_données(const choix_extraction& choix)
 {
     if (MsgBox(question_extraction(), style_boîte::ok_annuler | style_boîte::information) != rép_ok)
+        return false;
+    if (!libère_fenêtres_avant_chargement())
         return false;
 
     // The restore point is the way back from the extraction: without it,
