@@ -11,7 +11,6 @@
 #include "main_window/conversions.h"
 #include "main_window/vues_tables.h"
 #include "ui_common/dialogue_commun.h"
-#include "ui_common/fenetres.h"
 #include "ui_common/sablier.h"
 
 #include <QClipboard>
@@ -389,44 +388,7 @@ bool importe_texte(grille& gg, table_importée table, const QString& texte, prov
                   style_boîte::oui_non | style_boîte::question) == rép_oui;
 }
 
-namespace {
-
-// The windows closed before a conversion may show their own table in the
-// grid as they go: the texts to convert, their form and the mode are put
-// back after them.
-bool libère_fenêtres_gardant_la_grille(grille& gg)
-{
-    const std::size_t ouvertes = fenêtres_chargées().size();
-    grille gardée(gg.Rows(), gg.Cols(), gg.FixedRows(), gg.FixedCols());
-    for (int r = 0; r < gg.Rows(); ++r)
-        for (int c = 0; c < gg.Cols(); ++c)
-            gardée.setTextMatrix(r, c, gg.TextMatrix(r, c));
-    const forme_grille forme = gg.forme();
-    const QString mode = données.mode_grille;
-    const bool redessine = gg.Redraw();
-    const bool libérées = libère_fenêtres_avant_chargement();
-    if (fenêtres_chargées().size() == ouvertes)
-        return libérées;  // none closed: the grid is as it was
-    gg.setRedraw(false);
-    gg.Clear();
-    gg.setFixedRows(0);
-    gg.setFixedCols(0);
-    gg.setRows(gardée.Rows());
-    gg.setCols(gardée.Cols());
-    gg.setFixedRows(gardée.FixedRows());
-    gg.setFixedCols(gardée.FixedCols());
-    for (int r = 0; r < gardée.Rows(); ++r)
-        for (int c = 0; c < gardée.Cols(); ++c)
-            gg.setTextMatrix(r, c, gardée.TextMatrix(r, c));
-    gg.fixe_forme(forme);
-    gg.setRedraw(redessine);
-    données.mode_grille = mode;
-    return libérées;
-}
-
-}  // namespace
-
-bool récupère_grille(grille& gg, const QString& mode)
+bool récupère_grille(grille& gg, const QString& mode, const std::function<bool()>& avant_conversion)
 {
     if (!confirme({QStringLiteral("Si vous effectuez cette opération pour d'autres raisons que l'importation de "
                                   "données, Assurez-vous que la grille soit affichée sous sa forme codée.")}))
@@ -470,7 +432,7 @@ bool récupère_grille(grille& gg, const QString& mode)
                style_boîte::information);
         return false;
     }
-    if (!libère_fenêtres_gardant_la_grille(gg))
+    if (avant_conversion && !avant_conversion())
         return false;
 
     bool converti = false;
