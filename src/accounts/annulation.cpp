@@ -102,6 +102,23 @@ std::optional<int> défait_dernière_opération()
     return static_cast<int>(journal.size());
 }
 
+void refuse_annulation_hors_listes(int compte)
+{
+    const QString rien = QStringLiteral(" : aucune ligne d'annulation n'a été créée.");
+    QString texte = QStringLiteral("Le compte n° %1 n'existe pas").arg(compte);
+    if (compte >= premier_compte_asso && compte < premier_compte_asso + nombre_comptes_asso)
+        texte = QStringLiteral("Le compte n° %1 de l'association, sans nom, n'est pas dans les listes des comptes")
+                    .arg(compte);
+    else
+        pour_chaque_adhérent(données, [&](int n, const adhérent& a) {
+            if (n == compte)
+                texte = QStringLiteral("L'adhérent(e) %1 (compte n° %2) a quitté les listes des comptes")
+                            .arg(a.identifiant.trimmed())
+                            .arg(compte);
+        });
+    MsgBox(texte + rien, style_boîte::exclamation);
+}
+
 std::optional<ligne_à_annuler> ligne_à_annuler_de(const grille& g, int ligne)
 {
     if (g.Cols() < 14 || ligne < g.FixedRows() || ligne < 1 || ligne >= g.Rows())

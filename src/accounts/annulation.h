@@ -36,6 +36,11 @@ struct ligne_à_annuler {
     bool rétablit = false;
 };
 
+// Tells why no cancellation line is made for an account that the window's
+// lists do not hold: a member who has left them (deleted or eliminated), an
+// association account without a name, or a number that names no account.
+void refuse_annulation_hors_listes(int compte);
+
 // Reads a row of an account-line grid (the 14 fields of a line). A debit
 // row of its owner (nothing in its credit column) gives its owner back the
 // amount from its partner; a credit row the reverse. Nothing for a row

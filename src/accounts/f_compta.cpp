@@ -124,6 +124,15 @@ f_compta::f_compta()
     colore();
     resize(largeur_client, hauteur_client + menuBar()->sizeHint().height());
     Form_Load();
+    // Any change of the entry once validated, however it is made, drops the
+    // validation: only what was validated is recorded.
+    suivi_entrée_.suit({Liste_comptes, liste_comptes_à_créditer, ctt_jour_op, ctt_mois_op, ctt_an_op, ctt_ligne_cat,
+                        ctt_libellé, ctt_code_rubrique, cb_genre, cb_kid, ctt_montant, ctt_per_cent, ctt_solde_mini,
+                        ctt_montant_min, ctt_montant_max, chk_prélever, cb_comptes_asso},
+                       [this] {
+                           if (saisie_validée_)
+                               abandonne_validation();
+                       });
 }
 
 f_compta::~f_compta() { détruite_ = true; }
@@ -554,6 +563,13 @@ void f_compta::abandonne_validation()
         active(b, false);
 }
 
+bool f_compta::validation_tient()
+{
+    if (saisie_validée_ && suivi_entrée_.modifiée())
+        abandonne_validation();
+    return saisie_validée_.has_value();
+}
+
 bool f_compta::cadre_membre_visible() const { return !cadre_compte_adhérent->isHidden(); }
 
 void f_compta::montre_soldes()
@@ -722,11 +738,16 @@ void f_compta::Form_Load()
     synchronise_spin();
 }
 
-void f_compta::Form_QueryUnload(bool&)
+void f_compta::Form_QueryUnload(bool& cancel)
 {
-    range_paramètres_prélèvement({ctt_per_cent->text(), ctt_solde_mini->text(), ctt_montant_min->text(),
-                                  ctt_montant_max->text(), chk_prélever->isChecked(), 0},
-                                 cb_comptes_asso->currentIndex());
+    // A levy setting that is no number is refused as the validation refuses
+    // it: the window stays open with it rather than store something else.
+    if (!range_paramètres_prélèvement({ctt_per_cent->text(), ctt_solde_mini->text(), ctt_montant_min->text(),
+                                       ctt_montant_max->text(), chk_prélever->isChecked(), 0},
+                                      cb_comptes_asso->currentIndex())) {
+        cancel = true;
+        return;
+    }
     // Also writes the balances file on the accounting station.
     enregistrer_fichier(fichier_courant, false);
 }
@@ -926,8 +947,10 @@ void f_compta::bt_valider_Click()
     date_opération = s.date_opération;
     if (membre)
         ctt_montant_à_prélever->setText(texte_affiché(prélèvement));
-    if (à_enregistrer)
+    if (à_enregistrer) {
         saisie_validée_ = s;
+        suivi_entrée_.retiens();
+    }
     bt_créditer_adh->setVisible(membre);
     bt_créditer_adh->setEnabled(membre && saisie_validée_.has_value());
     bt_annul_ligne_adh->setVisible(membre);
@@ -948,7 +971,7 @@ void f_compta::bt_valider_Click()
 
 void f_compta::bt_créditer_adh_Click()
 {
-    if (!saisie_validée_ || !cadre_membre_visible())
+    if (!validation_tient() || !cadre_membre_visible())
         return;
     const saisie_échange s = *saisie_validée_;
     gg_compte.setCols(17);
@@ -1081,38 +1104,50 @@ void f_compta::constitue_ligne_annulation(int ligne)
                style_boîte::oui_non | style_boîte::question) != rép_oui)
         return;
 
-    bt_nouvelle_Click();
-    ctt_libellé->setText(a->description);
-    {
-        const QSignalBlocker bloque_genre(cb_genre), bloque_kid(cb_kid);
-        cb_genre->setCurrentIndex(a->genre >= 0 && a->genre < cb_genre->count() ? a->genre : -1);
-        cb_kid->setCurrentIndex(a->catégorie >= 0 && a->catégorie < cb_kid->count() ? a->catégorie : -1);
-    }
-    ctt_montant->setText(a->montant);
-    ctt_code_rubrique->setText(a->code_rubrique);
-
-    // The reverse exchange goes between the row's two accounts exactly: an
-    // account missing from its list is refused, never replaced by another.
+    // Everything is checked and recorded before the entry is touched: a
+    // refused cancellation leaves the entry as it was, and nothing of it can
+    // be recorded later between other accounts. The reverse exchange goes
+    // between the row's two accounts exactly: an account missing from its
+    // list is refused, never replaced by another.
     const int position_reçoit = position_de_valeur(liste_comptes_à_créditer, a->crédité);
     const int position_paye = position_de_valeur(Liste_comptes, a->débité);
     if (position_reçoit < 0 || position_paye < 0) {
-        refuse_compte_inexistant(position_reçoit < 0 ? a->crédité : a->débité);
+        refuse_annulation_hors_listes(position_reçoit < 0 ? a->crédité : a->débité);
         return;
     }
-    num_compt_dest1->clear();
-    choisis(liste_comptes_à_créditer, position_reçoit);
-    num_cpt->clear();
-    choisis(Liste_comptes, position_paye);
-
     if (!dt(ctt_jour_op->text(), ctt_mois_op->text(), ctt_an_op->text()))
         return;
+    const auto dans = [](const QComboBox* liste, int position) {
+        return position >= 0 && position < liste->count() ? position : -1;
+    };
     saisie_échange s = saisie_en_cours();
     s.débité = a->débité;
     s.crédité = a->crédité;
     s.date_opération = *date_saisie(ctt_jour_op->text(), ctt_mois_op->text(), ctt_an_op->text());
+    s.description = a->description;
+    s.ligne_cat.clear();
+    s.genre = dans(cb_genre, a->genre);
+    s.catégorie = dans(cb_kid, a->catégorie);
+    s.montant = a->montant;
+    s.code_rubrique = a->code_rubrique;
     gg_compte.setCols(17);
     if (!enregistre_annulation(s, a->rétablit, {&gg_compte}))
         return;
+
+    // Recorded: the entry shows the cancellation, with nothing left to record.
+    bt_nouvelle_Click();
+    ctt_libellé->setText(s.description);
+    {
+        const QSignalBlocker bloque_genre(cb_genre), bloque_kid(cb_kid);
+        cb_genre->setCurrentIndex(s.genre);
+        cb_kid->setCurrentIndex(s.catégorie);
+    }
+    ctt_montant->setText(s.montant);
+    ctt_code_rubrique->setText(s.code_rubrique);
+    num_compt_dest1->clear();
+    choisis(liste_comptes_à_créditer, position_reçoit);
+    num_cpt->clear();
+    choisis(Liste_comptes, position_paye);
 
     date_opération = s.date_opération;
     offreur_choisi = false;
@@ -1186,7 +1221,7 @@ void f_compta::bt_plusieurs_Click()
 
 void f_compta::bt_créditer_asso_Click()
 {
-    if (!saisie_validée_ || cadre_membre_visible())
+    if (!validation_tient() || cadre_membre_visible())
         return;
     if (même_compte()) {
         bt_nouvelle_Click();
@@ -1197,7 +1232,7 @@ void f_compta::bt_créditer_asso_Click()
 
 void f_compta::bt_prélever_Click()
 {
-    if (!saisie_validée_ || cadre_membre_visible())
+    if (!validation_tient() || cadre_membre_visible())
         return;
     opération_multiple(opération_prélèvement);
 }
@@ -1278,12 +1313,16 @@ void f_compta::enr_rep_Click() { pose_point_repère(); }
 
 void f_compta::rest_rep_Click()
 {
+    if (!libère_fenêtres_avant_chargement(this))
+        return;
     if (restaure_point_repère())
         plus_rien_à_défaire();
 }
 
 void f_compta::restaure_départ_Click()
 {
+    if (!libère_fenêtres_avant_chargement(this))
+        return;
     if (restaure_copie_départ())
         plus_rien_à_défaire();
 }

@@ -14,6 +14,7 @@
 #include "accounts/enregistrement.h"
 #include "ui_common/fenetres.h"
 #include "ui_common/grille.h"
+#include "ui_common/suivi_saisie.h"
 
 #include <QString>
 #include <array>
@@ -176,6 +177,8 @@ private:
     // What was validated no longer stands: the record buttons wait for a new
     // validation.
     void abandonne_validation();
+    // The validated entry, while the fields still show it as validated.
+    bool validation_tient();
     void choisis(QComboBox* liste, int position);  // sets the selection and runs its click
     void synchronise_spin();
     bool cadre_membre_visible() const;
@@ -201,6 +204,8 @@ private:
     void compte_liste_asso();
 
     std::optional<saisie_échange> saisie_validée_;
+    // The fields of the entry as validated.
+    suivi_saisie suivi_entrée_;
     // Rows the last recorded operation appended to gg_compte.
     int lignes_affichées_ = 0;
     // The last operation recorded here is an exchange that may be undone.

@@ -163,25 +163,16 @@ std::optional<chiffres_code> chiffres_du_code(const QString& code)
     return chiffres_code{dizaine.digitValue(), unité.digitValue()};
 }
 
-void range_paramètres_prélèvement(const champs_prélèvement& champs, int position_compte)
+bool range_paramètres_prélèvement(const champs_prélèvement& champs, int position_compte)
 {
-    const std::optional<monnaie> taux = lit_montant_saisi(champs.taux);
-    if (taux) {
-        données.taux_prélèvement = *taux;
-    } else {
-        // "0,5 %" still gives its leading number.
-        const double v = val_fr(champs.taux);
-        données.taux_prélèvement = std::isfinite(v) && std::fabs(v) < 1e14 ? monnaie::depuis_réel(v) : monnaie{};
-    }
+    const std::optional<barème_prélèvement> b = lit_barème(champs);
+    if (!b)
+        return false;
+    données.taux_prélèvement = b->taux;
+    données.solde_mini_prélèvement = b->solde_mini;
+    données.montant_mini_prélèvement = b->montant_mini;
+    données.montant_maxi_prélèvement = b->montant_maxi;
     if (position_compte >= 0 && position_compte <= std::numeric_limits<int16>::max())
         données.compte_prélèvement = static_cast<int16>(position_compte);
-    const struct {
-        const QString& texte;
-        monnaie& réglage;
-    } montants[] = {{champs.solde_mini, données.solde_mini_prélèvement},
-                    {champs.montant_mini, données.montant_mini_prélèvement},
-                    {champs.montant_maxi, données.montant_maxi_prélèvement}};
-    for (const auto& m : montants)
-        if (const std::optional<monnaie> v = lit_montant_saisi(m.texte))
-            m.réglage = *v;
+    return true;
 }

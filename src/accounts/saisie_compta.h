@@ -72,7 +72,8 @@ struct chiffres_code {
 std::optional<chiffres_code> chiffres_du_code(const QString& code);
 
 // Closing the window: the levy fields go back to the settings of the data
-// file. The rate reads "," or "." and a text that begins with no number gives
-// 0; an empty threshold, minimum or maximum gives 0 and one that is no number
-// keeps its setting, as does a levy account position of -1 (none chosen).
-void range_paramètres_prélèvement(const champs_prélèvement& champs, int position_compte);
+// file, read as the validation of an exchange reads them ("," or "." as the
+// decimal separator, an empty field as 0); a levy account position of -1
+// (none chosen) keeps its setting. A field that is no number is told as the
+// validation tells it, and nothing is stored: false.
+bool range_paramètres_prélèvement(const champs_prélèvement& champs, int position_compte);

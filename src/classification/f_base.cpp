@@ -100,6 +100,9 @@ f_base::f_base(QWidget* parent) : fenêtre_principale(parent)
         c->setCurrentIndex(-1);
     ob_type[0]->setChecked(true);
     bt_modifier->setEnabled(false);
+    // The fields of the proposition, however they are changed.
+    saisie_.suit({ob_type[0], ob_type[1], ctt_code_rubrique, cb_genre, cb_kid, cb_statut, ctt_offre_demande},
+                 [this] { marque_changement(); });
 }
 
 void f_base::crée_contrôles()
@@ -373,6 +376,7 @@ void f_base::liste_adhérents_Click()
         garde_le_membre_montré();
         return;
     }
+    const auto remplissage = saisie_.remplit();
     ctt_offre_demande->clear();
     const int i = Liste_adhérents->currentIndex();
     if (i < 0)
@@ -466,7 +470,7 @@ void f_base::montre_proposition(QListWidget& liste, int type)
     const int slot = donnée(choisis.front());
     if (slot < 1 || slot > max_propositions)
         return;
-    if (édition_.modifiée && slot != édition_.slot) {
+    if (modification_en_attente() && slot != édition_.slot) {
         // A change refused by its validation stays with its proposition.
         const QSignalBlocker bloque(&liste);
         liste.clearSelection();
@@ -474,6 +478,7 @@ void f_base::montre_proposition(QListWidget& liste, int type)
             montré->setSelected(true);
         return;
     }
+    const auto remplissage = saisie_.remplit();
     édition_.slot = slot;
     édition_.adhérent = adhérent_courant;
     édition_.nouvelle = false;
@@ -581,18 +586,27 @@ champs_proposition f_base::champs() const
     return c;
 }
 
-void f_base::bt_modifier_Click() { applique_validation(valide_proposition(édition_, champs())); }
+void f_base::bt_modifier_Click()
+{
+    if (saisie_.modifiée())
+        édition_.modifiée = true;
+    applique_validation(valide_proposition(édition_, champs()));
+}
 
 bool f_base::valide_en_attente()
 {
-    if (!édition_.modifiée)
+    if (!modification_en_attente())
         return true;
     bt_modifier_Click();
     return !édition_.modifiée;
 }
 
+bool f_base::valide_avant_chargement() { return valide_en_attente(); }
+
 void f_base::applique_validation(résultat_validation r)
 {
+    if (r != résultat_validation::refusée)
+        saisie_.retiens();  // stored, or nothing there to store
     switch (r) {
     case résultat_validation::refusée: return;
     case résultat_validation::rien_à_valider:
@@ -634,6 +648,7 @@ void f_base::bt_nouvelle_Click()
     champs_proposition c = champs();
     if (!commence_nouvelle_proposition(édition_, adhérent_courant, c))
         return;
+    const auto remplissage = saisie_.remplit();
     ctt_code_rubrique->clear();
     ctt_offre_demande->clear();
     choisit(*cb_rub1, cb_rub1->count() > 0 ? 0 : -1);
@@ -678,6 +693,7 @@ void f_base::bt_supprimer_Click()
 
 void f_base::annule_nouvelle()
 {
+    const auto remplissage = saisie_.remplit();
     annule_nouvelle_proposition(édition_);
     bt_ajout_suppr_adh->setEnabled(true);
     bt_nouvelle->setEnabled(true);

@@ -5,6 +5,7 @@
 // édition_proposition and leaves the writing to propositions.h.
 #include "classification/propositions.h"
 #include "ui_common/fenetres.h"
+#include "ui_common/suivi_saisie.h"
 
 #include <QString>
 #include <array>
@@ -25,6 +26,7 @@ public:
 
     void Form_Activate() override;
     void Form_QueryUnload(bool& cancel) override;
+    bool valide_avant_chargement() override;
 
     // Member choice.
     void liste_adhérents_Click();
@@ -69,8 +71,9 @@ public:
     const édition_proposition& édition() const { return édition_; }
     int proposition_éditée() const { return édition_.slot; }
     bool nouvelle_proposition() const { return édition_.nouvelle; }
-    // A change made in this window waits for its validation.
-    bool modification_en_attente() const { return édition_.modifiée; }
+    // A change made in this window waits for its validation: a field was
+    // touched, or shows something else than the proposition stored.
+    bool modification_en_attente() const { return édition_.modifiée || saisie_.modifiée(); }
     // What the editing controls hold.
     champs_proposition champs() const;
 
@@ -117,6 +120,7 @@ private:
     void choisit(QComboBox& liste, int index);
 
     édition_proposition édition_;
+    suivi_saisie saisie_;
 };
 
 namespace textes_f_base {

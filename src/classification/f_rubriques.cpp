@@ -84,6 +84,10 @@ f_rubriques::f_rubriques(QWidget* parent) : fenêtre_principale(parent)
     if (données.mode_grille != QLatin1String("rubriques"))
         rafraîchit_grille();
     charge();
+    // A name or an image changed, however: its "Modifier" can store it.
+    saisie_rubrique_.suit({ctt_rubrique, txt_nom_image}, [this] { bt_modifier->setEnabled(!ajout_rubrique_); });
+    saisie_sous_rubrique_.suit({ctt_sous_rubrique},
+                               [this] { bt_modifier_sous_rubriques->setEnabled(!ajout_sous_rubrique_); });
 }
 
 void f_rubriques::crée_contrôles()
@@ -217,6 +221,8 @@ void f_rubriques::crée_menus()
 
 void f_rubriques::charge()
 {
+    const auto remplissage = saisie_rubrique_.remplit();
+    const auto remplissage_sous = saisie_sous_rubrique_.remplit();
     sablier attente;
     info->setText(texte_info);
     remplit_rubriques();
@@ -256,6 +262,17 @@ void f_rubriques::Form_QueryUnload(bool&)
 }
 
 void f_rubriques::Form_Deactivate() { ajuste_nombre_rubriques(); }
+
+bool f_rubriques::valide_avant_chargement()
+{
+    // A name or an image typed and not stored yet goes into the file it was
+    // typed for.
+    if (!ajout_rubrique_ && saisie_rubrique_.modifiée())
+        bt_modifier_Click();
+    if (!ajout_sous_rubrique_ && saisie_sous_rubrique_.modifiée())
+        bt_modifier_sous_rubriques_Click();
+    return true;
+}
 
 // ---------------------------------------------------------------- the two lists
 
@@ -299,6 +316,8 @@ void f_rubriques::cb_rub1_Click()
     const QListWidgetItem* item = cb_rub1->currentItem();
     if (!item)
         return;
+    const auto remplissage = saisie_rubrique_.remplit();
+    const auto remplissage_sous = saisie_sous_rubrique_.remplit();
     const int n = donnée(item);
     if (valeur_code(ctt_code_rubrique->text()) / 100 != n)
         ctt_code_rubrique->setText(QString::number(::constitue_code(n)));
@@ -321,6 +340,7 @@ void f_rubriques::active_boutons()
 
 void f_rubriques::constitue_liste_sous_rubriques(int rubrique)
 {
+    const auto remplissage = saisie_sous_rubrique_.remplit();
     {
         const QSignalBlocker bloque(cb_rub2);
         cb_rub2->clear();
@@ -347,6 +367,7 @@ void f_rubriques::cb_rub2_Click()
 {
     if (!cb_rub2->currentItem())
         return;
+    const auto remplissage = saisie_sous_rubrique_.remplit();
     ctt_sous_rubrique->clear();
     constitue_code();
     ctt_sous_rubrique->setText(cb_rub2->currentItem()->text());
@@ -538,6 +559,7 @@ void f_rubriques::bt_modifier_Click()
         return;
     item->setText(ctt_rubrique->text());
     renomme_rubrique(n, ctt_rubrique->text(), txt_nom_image->text());
+    saisie_rubrique_.retiens();
     rafraîchit_grille();
     bt_modifier->setEnabled(false);
 }
@@ -554,7 +576,11 @@ void f_rubriques::bt_parcourir_Click()
     bt_modifier->setEnabled(!ajout_rubrique_);
 }
 
-void f_rubriques::txt_nom_image_Entrée() { fixe_image_rubrique(rubrique_courante(), txt_nom_image->text()); }
+void f_rubriques::txt_nom_image_Entrée()
+{
+    fixe_image_rubrique(rubrique_courante(), txt_nom_image->text());
+    saisie_rubrique_.retiens(txt_nom_image);
+}
 
 void f_rubriques::bt_modifier_sous_rubriques_Click()
 {
@@ -563,6 +589,7 @@ void f_rubriques::bt_modifier_sous_rubriques_Click()
         return;
     item->setText(ctt_sous_rubrique->text());
     renomme_sous_rubrique(rubrique_courante(), chiffre_courant(), ctt_sous_rubrique->text());
+    saisie_sous_rubrique_.retiens();
     bt_modifier_sous_rubriques->setEnabled(false);
 }
 
@@ -669,6 +696,8 @@ void f_rubriques::boutons_au_repos()
 // stored by a later "Modifier".
 void f_rubriques::annule_ajout_rubrique()
 {
+    const auto remplissage = saisie_rubrique_.remplit();
+    const auto remplissage_sous = saisie_sous_rubrique_.remplit();
     ajout_rubrique_ = false;
     ctt_code_rubrique->clear();
     boutons_au_repos();
@@ -680,6 +709,8 @@ void f_rubriques::annule_ajout_rubrique()
 
 void f_rubriques::annule_ajout_sous_rubrique()
 {
+    const auto remplissage = saisie_rubrique_.remplit();
+    const auto remplissage_sous = saisie_sous_rubrique_.remplit();
     ajout_sous_rubrique_ = false;
     constitue_code();
     boutons_au_repos();

@@ -5,6 +5,7 @@
 // classement.h; the window keeps its lists and fields in step with them and
 // has the main grid show the classification after each change.
 #include "ui_common/fenetres.h"
+#include "ui_common/suivi_saisie.h"
 
 #include <QString>
 
@@ -20,6 +21,7 @@ public:
 
     void Form_QueryUnload(bool& cancel) override;
     void Form_Deactivate() override;
+    bool valide_avant_chargement() override;
 
     // Handlers, also run by the window's own procedures.
     void cb_rub1_Click();
@@ -100,6 +102,9 @@ private:
 
     bool ajout_rubrique_ = false;
     bool ajout_sous_rubrique_ = false;
+    // The section's name and image, and the sub-section's name, as stored.
+    suivi_saisie saisie_rubrique_;
+    suivi_saisie saisie_sous_rubrique_;
 };
 
 namespace textes_f_rubriques {

@@ -798,6 +798,8 @@ void F_vesk::ouvrir_la_base_Click()
     d.DefaultExt = QStringLiteral("sel");
     if (!d.ShowOpen())
         return;
+    if (!libère_fenêtres_avant_chargement())
+        return;
     const QString choisi = d.FileName;
     const QString avant = fichier_courant;
     fichier_courant = choisi;  // the caption set by the load names it
@@ -812,7 +814,7 @@ void F_vesk::ouvrir_la_base_Click()
 
 void F_vesk::restaure_Click()
 {
-    if (!mêmes_chemins(fichier_courant, fichier_données_défaut()))
+    if (!mêmes_chemins(fichier_courant, fichier_données_défaut()) || !libère_fenêtres_avant_chargement())
         return;
     if (ouvrir_fichier(copie_départ()))
         clique_op(1);
@@ -846,6 +848,8 @@ void F_vesk::enr_rep_Click()
 
 void F_vesk::restaure_repere_Click()
 {
+    if (!libère_fenêtres_avant_chargement())
+        return;
     if (ouvrir_fichier(fichier_repère())) {
         const QString mode = mode_courant();
         if (mode == QLatin1String("base") || mode == QStringLiteral("adhérents") || mode == QLatin1String("rubriques"))
@@ -893,6 +897,8 @@ void F_vesk::récup_Click()
     d.DefaultExt = QStringLiteral("sel");
     d.FileName = QStringLiteral("trovane.sel");
     if (!d.ShowOpen())
+        return;
+    if (!libère_fenêtres_avant_chargement())
         return;
     const QString choisi = d.FileName;
     const QString avant = fichier_courant;

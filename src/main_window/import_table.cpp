@@ -410,7 +410,7 @@ bool importe_texte(grille& gg, table_importée table, const QString& texte, prov
     return MsgBox(lignes.join(crlf), style_boîte::oui_non | style_boîte::question) == rép_oui;
 }
 
-bool récupère_grille(grille& gg, const QString& mode)
+bool récupère_grille(grille& gg, const QString& mode, const std::function<bool()>& avant_conversion)
 {
     if (!confirme({QStringLiteral("Si vous effectuez cette opération pour d'autres raisons que l'importation de "
                                   "données, Assurez-vous que la grille soit affichée sous sa forme codée.")}))
@@ -454,6 +454,8 @@ bool récupère_grille(grille& gg, const QString& mode)
                style_boîte::information);
         return false;
     }
+    if (avant_conversion && !avant_conversion())
+        return false;
 
     bool converti = false;
     switch (*table) {

@@ -8,6 +8,7 @@
 #include "ui_common/grille.h"
 
 #include <QString>
+#include <functional>
 #include <optional>
 
 // The three tables an import can fill, and the mode_grille that shows each.
@@ -80,5 +81,6 @@ bool importe_texte(grille& gg, table_importée table, const QString& texte, prov
 // debited for new members (compte_asso_débité), so that the sum of all
 // balances stays as it was; when no such account is named, or the lines
 // cannot be posted, nothing changes. True when the table changed; the
-// tables are then marked as changed and not saved.
-bool récupère_grille(grille& gg, const QString& mode);
+// tables are then marked as changed and not saved. avant_conversion runs once
+// everything is confirmed, just before the tables change; false stops there.
+bool récupère_grille(grille& gg, const QString& mode, const std::function<bool()>& avant_conversion = {});

@@ -10,6 +10,7 @@
 #include "main_window/f_vesk.h"
 #include "main_window/import_table.h"
 #include "main_window/vues_tables.h"
+#include "ui_common/fenetres.h"
 #include "ui_common/ajuste_grille.h"
 #include "ui_common/export_grille.h"
 #include "ui_common/impression_grille.h"
@@ -601,4 +602,45 @@ void ouvrir_ascii_Click(F_vesk& f)
         récupérer_Click();
 }
 
-void récupérer_Click() { récupère_grille(gg(), données.mode_grille); }
+namespace {
+
+// The windows closed before a conversion may show their own table in the
+// grid as they go: the texts to convert, their form and the mode are put
+// back after them.
+bool libère_fenêtres_gardant_la_grille(grille& gg)
+{
+    const std::size_t ouvertes = fenêtres_chargées().size();
+    grille gardée(gg.Rows(), gg.Cols(), gg.FixedRows(), gg.FixedCols());
+    for (int r = 0; r < gg.Rows(); ++r)
+        for (int c = 0; c < gg.Cols(); ++c)
+            gardée.setTextMatrix(r, c, gg.TextMatrix(r, c));
+    const forme_grille forme = gg.forme();
+    const QString mode = données.mode_grille;
+    const bool redessine = gg.Redraw();
+    const bool libérées = libère_fenêtres_avant_chargement();
+    if (fenêtres_chargées().size() == ouvertes)
+        return libérées;  // none closed: the grid is as it was
+    gg.setRedraw(false);
+    gg.Clear();
+    gg.setFixedRows(0);
+    gg.setFixedCols(0);
+    gg.setRows(gardée.Rows());
+    gg.setCols(gardée.Cols());
+    gg.setFixedRows(gardée.FixedRows());
+    gg.setFixedCols(gardée.FixedCols());
+    for (int r = 0; r < gardée.Rows(); ++r)
+        for (int c = 0; c < gardée.Cols(); ++c)
+            gg.setTextMatrix(r, c, gardée.TextMatrix(r, c));
+    gg.fixe_forme(forme);
+    gg.setRedraw(redessine);
+    données.mode_grille = mode;
+    return libérées;
+}
+
+}  // namespace
+
+void récupérer_Click()
+{
+    // The tables the grid replaces are left by the open windows first.
+    récupère_grille(gg(), données.mode_grille, [] { return libère_fenêtres_gardant_la_grille(gg()); });
+}

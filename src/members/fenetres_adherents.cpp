@@ -287,12 +287,20 @@ void f_adhérents::branche_contrôles()
              cb_cr1, cb_cr2, cb_sexe, cb_statut, cb_civilité, ctt_solde, ctt_débits, ctt_crédits, ctt_volume,
              spin_adh})
         w->installEventFilter(this);
+
+    // The fields of the record, however they are changed.
+    saisie_.suit({ctt_prénom, ctt_nom_pour_adresse, cb_civilité, ctt_rue, ctt_cp, cb_ville, ctt_tel1, ctt_tel2,
+                  ctt_e_mail, ctt_nom_photo, ctt_date_adh, ctt_date_cot, cb_sexe, ob_kid[0], ob_kid[1], ob_kid[2],
+                  cb_statut, cb_nat, cb_qual, cb_cr1, cb_cr2, ctt_comm, ctt_solde, ctt_débits, ctt_crédits,
+                  ctt_volume},
+                 [this] { marque_modifiée(); });
 }
 
 // ---------------------------------------------------------------- creation
 
 void f_adhérents::Form_Load()
 {
+    const auto remplissage = saisie_.remplit();
     adapte_feuille_écran(*this);
     sablier attente;
     affiche_fond(*this);
@@ -377,7 +385,7 @@ void f_adhérents::Form_Deactivate()
 void f_adhérents::Form_QueryUnload(bool& cancel)
 {
     gg().setRedraw(true);
-    if (nouveau_en_cours_ || modifiée_) {
+    if (nouveau_en_cours_ || modification_en_attente()) {
         const QString question = nouveau_en_cours_
                                      ? QStringLiteral(" Voulez-vous valider le(la) nouvel(le) adhérent(e)? ")
                                      : QStringLiteral(" Voulez-vous valider la modification? ");
@@ -453,6 +461,7 @@ void f_adhérents::liste_adhérents_Click()
 
 void f_adhérents::montre_adhérent(int n)
 {
+    const auto remplissage = saisie_.remplit();
     num_adhérent->setText(QString::number(n));
     adhérent_courant = static_cast<int16>(n);
     numéro_affiché_ = n;
@@ -816,10 +825,12 @@ bool f_adhérents::valide_la_fiche()
 {
     if (nouveau_en_cours_)
         return bt_valider_Click();
-    if (!modifiée_ || !numéro_affiché_)
+    if (!modification_en_attente() || !numéro_affiché_)
         return true;
     return bt_modifier_Click();
 }
+
+bool f_adhérents::valide_avant_chargement() { return valide_la_fiche(); }
 
 bool f_adhérents::bt_modifier_Click()
 {
@@ -837,6 +848,7 @@ bool f_adhérents::bt_modifier_Click()
         bt_valider->setEnabled(true);
         return false;
     }
+    saisie_.retiens();
     identifiant_montré_ = données.table_adhérents[static_cast<std::size_t>(n)].identifiant.str();
     if (const int i = entrée_du_numéro(n); i >= 0)
         Liste_adhérents->setItemText(i, identifiant_montré_);
@@ -941,6 +953,7 @@ void f_adhérents::bt_nouvelle_Click()
         return;
     if (!valide_la_fiche())
         return;  // the shown member's changes were refused: they stay on screen
+    const auto remplissage = saisie_.remplit();
     passe_en_mode_nouveau();
     montre_statut_choisi(1);
     crédit_.reset();
@@ -994,6 +1007,7 @@ void f_adhérents::bt_supprimer_Click()
 {
     const QString action = bt_supprimer->text();
     if (action == caption_annuler) {
+        const auto remplissage = saisie_.remplit();
         // Only what the pending record created is undone: nothing was listed.
         abandonne_crédit();
         modifiée_ = false;
@@ -1010,11 +1024,13 @@ void f_adhérents::bt_supprimer_Click()
     if (action == caption_supprimer) {
         change_statut_adhérent(n, 2);
         montre_position(cb_statut, 2);
+        saisie_.retiens(cb_statut);
         montre_statut_choisi(2);
         bt_valider->setEnabled(true);
     } else if (action == caption_restaurer) {
         change_statut_adhérent(n, 0);
         montre_position(cb_statut, 0);
+        saisie_.retiens(cb_statut);
         couleurs_statut(0);
         bt_supprimer->setText(caption_supprimer);
         bt_valider->setEnabled(true);
@@ -1027,6 +1043,7 @@ void f_adhérents::cb_statut_Click(int index)
     if ((index == 2 || index == 3) && !nouveau_en_cours_ && n >= 1 && n <= max_adhérents) {
         change_statut_adhérent(n, index);
         montre_position(cb_statut, index);
+        saisie_.retiens(cb_statut);
         bt_supprimer->setText(caption_restaurer);
         bt_valider->setEnabled(true);
     }

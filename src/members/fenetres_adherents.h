@@ -7,6 +7,7 @@
 #include "members/credit_inscription.h"
 #include "members/registre.h"
 #include "ui_common/fenetres.h"
+#include "ui_common/suivi_saisie.h"
 
 #include <array>
 #include <optional>
@@ -36,6 +37,7 @@ public:
     void Form_Activate() override;
     void Form_Deactivate() override;
     void Form_QueryUnload(bool& cancel) override;
+    bool valide_avant_chargement() override;
 
     // ---- the shown member (4.101)
     void liste_adhérents_Click();
@@ -82,9 +84,10 @@ public:
 
     // The window holds a new member not yet validated.
     bool mode_nouveau() const { return nouveau_en_cours_; }
-    // A field of the record shown was entered or touched since it was shown
-    // or validated. Each window keeps its own.
-    bool modification_en_attente() const { return modifiée_; }
+    // A field of the record shown was entered or touched, or shows something
+    // else than the record stored, since it was shown or validated. Each
+    // window keeps its own.
+    bool modification_en_attente() const { return modifiée_ || saisie_.modifiée(); }
     // Number of the member shown (0 while none is, or while a new one is typed).
     int numéro_affiché() const { return numéro_affiché_; }
     // The fields as they stand, and the titles and list names.
@@ -180,6 +183,7 @@ private:
 
     bool nouveau_en_cours_ = false;
     bool modifiée_ = false;
+    suivi_saisie saisie_;
     int numéro_affiché_ = 0;
     QString identifiant_montré_;
     std::optional<crédit_inscription> crédit_;

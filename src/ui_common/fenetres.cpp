@@ -1,6 +1,7 @@
 #include "ui_common/fenetres.h"
 
 #include "ui_common/controles.h"
+#include "ui_common/principale.h"
 
 #include <QEventLoop>
 #include <QHash>
@@ -54,6 +55,7 @@ fenêtre_programme::~fenêtre_programme()
 void fenêtre_programme::Form_QueryUnload(bool&) {}
 void fenêtre_programme::Form_Activate() {}
 void fenêtre_programme::Form_Deactivate() {}
+bool fenêtre_programme::valide_avant_chargement() { return true; }
 
 bool fenêtre_programme::joue_fermeture()
 {
@@ -181,15 +183,19 @@ std::vector<fenêtre_programme*> fenêtres_chargées()
     return r;
 }
 
-bool ferme_fenêtres(const fenêtre_programme* sauf)
+namespace {
+
+// Closes, from the last loaded to the first, every window that reste() does
+// not keep; stops at a window that refuses.
+bool ferme_sauf(const std::function<bool(fenêtre_programme*)>& reste)
 {
     // A closing handler may close or open other windows: look the list up
     // again after each one.
     std::vector<const fenêtre_programme*> essayées;
     for (;;) {
         const auto& ordre = état().ordre_chargement;
-        auto suivante = std::find_if(ordre.rbegin(), ordre.rend(), [&](const fenêtre_programme* f) {
-            return f != sauf && !f->fermée() && std::find(essayées.begin(), essayées.end(), f) == essayées.end();
+        auto suivante = std::find_if(ordre.rbegin(), ordre.rend(), [&](fenêtre_programme* f) {
+            return !reste(f) && !f->fermée() && std::find(essayées.begin(), essayées.end(), f) == essayées.end();
         });
         if (suivante == ordre.rend())
             return true;
@@ -198,6 +204,27 @@ bool ferme_fenêtres(const fenêtre_programme* sauf)
         if (!f->feuille().close())
             return false;
     }
+}
+
+}  // namespace
+
+bool ferme_fenêtres(const fenêtre_programme* sauf)
+{
+    return ferme_sauf([sauf](fenêtre_programme* f) { return f == sauf; });
+}
+
+bool libère_fenêtres_avant_chargement(const fenêtre_programme* sauf)
+{
+    // The load is made from the main window, a dialog box or sauf; every
+    // window shown modal is a dialog box of the program.
+    const auto reste = [sauf](fenêtre_programme* f) {
+        QWidget& w = f->feuille();
+        return f == sauf || &w == fenêtre_principale_ouverte() || w.isModal() || qobject_cast<QDialog*>(&w);
+    };
+    for (fenêtre_programme* f : fenêtres_chargées())
+        if (!reste(f) && !f->valide_avant_chargement())
+            return false;
+    return ferme_sauf(reste);
 }
 
 void fenêtre_programme::montrée()

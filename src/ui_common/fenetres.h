@@ -29,6 +29,10 @@ public:
     virtual void Form_Activate();
     // Another window of the program became active.
     virtual void Form_Deactivate();
+    // Other tables are about to replace the open ones: the change pending in
+    // the window is validated as when the user chooses another record, with
+    // the window's own messages. False when it was refused.
+    virtual bool valide_avant_chargement();
 
     virtual QWidget& feuille() = 0;
     // The window accepted its closing: it is gone for the registry and gets
@@ -107,3 +111,12 @@ std::vector<fenêtre_programme*> fenêtres_chargées();
 // Exit: closes every program window but sauf, from the last loaded to the
 // first; stops at a window that refuses and returns false.
 bool ferme_fenêtres(const fenêtre_programme* sauf = nullptr);
+// Before other tables replace the open ones (another file opened, a copy
+// restored, data extracted, archived or converted from the grid): every
+// window validates its pending change, then closes, its closing saving what
+// it holds into the file it came from; nothing it shows of the former tables
+// can reach the new ones. The main window, the dialog boxes and windows shown
+// modal (the load is made from one of them) and sauf stay. False, and the
+// load must not be made, when a window refused: it stays open with its
+// change.
+bool libère_fenêtres_avant_chargement(const fenêtre_programme* sauf = nullptr);

@@ -14,6 +14,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
@@ -275,6 +276,17 @@ TEST_F(fenêtre_compta, seule_la_validation_permet_d_enregistrer)
     f->chk_prélever->click();
     EXPECT_FALSE(f->bt_créditer_adh->isEnabled());
     f->chk_prélever->click();
+    // A levy rate pasted with the mouse: no key, and the validation goes too.
+    valide(1, 3, QStringLiteral("300"));
+    ASSERT_TRUE(f->bt_créditer_adh->isEnabled());
+    const int lignes = données.nombre_lignes_compte;
+    QGuiApplication::clipboard()->setText(QStringLiteral("5"));
+    f->ctt_per_cent->selectAll();
+    f->ctt_per_cent->paste();
+    EXPECT_FALSE(f->bt_créditer_adh->isEnabled());
+    f->bt_créditer_adh_Click();
+    EXPECT_EQ(données.nombre_lignes_compte, lignes);
+    f->ctt_per_cent->setText(QStringLiteral("0,5"));
 
     // Refused entries leave nothing to record.
     struct cas {
@@ -304,13 +316,16 @@ TEST_F(fenêtre_compta, seule_la_validation_permet_d_enregistrer)
     EXPECT_EQ(f->ctt_montant->text(), "");
     EXPECT_FALSE(f->bt_créditer_adh->isEnabled());
 
-    // 29 February of a leap year, a decimal comma; what was validated is
-    // what gets recorded, whatever the amount field shows afterwards.
+    // 29 February of a leap year, a decimal comma; only what was validated
+    // gets recorded: a field changed afterwards, however, drops it.
     boîtes.messages.clear();
     valide(1, 2, QStringLiteral("12,5"), QStringLiteral("29"), QStringLiteral("2024"));
     ASSERT_TRUE(f->bt_créditer_adh->isEnabled()) << boîtes.textes().join('\n').toStdString();
     f->ctt_montant->setText(QStringLiteral("999"));
-    f->ctt_jour_op->setText(QStringLiteral("01"));
+    EXPECT_FALSE(f->bt_créditer_adh->isEnabled());
+    f->bt_créditer_adh_Click();
+    EXPECT_EQ(données.nombre_lignes_compte, 0);
+    valide(1, 2, QStringLiteral("12,5"), QStringLiteral("29"), QStringLiteral("2024"));
     f->bt_créditer_adh->click();
     ASSERT_EQ(données.nombre_lignes_compte, 2);  // 12,5 is not above the minimum of 50: no levy
     EXPECT_EQ(données.table_lignes_compte[1].montant, monnaie::depuis_brut(125000));
@@ -480,15 +495,38 @@ TEST_F(fenêtre_compta, défaire_et_annuler)
     EXPECT_TRUE(f->grab().save(
         QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("f_compta_annulation.png"))));
 
-    // An account that has left its list since: refused, nothing recorded.
+    // A partner deleted since has left the lists: the cancellation is
+    // refused before the entry is touched, and Valider then "créditer"
+    // record nothing between the accounts chosen before.
+    ferme();
+    données.table_adhérents[1].additif = 2;
+    ouvre();
+    choisis(f->Liste_comptes, 2);
+    f->op_test_d[1]->click();
+    f->cb_dernières->setCurrentIndex(0);
+    Q_EMIT f->cb_dernières->activated(0);
+    f->bt_extraire_relevé->click();
+    ASSERT_GE(f->gg_compte.Rows(), 2);
+    ASSERT_EQ(f->gg_compte.TextMatrix(1, 13), "1");
+    choisis(f->Liste_comptes, 3);
+    choisis(f->liste_comptes_à_créditer, 4);
+    const QString libellé = f->ctt_libellé->text(), montant = f->ctt_montant->text();
+    const bool valider = f->bt_valider->isEnabled();
     const données_sel annulé = données;
-    f->liste_comptes_à_créditer->removeItem(f->liste_comptes_à_créditer->findData(1));
     boîtes.messages.clear();
     boîtes.réponses.push_back(rép_oui);
     f->gg_compte.setRow(1);
     f->gg_compte_DblClick();
-    EXPECT_EQ(boîtes.textes().value(1), "Le compte n° 1 n'existe pas : choisissez un adhérent de la liste ou un compte "
-                                        "de l'association.");
+    EXPECT_EQ(boîtes.textes().value(1), "L'adhérent(e) Annick L. (compte n° 1) a quitté les listes des comptes : "
+                                        "aucune ligne d'annulation n'a été créée.");
+    EXPECT_EQ(f->ctt_libellé->text(), libellé);
+    EXPECT_EQ(f->ctt_montant->text(), montant);
+    EXPECT_EQ(f->bt_nouvelle->text(), "Nouvelle");
+    EXPECT_EQ(f->bt_valider->isEnabled(), valider);
+    EXPECT_EQ(choisi(f->Liste_comptes), 3);
+    EXPECT_EQ(choisi(f->liste_comptes_à_créditer), 4);
+    f->bt_valider->click();
+    f->bt_créditer_adh->click();
     EXPECT_TRUE(mêmes_comptes(données, annulé));
 
     // A double-click on a grid without lines does nothing.
@@ -496,6 +534,27 @@ TEST_F(fenêtre_compta, défaire_et_annuler)
     boîtes.messages.clear();
     f->gg_compte_DblClick();
     EXPECT_TRUE(boîtes.messages.empty());
+}
+
+TEST_F(fenêtre_compta, un_prélèvement_illisible_retient_la_fenêtre)
+{
+    ouvre();
+    const données_sel avant = données;
+    for (const char* texte : {"abc", "2 %"}) {
+        SCOPED_TRACE(texte);
+        boîtes.messages.clear();
+        f->ctt_per_cent->setText(QString::fromUtf8(texte));
+        EXPECT_FALSE(f->close());
+        EXPECT_EQ(boîtes.textes(), QStringList{QStringLiteral("Le pourcentage à prélever « %1 » n'est pas un nombre.")
+                                                   .arg(QString::fromUtf8(texte))});
+        EXPECT_TRUE(fenêtre_chargée(QStringLiteral("f_compta")));
+        EXPECT_EQ(données.taux_prélèvement, avant.taux_prélèvement);
+        EXPECT_EQ(lit("trovane.sel"), écrit_données(avant));
+    }
+    f->ctt_per_cent->setText(QStringLiteral("1,5"));
+    ferme();
+    EXPECT_FALSE(fenêtre_chargée(QStringLiteral("f_compta")));
+    EXPECT_EQ(données.taux_prélèvement, monnaie::depuis_brut(15000));
 }
 
 TEST_F(fenêtre_compta, payer_et_prélever_une_liste)

@@ -133,20 +133,24 @@ TEST_F(saisie_compta, ligne_du_catalogue)
 TEST_F(saisie_compta, les_réglages_du_prélèvement_reviennent_au_fichier)
 {
     données.compte_prélèvement = 2;
-    range_paramètres_prélèvement({QStringLiteral("0,75"), QStringLiteral(""), QStringLiteral("12.5"),
-                                  QStringLiteral("mille"), false, 0},
-                                 -1);
+    EXPECT_TRUE(range_paramètres_prélèvement({QStringLiteral("0,75"), QStringLiteral(""), QStringLiteral("12.5"),
+                                              QStringLiteral("1000"), false, 0},
+                                             -1));
     EXPECT_EQ(données.taux_prélèvement, monnaie::depuis_brut(7500));
     EXPECT_EQ(données.compte_prélèvement, 2);  // nothing chosen: the setting stays
     EXPECT_EQ(données.solde_mini_prélèvement, monnaie{});
     EXPECT_EQ(données.montant_mini_prélèvement, monnaie::depuis_brut(125000));
-    EXPECT_EQ(données.montant_maxi_prélèvement, monnaie::unités(1000));  // no number: kept
+    EXPECT_EQ(données.montant_maxi_prélèvement, monnaie::unités(1000));
+    EXPECT_TRUE(boîtes.messages.empty());
 
-    range_paramètres_prélèvement({QStringLiteral("abc"), {}, {}, {}, false, 0}, 1);
-    EXPECT_EQ(données.taux_prélèvement, monnaie{});
-    EXPECT_EQ(données.compte_prélèvement, 1);
-    range_paramètres_prélèvement({QStringLiteral("2 %"), {}, {}, {}, false, 0}, 1);
-    EXPECT_EQ(données.taux_prélèvement, monnaie::unités(2));
+    // A field that is no number is told as the validation tells it, and
+    // nothing at all is stored.
+    const données_sel avant = données;
+    EXPECT_FALSE(range_paramètres_prélèvement({QStringLiteral("abc"), {}, {}, {}, false, 0}, 1));
+    EXPECT_FALSE(range_paramètres_prélèvement({QStringLiteral("1"), {}, {}, QStringLiteral("mille"), false, 0}, 1));
+    EXPECT_EQ(boîtes.textes(), (QStringList{"Le pourcentage à prélever « abc » n'est pas un nombre.",
+                                           "Le montant maximum du prélèvement « mille » n'est pas un nombre."}));
+    EXPECT_TRUE(données == avant);
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
@@ -183,6 +184,18 @@ TEST_F(fenêtres_classification, le_champ_de_code_mène_aux_rubriques)
     EXPECT_EQ(dernier_message(), textes_f_rubriques::créer_sous_rubrique);
     EXPECT_TRUE(f->ctt_code_rubrique->text().isEmpty());
     EXPECT_FALSE(f->ajout_sous_rubrique_en_cours());
+
+    // A name pasted with the mouse, no key pressed: "Modifier" can store it,
+    // and it is stored before other tables replace these.
+    f->bt_modifier_Click();
+    ASSERT_FALSE(f->bt_modifier->isEnabled());
+    QGuiApplication::clipboard()->setText(QStringLiteral("JARDINAGE"));
+    f->ctt_rubrique->selectAll();
+    f->ctt_rubrique->paste();
+    EXPECT_TRUE(f->bt_modifier->isEnabled());
+    EXPECT_EQ(données.noms_rubriques[120], "MAISON");
+    EXPECT_TRUE(f->valide_avant_chargement());
+    EXPECT_EQ(données.noms_rubriques[120], "JARDINAGE");
 }
 
 TEST_F(fenêtres_classification, ajouts_en_deux_temps)

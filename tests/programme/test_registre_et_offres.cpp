@@ -1,26 +1,38 @@
 // The member register and the propositions editor used together, from the
 // main window, with the windows really taking turns as the active one: what
-// is typed in one window is validated by that window, never taken for a
-// change of the other, and never dropped on the way.
+// is typed, pasted or picked with the mouse in one window is validated by
+// that window, never taken for a change of the other, never dropped on the
+// way, and never written into another data file opened meanwhile.
 #include "classification/f_base.h"
+#include "data/dossiers.h"
+#include "data/fenetres/archivage.h"
+#include "data/fenetres/extraction.h"
 #include "data/fichier_donnees.h"
 #include "main_window/f_vesk.h"
+#include "main_window/menus_grille.h"
+#include "main_window/vues_tables.h"
 #include "members/fenetres_adherents.h"
 #include "programme.h"
 #include "support/dossier_test.h"
 #include "support/jeu_essai.h"
+#include "ui_common/principale.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QTest>
 #include <functional>
 
 namespace {
@@ -44,6 +56,40 @@ void entre_dans(QWidget* w)
 {
     QFocusEvent e(QEvent::FocusIn, Qt::MouseFocusReason);
     QCoreApplication::sendEvent(w, &e);
+}
+
+// A right click on a field, then "Coller" clicked in its menu: no key at all.
+void colle_par_le_menu(QWidget* champ, const QString& texte)
+{
+    QGuiApplication::clipboard()->setText(texte);
+    auto* zone = qobject_cast<QAbstractScrollArea*>(champ);
+    QWidget* cible = zone ? zone->viewport() : champ;
+    const QPoint ici(4, 4);
+    QContextMenuEvent clic(QContextMenuEvent::Mouse, ici, cible->mapToGlobal(ici));
+    QApplication::sendEvent(cible, &clic);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_TRUE(menu);
+    // The paste entry is the one that shows the paste shortcut.
+    const QString raccourci = QKeySequence(QKeySequence::Paste).toString(QKeySequence::NativeText);
+    QAction* coller = nullptr;
+    for (QAction* a : menu->actions())
+        if (a->text().endsWith(QLatin1Char('\t') + raccourci))
+            coller = a;
+    ASSERT_TRUE(coller && coller->isEnabled());
+    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(coller).center());
+    laisse_passer();
+}
+
+// An entry of a list chosen with the mouse: its arrow, then the entry.
+void choisit_à_la_souris(QComboBox* liste, int position)
+{
+    QTest::mouseClick(liste, Qt::LeftButton, {}, QPoint(liste->width() - 6, liste->height() / 2));
+    QAbstractItemView* vue = liste->view();
+    ASSERT_TRUE(vue->isVisible());
+    // A release too close to the press that opened the list is not a choice.
+    QTest::qWait(QApplication::doubleClickInterval() + 50);
+    QTest::mouseClick(vue->viewport(), Qt::LeftButton, {}, vue->visualRect(vue->model()->index(position, 0)).center());
+    laisse_passer();
 }
 
 const QDate cinq_mai(2020, 5, 5);
@@ -89,6 +135,16 @@ protected:
         f->Bt_appel_feuilles->click();
         laisse_passer();
         return registre();
+    }
+    // The editor from the main window's offers mode, the main window active first.
+    f_base* ouvre_éditeur()
+    {
+        f->activateWindow();
+        laisse_passer();
+        f->op(0)->click();
+        f->Bt_appel_feuilles->click();
+        laisse_passer();
+        return éditeur();
     }
     static f_adhérents* registre() { return dynamic_cast<f_adhérents*>(fenêtre_chargée("f_adhérents")); }
     static f_base* éditeur() { return dynamic_cast<f_base*>(fenêtre_chargée("f_base")); }
@@ -217,11 +273,7 @@ TEST_F(registre_et_offres, une_proposition_intacte_n_est_jamais_revalidée)
     // the offers mode.
     clique(b->bt_ajout_suppr_adh);
     tape(r->ctt_tel2, "7");
-    f->activateWindow();
-    laisse_passer();
-    f->op(0)->click();
-    f->Bt_appel_feuilles->click();
-    laisse_passer();
+    ASSERT_EQ(ouvre_éditeur(), b);
     ASSERT_TRUE(active(b));
     EXPECT_EQ(p(1), offre);
     EXPECT_TRUE(boîtes.messages.empty()) << boîtes.textes().join(" | ").toStdString();
@@ -242,12 +294,7 @@ TEST_F(registre_et_offres, la_saisie_de_l_éditeur_reste_la_sienne)
     ASSERT_TRUE(r);
     ASSERT_EQ(r->numéro_affiché(), 1);
     const adhérent premier = a(1);
-    f->activateWindow();
-    laisse_passer();
-    f->op(0)->click();
-    f->Bt_appel_feuilles->click();
-    laisse_passer();
-    f_base* b = éditeur();
+    f_base* b = ouvre_éditeur();
     ASSERT_TRUE(b);
     ASSERT_TRUE(active(b));
     ASSERT_EQ(b->proposition_éditée(), 1);
@@ -338,4 +385,205 @@ TEST_F(registre_et_offres, les_étiquettes_s_ouvrent_même_quand_le_nouveau_est_
     EXPECT_FALSE(r->mode_nouveau());
     EXPECT_EQ(données.nombre_adhérents, 41);
     EXPECT_EQ(relu().nombre_adhérents, 41);
+}
+
+TEST_F(registre_et_offres, une_saisie_à_la_souris_attend_sa_validation)
+{
+    f_adhérents* r = ouvre_registre();
+    ASSERT_TRUE(r);
+    ASSERT_EQ(r->numéro_affiché(), 1);
+    ASSERT_FALSE(r->bt_valider->isEnabled());
+
+    // A civility picked from its list, a street pasted: no key pressed.
+    const int civilité = a(1).civilité == 3 ? 4 : 3;
+    choisit_à_la_souris(r->cb_civilité, civilité);
+    ASSERT_EQ(r->cb_civilité->currentIndex(), civilité);
+    EXPECT_TRUE(r->bt_valider->isEnabled());
+    r->ctt_rue->selectAll();
+    colle_par_le_menu(r->ctt_rue, QStringLiteral("12 chemin des Écoliers"));
+    ASSERT_EQ(r->ctt_rue->text(), "12 chemin des Écoliers");
+
+    // Another member chosen: both are validated first, without a question.
+    const int autre = r->Liste_adhérents->itemData(2).toInt();
+    r->Liste_adhérents->setCurrentIndex(2);
+    Q_EMIT r->Liste_adhérents->activated(2);
+    EXPECT_EQ(r->numéro_affiché(), autre);
+    EXPECT_EQ(a(1).civilité, civilité);
+    EXPECT_EQ(a(1).rue.trimmed(), "12 chemin des Écoliers");
+    EXPECT_EQ(relu().table_adhérents[1].rue.trimmed(), "12 chemin des Écoliers");
+    EXPECT_TRUE(boîtes.messages.empty()) << boîtes.textes().join(" | ").toStdString();
+
+    // Closing with a pasted e-mail asks about it, and Yes stores it.
+    colle_par_le_menu(r->ctt_e_mail, QStringLiteral("coller@exemple.fr"));
+    boîtes.réponses.push_back(rép_oui);
+    ASSERT_TRUE(décharge_fenêtre("f_adhérents"));
+    laisse_passer();
+    EXPECT_EQ(boîtes.textes(), QStringList{" Voulez-vous valider la modification? "});
+    EXPECT_TRUE(a(autre).e_mail.trimmed().endsWith("coller@exemple.fr"));
+
+    // The editor: a description pasted, then another member chosen.
+    boîtes.messages.clear();
+    adhérent_courant = 1;
+    f_base* b = ouvre_éditeur();
+    ASSERT_TRUE(b);
+    ASSERT_EQ(b->proposition_éditée(), 1);
+    b->ctt_offre_demande->moveCursor(QTextCursor::End);
+    colle_par_le_menu(b->ctt_offre_demande, QStringLiteral(" bio"));
+    ASSERT_EQ(b->ctt_offre_demande->toPlainText(), "Cours de cuisine bio");
+    EXPECT_TRUE(b->bt_modifier->isEnabled());
+    b->Liste_adhérents->setCurrentIndex(b->Liste_adhérents->findData(autre));
+    EXPECT_EQ(adhérent_courant, autre);
+    EXPECT_EQ(p(1).désignation, "Cours de cuisine bio");
+    EXPECT_TRUE(boîtes.messages.empty()) << boîtes.textes().join(" | ").toStdString();
+}
+
+TEST_F(registre_et_offres, un_autre_fichier_ouvert_ne_reçoit_rien_du_premier)
+{
+    // File B: the same association, whose member 1 and first offer differ.
+    données_sel b_données = relu();
+    b_données.table_adhérents[1].identifiant = QStringLiteral("Bérénice");
+    b_données.table_adhérents[1].e_mail = QStringLiteral("berenice@autre.fr");
+    b_données.table_adhérents[1].rue = QStringLiteral("1 place du Marché");
+    b_données.table_propositions[1].désignation = QStringLiteral("Tricot");
+    écrit("autre.sel", écrit_données(b_données));
+    const QByteArray fichier_b = lit("autre.sel");
+
+    // A change pending in the register, another in the editor.
+    f_adhérents* r = ouvre_registre();
+    ASSERT_TRUE(r);
+    r->ctt_e_mail->selectAll();
+    colle_par_le_menu(r->ctt_e_mail, QStringLiteral("premier@fichier.fr"));
+    f_base* b = ouvre_éditeur();
+    ASSERT_TRUE(b);
+    ASSERT_EQ(b->proposition_éditée(), 1);
+    b->ctt_offre_demande->moveCursor(QTextCursor::End);
+    colle_par_le_menu(b->ctt_offre_demande, QStringLiteral(" du premier"));
+    ASSERT_TRUE(r->modification_en_attente());
+    ASSERT_TRUE(b->modification_en_attente());
+
+    // File > Ouvrir on B.
+    f->activateWindow();
+    laisse_passer();
+    boîtes.fichiers = {chemin("autre.sel")};
+    f->menu("ouvrir_la_base")->trigger();
+    laisse_passer();
+    EXPECT_EQ(fichier_courant, chemin("autre.sel"));
+    EXPECT_TRUE(boîtes.messages.empty()) << boîtes.textes().join(" | ").toStdString();
+    // Both changes went into the file they were made on...
+    const données_sel a_relu = relu();
+    EXPECT_EQ(a_relu.table_adhérents[1].e_mail.trimmed(), "premier@fichier.fr");
+    EXPECT_EQ(a_relu.table_propositions[1].désignation, "Cours de cuisine du premier");
+    // ...the windows that held them are gone, and B has nothing of A.
+    EXPECT_FALSE(registre());
+    EXPECT_FALSE(éditeur());
+    EXPECT_EQ(a(1), b_données.table_adhérents[1]);
+    EXPECT_EQ(p(1), b_données.table_propositions[1]);
+    EXPECT_EQ(lit("autre.sel"), fichier_b);
+
+    // A refused validation stops the load: nothing changes.
+    r = ouvre_registre();
+    ASSERT_TRUE(r);
+    r->ctt_crédits->setEnabled(true);
+    r->ctt_crédits->setText(QStringLiteral("70000"));
+    f->activateWindow();
+    laisse_passer();
+    boîtes.fichiers = {chemin("trovane.sel")};
+    f->menu("ouvrir_la_base")->trigger();
+    laisse_passer();
+    EXPECT_EQ(boîtes.textes().last(), "Le nombre de crédits doit être compris entre -32768 et 32767.");
+    EXPECT_EQ(fichier_courant, chemin("autre.sel"));
+    EXPECT_EQ(registre(), r);
+    EXPECT_EQ(r->ctt_crédits->text(), "70000");
+    EXPECT_EQ(a(1), b_données.table_adhérents[1]);
+}
+
+TEST_F(registre_et_offres, chaque_chargement_fait_valider_puis_fermer_les_fenêtres)
+{
+    données_sel b_données = relu();
+    b_données.table_adhérents[1].e_mail = QStringLiteral("berenice@autre.fr");
+    écrit("autre.sel", écrit_données(b_données));
+    const QString e_mail_départ = a(1).e_mail.trimmed();
+    struct chargement {
+        const char* nom;
+        std::function<void()> fait;
+        QString e_mail_après;  // member 1's, in memory, after the load
+    };
+    const QString saisi = QStringLiteral("saisi@avant.fr");
+    const chargement chargements[] = {
+        {"Récupérer",
+         [&] {
+             boîtes.fichiers = {chemin("autre.sel")};
+             f->récup_Click();
+         },
+         QStringLiteral("berenice@autre.fr")},
+        {"Restaurer", [&] { f->restaure_Click(); }, e_mail_départ},
+        {"Restaurer le fichier repère", [&] { f->restaure_repere_Click(); }, e_mail_départ},
+        {"Extraire en remplaçant",
+         [&] {
+             fichier_à_extraire = chemin("autre.sel");
+             boîtes.réponses.push_back(rép_ok);
+             extrait_données({true, {}});
+         },
+         QStringLiteral("berenice@autre.fr")},
+        // A merge keeps the members in memory: the change validated stays.
+        {"Extraire en fusionnant",
+         [&] {
+             fichier_à_extraire = chemin("autre.sel");
+             boîtes.réponses.push_back(rép_ok);
+             extrait_données({false, {false, true, false, true}});
+         },
+         saisi},
+        // So does the archiving, which only lightens them.
+        {"Archiver",
+         [&] {
+             boîtes.fichiers = {chemin("archives/fin.sel")};
+             archive_période({});
+         },
+         saisi},
+    };
+    for (const chargement& c : chargements) {
+        SCOPED_TRACE(c.nom);
+        boîtes.messages.clear();
+        adhérent_courant = 1;
+        f_adhérents* r = ouvre_registre();
+        ASSERT_TRUE(r);
+        ASSERT_EQ(r->numéro_affiché(), 1);
+        r->ctt_e_mail->selectAll();
+        colle_par_le_menu(r->ctt_e_mail, saisi);
+        f->activateWindow();
+        laisse_passer();
+        c.fait();
+        laisse_passer();
+        EXPECT_FALSE(registre());
+        EXPECT_EQ(a(1).e_mail.trimmed(), c.e_mail_après);
+        // The change went to the former file before anything was loaded.
+        EXPECT_TRUE(lit("trovane.sel").contains(saisi.toLatin1()) || lit("repère/trovane.sel").contains(saisi.toLatin1()));
+    }
+}
+
+TEST_F(registre_et_offres, la_grille_convertie_reste_celle_que_l_utilisateur_a_laissée)
+{
+    f_adhérents* r = ouvre_registre();
+    ASSERT_TRUE(r);
+    r->ctt_e_mail->selectAll();
+    colle_par_le_menu(r->ctt_e_mail, QStringLiteral("saisi@registre.fr"));
+    f->activateWindow();
+    laisse_passer();
+    // The members grid, coded, edited by hand before its conversion.
+    f->op(1)->click();
+    affiche_adhérents(gg(), false);
+    int ligne = gg().FixedRows();
+    while (ligne < gg().Rows() && gg().TextMatrix(ligne, col_adhérents::numéro) != "1")
+        ++ligne;
+    ASSERT_LT(ligne, gg().Rows());
+    gg().setTextMatrix(ligne, col_adhérents::e_mail, QStringLiteral("grille@exemple.fr"));
+
+    boîtes.réponses.assign(2, rép_ok);
+    récupérer_Click();  // "Convertir les données de la grille pour Trovane"
+    laisse_passer();
+    // The register's change went to the file first, the register went, and
+    // its going did not put the tables back into the grid being converted.
+    EXPECT_TRUE(lit("trovane.sel").contains("saisi@registre.fr"));
+    EXPECT_FALSE(registre());
+    EXPECT_EQ(a(1).e_mail.trimmed(), "grille@exemple.fr");
 }

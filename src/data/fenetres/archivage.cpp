@@ -257,6 +257,8 @@ fin_archivage archive_période(const choix_archivage& choix)
         MsgBox(message_pas_de_compte_débité, style_boîte::information);
         return fin_archivage::abandonné;
     }
+    if (!libère_fenêtres_avant_chargement())
+        return fin_archivage::abandonné;
 
     QDir().mkpath(chemin_programme(QStringLiteral("repère")));
     if (!enregistrer_fichier(fichier_repère(), false)) {

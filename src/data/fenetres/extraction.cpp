@@ -7,6 +7,7 @@
 #include "data/fichiers.h"
 #include "data/fusion.h"
 #include "data/modele.h"
+#include "ui_common/fenetres.h"
 #include "ui_common/principale.h"
 
 #include <QDir>
@@ -102,6 +103,8 @@ bool extrait_données(const choix_extraction& choix)
         MsgBox(question_remplacement_par_archive(), style_boîte::ok_annuler | style_boîte::exclamation) != rép_ok)
         return false;
     if (MsgBox(question_extraction(), style_boîte::ok_annuler | style_boîte::information) != rép_ok)
+        return false;
+    if (!libère_fenêtres_avant_chargement())
         return false;
 
     // The restore point is the way back from the extraction: without it,
