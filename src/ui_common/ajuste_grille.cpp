@@ -72,3 +72,15 @@ void ajuste_grille(grille& g)
     for (int c = 0; c < g.Cols(); ++c)
         g.setColWidth(c, CLng(plus_large[static_cast<std::size_t>(c)] + w));
 }
+
+void élargit_grille(grille& g)
+{
+    std::vector<int> avant;
+    avant.reserve(static_cast<std::size_t>(g.Cols()));
+    for (int c = 0; c < g.Cols(); ++c)
+        avant.push_back(g.ColWidth(c));
+    redraw_suspendu pause(g);
+    ajuste_grille(g);
+    for (int c = 0; c < g.Cols(); ++c)
+        g.setColWidth(c, std::max(avant[static_cast<std::size_t>(c)], g.ColWidth(c)));
+}

@@ -25,3 +25,7 @@ private:
 // its widest cell text, leading and trailing blanks left out, plus the width
 // of one "W", all measured in the grid's font name and size in bold italic.
 void ajuste_grille(grille& g);
+// Widens every column that is narrower than that fit; wider ones keep their
+// width. A grid that receives rows one by one shows its headers and texts
+// whole without its columns jumping narrower.
+void élargit_grille(grille& g);
