@@ -6,6 +6,7 @@
 
 #include <QFont>
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -83,4 +84,10 @@ void élargit_grille(grille& g)
     ajuste_grille(g);
     for (int c = 0; c < g.Cols(); ++c)
         g.setColWidth(c, std::max(avant[static_cast<std::size_t>(c)], g.ColWidth(c)));
+}
+
+int hauteur_texte_écran(const police_grille& p)
+{
+    const double tpp = twips_par_pixel();
+    return static_cast<int>(std::ceil(QFontMetricsF(police_qt(p)).height() * tpp + tpp));
 }

@@ -29,3 +29,8 @@ void ajuste_grille(grille& g);
 // width. A grid that receives rows one by one shows its headers and texts
 // whole without its columns jumping narrower.
 void élargit_grille(grille& g);
+
+// Height in twips of one line of text in that font on the screen, with a
+// pixel to spare: a row at least this tall shows the text whole, at any
+// scale the view draws it.
+int hauteur_texte_écran(const police_grille& p);

@@ -8,14 +8,18 @@
 #include "main_window/a_propos.h"
 #include "programme_ouvert.h"
 #include "support/fenetre_utilisable.h"
+#include "ui_common/grille_vue.h"
 #include "ui_common/imprime.h"
 #include "ui_common/principale.h"
 #include "uninstall/boites.h"
 #include "uninstall/fenetre_delvorn.h"
 
+#include <QAbstractItemModel>
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QFontMetrics>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
@@ -72,6 +76,11 @@ TEST_F(écrans, chaque_fenêtre_est_utilisable)
     vérifie(*f, "accueil");
     const std::pair<int, const char*> modes[] = {
         {0, "catalogue"}, {1, "adherents"}, {2, "classification"}, {4, "echanges"}, {5, "statistiques"}};
+    // The menus read as large as the buttons the screen has grown.
+    if (f->op(0)->font().pointSizeF() > f->menuBar()->font().pointSizeF() + 0.01)
+        défauts << QStringLiteral("barre de menus plus petite que les boutons (%1 < %2 points)")
+                       .arg(f->menuBar()->font().pointSizeF())
+                       .arg(f->op(0)->font().pointSizeF());
     for (const auto& [mode, nom] : modes) {
         f->op(mode)->click();
         vérifie(*f, QStringLiteral("fenêtre principale, mode %1").arg(nom));
@@ -120,6 +129,19 @@ TEST_F(écrans, chaque_fenêtre_est_utilisable)
     capture(*catalogue, "F_catalogue_prepare");
     vérifie(*f, "fenêtre principale, catalogue préparé");
     capture(*f, "fenetre_principale_catalogue_prepare");
+    // Each row of the prepared catalogue is as tall as the text of its
+    // styles, drawn at the screen's scale.
+    const QAbstractItemModel& m = *f->vue_gg->model();
+    for (int r = 0; r < m.rowCount(); ++r)
+        for (int c = 0; c < m.columnCount(); ++c) {
+            const QModelIndex i = m.index(r, c);
+            const QVariant police = m.data(i, Qt::FontRole);
+            if (police.isValid() && !m.data(i).toString().isEmpty() &&
+                QFontMetrics(police.value<QFont>()).height() > f->vue_gg->rowHeight(r))
+                défauts << QStringLiteral("grille du catalogue : texte de la ligne %1 coupé (%2)")
+                               .arg(r + 1)
+                               .arg(m.data(i).toString());
+        }
     ASSERT_TRUE(catalogue->bt_aperçu->isEnabled());
     f_aperçu* aperçu = nullptr;
     int tours = 0;
