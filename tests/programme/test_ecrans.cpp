@@ -14,7 +14,9 @@
 #include "uninstall/boites.h"
 #include "uninstall/fenetre_delvorn.h"
 
+#include <QAbstractButton>
 #include <QAbstractItemModel>
+#include <QAbstractScrollArea>
 #include <QAction>
 #include <QApplication>
 #include <QDir>
@@ -94,7 +96,19 @@ TEST_F(écrans, chaque_fenêtre_est_utilisable)
         }
     }
 
-    // Every work window, modal ones shown modeless: they stand the same.
+    // Every work window, modal ones shown modeless: they stand the same,
+    // and none leaves a button of the main window showing cut beside it.
+    const auto boutons_coupés = [&](const QWidget& w, const QString& nom) {
+        const QRect cadre = w.frameGeometry();
+        for (const QAbstractButton* b : f->findChildren<QAbstractButton*>()) {
+            bool dans_la_grille = false;
+            for (const QWidget* p = b; p; p = p->parentWidget())
+                dans_la_grille = dans_la_grille || qobject_cast<const QAbstractScrollArea*>(p);
+            const QRect r(b->mapToGlobal(QPoint(0, 0)), b->size());
+            if (b->isVisible() && !dans_la_grille && cadre.intersects(r) && !cadre.contains(r))
+                défauts << QStringLiteral("%1 : « %2 » de la fenêtre principale à moitié couvert").arg(nom, b->text());
+        }
+    };
     for (const QString& nom : fenêtres_enregistrées()) {
         if (nom == "f_aperçu" || nom == "f_statistiques")
             continue;  // the preview runs from the catalogue, below
@@ -102,6 +116,7 @@ TEST_F(écrans, chaque_fenêtre_est_utilisable)
         ASSERT_NE(w, nullptr) << nom.toStdString();
         w->feuille().show();
         vérifie(w->feuille(), nom);
+        boutons_coupés(w->feuille(), nom);
         capture(w->feuille(), nom);
         EXPECT_TRUE(décharge_fenêtre(nom)) << nom.toStdString();
         QApplication::processEvents();
