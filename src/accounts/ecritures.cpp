@@ -2,6 +2,7 @@
 
 #include "data/dialogues.h"
 
+#include <algorithm>
 #include <limits>
 #include <map>
 
@@ -185,11 +186,13 @@ QString compose_ligne_compte(const ligne_de_compte& l)
     s += tab;
     s += QString::number(l.code_rub);
     s += tab;
-    s += QString::number(l.genre);
+    // -1 stands for "none chosen" in the file; the grid shows nothing.
+    const auto choix = [](const QString& v) { return v.trimmed() == QLatin1String("-1") ? QString() : v; };
+    s += choix(QString::number(l.genre));
     s += tab;
-    s += l.enf;
+    s += choix(l.enf);
     s += tab;
-    s += l.adu;
+    s += choix(l.adu);
     s += tab;
     s += QString::number(l.compte);
     s += tab;
@@ -207,6 +210,47 @@ void refuse_compte_inexistant(int compte)
            style_boîte::exclamation);
 }
 
+// ---------------------------------------------------------------- room in the ledger
+
+namespace {
+
+const QString conseil_archivage = QStringLiteral(
+    "L'archivage (menu Fichier de la fenêtre principale, « Archiver ») libère des lignes : il ne garde que les "
+    "lignes d'échange récentes.");
+
+}  // namespace
+
+int lignes_compte_restantes() { return std::max(0, max_lignes_compte - données.nombre_lignes_compte); }
+
+QString alerte_lignes_compte()
+{
+    const int restantes = lignes_compte_restantes();
+    if (restantes >= seuil_alerte_lignes_compte)
+        return {};
+    const QString état =
+        restantes < lignes_par_échange
+            ? QStringLiteral("Le tableau des lignes de compte est plein (il reste %1 ligne sur %2) : aucun échange "
+                             "ne peut plus être enregistré.")
+            : QStringLiteral("Le tableau des lignes de compte est presque plein : il reste %1 lignes sur %2 (un "
+                             "échange en prend 2, 4 avec un prélèvement).");
+    return état.arg(restantes).arg(max_lignes_compte) + QStringLiteral("\r\n") + conseil_archivage;
+}
+
+bool place_pour_lignes(int lignes)
+{
+    const int restantes = lignes_compte_restantes();
+    if (lignes <= restantes)
+        return true;
+    MsgBox(QStringLiteral("Le tableau des lignes de compte n'a plus la place des %1 lignes de cette opération (il en "
+                          "reste %2 sur %3) : l'opération n'est pas enregistrée.")
+                   .arg(lignes)
+                   .arg(restantes)
+                   .arg(max_lignes_compte) +
+               QStringLiteral("\r\n") + conseil_archivage,
+           style_boîte::exclamation);
+    return false;
+}
+
 bool poste_lignes(const std::vector<mouvement_à_poster>& mouvements, const std::vector<grille*>& grilles)
 {
     // The register is read once: an operation may move thousands of accounts.
@@ -218,13 +262,8 @@ bool poste_lignes(const std::vector<mouvement_à_poster>& mouvements, const std:
                 refuse_compte_inexistant(compte);
                 return false;
             }
-    if (données.nombre_lignes_compte + static_cast<std::int64_t>(mouvements.size()) > max_lignes_compte) {
-        MsgBox(QStringLiteral("Le tableau des lignes de compte est plein (%1 lignes) : l'opération n'est pas "
-                              "enregistrée.")
-                   .arg(max_lignes_compte),
-               style_boîte::exclamation);
+    if (!place_pour_lignes(static_cast<int>(std::min<std::size_t>(mouvements.size(), max_lignes_compte + 1))))
         return false;
-    }
     int compte_refusé = 0;
     if (!mouvements_possibles(mouvements, compte_refusé)) {
         MsgBox(QStringLiteral("Le compte n° %1 ne peut plus recevoir d'opération (nombre d'opérations ou montant "

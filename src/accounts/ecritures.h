@@ -58,7 +58,7 @@ void compose_type_compte(ligne_de_compte& ligne, const champs_ligne& champs, int
 
 // Grid text of a line: 14 fields joined by TAB (dates, description, credit,
 // debit, balance, partner's name, owner's name, code, genre, enf, adu,
-// account, partner).
+// account, partner). A genre, enf or adu of -1 (none chosen) shows empty.
 QString compose_ligne_compte(const ligne_de_compte& ligne);
 
 // ---------------------------------------------------------------- posting lines
@@ -83,6 +83,20 @@ bool poste_lignes(const std::vector<mouvement_à_poster>& mouvements, const std:
 // Shows the refusal of an account that is neither a listed member nor a
 // named association account.
 void refuse_compte_inexistant(int compte);
+
+// ---------------------------------------------------------------- room in the ledger
+// An exchange posts two lines, four with a levy.
+inline constexpr int lignes_par_échange = 2;
+// Below this many free lines the exchange window warns as it opens.
+inline constexpr int seuil_alerte_lignes_compte = 500;
+// Lines table_lignes_compte can still take.
+int lignes_compte_restantes();
+// The warning of a ledger near or at its limit: how many lines are left and
+// that archiving frees lines; empty while there is room enough.
+QString alerte_lignes_compte();
+// True when `lignes` more lines fit; otherwise shows how many are left and
+// that archiving frees lines, and returns false.
+bool place_pour_lignes(int lignes);
 
 // ---------------------------------------------------------------- journal
 // What the last recording posted, in posting order, so that its undo and

@@ -176,6 +176,9 @@ std::optional<échange_préparé> prépare_échange(const saisie_échange& s)
         lignes.push_back({sens_débit, s.crédité, compte_prélèvement, *prélèvement, champs_prélèvement});
         lignes.push_back({sens_crédit, compte_prélèvement, s.crédité, *prélèvement, champs_prélèvement});
     }
+    // Told as the entry is validated, not only when it is recorded.
+    if (!place_pour_lignes(static_cast<int>(lignes.size())))
+        return std::nullopt;
     return échange_préparé{std::move(lignes), *prélèvement};
 }
 

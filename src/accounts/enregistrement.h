@@ -46,9 +46,10 @@ std::optional<champs_ligne> champs_saisis(const saisie_échange& s);
 // A typed amount to post: a number above zero. Nothing after a message.
 std::optional<monnaie> montant_à_poster(const QString& texte);
 
-// Every check of the recording but the room left in the ledger, with its
-// message: both accounts, the amount, the catalogue line and code, the levy
-// fields and the levy account. The levy the recording will take, or nothing.
+// Every check of the recording, with its message: both accounts, the amount,
+// the catalogue line and code, the levy fields, the levy account and the room
+// left in the ledger for its lines. The levy the recording will take, or
+// nothing.
 std::optional<monnaie> valide_échange(const saisie_échange& s);
 
 // Records the exchange: lines debit of the payer, credit of the paid account,

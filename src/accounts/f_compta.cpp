@@ -310,8 +310,8 @@ void f_compta::crée_contrôles()
     for (QWidget* w : std::initializer_list<QWidget*>{cb_rub1, cb_rub2, cb_rub3, ctt_code_rubrique, cb_genre, cb_kid})
         w->setToolTip(pour_stats);
     Label1 = étiquette(QStringLiteral("Montant"), t, 568, 80, 78);
+    // Empty until typed: an amount shown is one the user entered.
     ctt_montant = champ(t, QStringLiteral("ctt_montant"), 568, 100, 78, 26);
-    ctt_montant->setText(QStringLiteral("00"));
     ctt_montant->setAlignment(Qt::AlignRight);
     ctt_montant->setToolTip(QStringLiteral("Tapez le montant de l'échange et validez avec entrée"));
     // The right-hand column: three places, the buttons of a place share it.
@@ -588,7 +588,7 @@ void f_compta::remet_saisie()
     ctt_ligne_cat->clear();
     ctt_libellé->clear();
     ctt_code_rubrique->clear();
-    ctt_montant->setText(QStringLiteral("0"));
+    ctt_montant->clear();
     for (QComboBox* l : {cb_rub1, cb_rub2, cb_rub3, cb_genre}) {
         const QSignalBlocker bloque(l);
         l->setCurrentIndex(-1);
@@ -713,6 +713,7 @@ void f_compta::Form_Load()
     date_du_jour();
 
     entête_grille_écritures(gg_compte, false);
+    élargit_grille(gg_compte);  // no header cut to its first letters
 
     ctt_per_cent->setText(texte_affiché(données.taux_prélèvement));
     {
@@ -736,6 +737,12 @@ void f_compta::Form_Load()
     if (liste_comptes_à_créditer->count() > 5)
         choisis(liste_comptes_à_créditer, 5);
     synchronise_spin();
+
+    // Near its limit the ledger is told at once, not at the first refusal.
+    if (const QString alerte = alerte_lignes_compte(); !alerte.isEmpty())
+        MsgBox(alerte, style_boîte::exclamation);
+    grand_livre_plein_ = lignes_compte_restantes() < lignes_par_échange;
+    suit_place_lignes();
 }
 
 void f_compta::Form_QueryUnload(bool& cancel)
@@ -885,7 +892,8 @@ void f_compta::bt_nouvelle_Click()
     ctt_ligne_cat->clear();
     ctt_libellé->clear();
     ctt_code_rubrique->clear();
-    ctt_montant->setText(données.utilise_monnaie_locale == 1 ? QStringLiteral("0") : QStringLiteral("1"));
+    // A count of exchanges starts at one; an amount waits for the user.
+    ctt_montant->setText(données.utilise_monnaie_locale == 1 ? QString() : QStringLiteral("1"));
     for (QComboBox* l : {cb_rub1, cb_rub2, cb_rub3, cb_genre}) {
         const QSignalBlocker bloque(l);
         l->setCurrentIndex(-1);
@@ -939,7 +947,7 @@ void f_compta::bt_valider_Click()
             return;
         prélèvement = *p;
         s.prélèvement_validé = p;
-    } else if (à_enregistrer && !valide_opération_multiple(s)) {
+    } else if (à_enregistrer && !valide_opération_multiple(s, comptes_listés())) {
         return;
     }
 
@@ -975,8 +983,12 @@ void f_compta::bt_créditer_adh_Click()
         return;
     const saisie_échange s = *saisie_validée_;
     gg_compte.setCols(17);
-    if (!enregistre_échange(s, {&gg_compte}))
+    if (!enregistre_échange(s, {&gg_compte})) {
+        // Pressing again would be refused again: the entry waits for a new validation.
+        abandonne_validation();
+        suit_place_lignes();
         return;
+    }
     saisie_validée_.reset();
     vue_gg_compte->scrollToBottom();
     lignes_affichées_ = static_cast<int>(journal_écritures().size());
@@ -1001,6 +1013,7 @@ void f_compta::bt_créditer_adh_Click()
     bt_créditer_adh->setEnabled(false);
     active(bt_annul_ligne_adh, true);
     rafraîchit_grille_principale();
+    lignes_postées();
 }
 
 void f_compta::ctt_ligne_cat_Entrée()
@@ -1163,6 +1176,7 @@ void f_compta::constitue_ligne_annulation(int ligne)
     cherche_adh_par_num(Liste_comptes, num);
     montre_soldes();
     rafraîchit_grille_principale();
+    lignes_postées();
 }
 
 void f_compta::bt_annul_ligne_adh_Click()
@@ -1175,6 +1189,7 @@ void f_compta::bt_annul_ligne_adh_Click()
         remet_saisie();
         montre_soldes();
         rafraîchit_grille_principale();
+        lignes_postées();
     }
     lignes_affichées_ = 0;
     bt_annul_ligne_adh->setEnabled(false);
@@ -1191,6 +1206,7 @@ void f_compta::bt_annul_lig_asso_Click()
         ôte_lignes_affichées();
         montre_soldes();
         rafraîchit_grille_principale();
+        lignes_postées();
     }
     remet_saisie();
     lignes_affichées_ = 0;
@@ -1240,8 +1256,11 @@ void f_compta::bt_prélever_Click()
 void f_compta::opération_multiple(int opération)
 {
     const saisie_échange s = *saisie_validée_;
-    if (!enregistre_opération_multiple(opération, s, comptes_listés()))
+    if (!enregistre_opération_multiple(opération, s, comptes_listés())) {
+        abandonne_validation();
+        suit_place_lignes();
         return;
+    }
     saisie_validée_.reset();
     // The window's grid shows the demandeur's side: its line for each member.
     const std::vector<écriture_journalisée>& journal = journal_écritures();
@@ -1256,6 +1275,7 @@ void f_compta::opération_multiple(int opération)
     active(bt_annul_lig_asso, true);
     dernière_opération_multiple = opération;
     rafraîchit_grille_principale();
+    lignes_postées();
 }
 
 void f_compta::liste_comptes_asso_Click()
@@ -1273,6 +1293,27 @@ std::vector<int> f_compta::comptes_listés() const
     for (int i = 0; i < liste_comptes_asso->count(); ++i)
         comptes.push_back(liste_comptes_asso->item(i)->data(Qt::UserRole).toInt());
     return comptes;
+}
+
+void f_compta::lignes_postées()
+{
+    élargit_grille(gg_compte);
+    suit_place_lignes();
+}
+
+void f_compta::suit_place_lignes()
+{
+    const bool plein = lignes_compte_restantes() < lignes_par_échange;
+    for (QWidget* w : std::initializer_list<QWidget*>{bt_nouvelle, ctt_montant, ctt_ligne_cat})
+        active(w, !plein);
+    if (plein) {
+        abandonne_validation();
+        bt_valider->setEnabled(false);
+        ctt_libellé->setEnabled(false);
+        if (!grand_livre_plein_)
+            MsgBox(alerte_lignes_compte(), style_boîte::exclamation);
+    }
+    grand_livre_plein_ = plein;
 }
 
 void f_compta::compte_liste_asso()
@@ -1336,6 +1377,7 @@ void f_compta::plus_rien_à_défaire()
     for (QPushButton* b : {bt_annul_ligne_adh, bt_annul_lig_asso})
         active(b, false);
     montre_soldes();
+    suit_place_lignes();
 }
 
 bool f_compta::avertissement()

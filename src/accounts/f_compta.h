@@ -202,6 +202,12 @@ private:
     std::vector<int> comptes_listés() const;
     // The list of several accounts was refilled: its count is shown.
     void compte_liste_asso();
+    // Without room in the ledger for an exchange no entry can start; the
+    // user is told once when the last recording filled it.
+    void suit_place_lignes();
+    // After lines were posted or taken back: the grid's columns show them
+    // whole, and the entry follows the room left.
+    void lignes_postées();
 
     std::optional<saisie_échange> saisie_validée_;
     // The fields of the entry as validated.
@@ -211,5 +217,6 @@ private:
     // The last operation recorded here is an exchange that may be undone.
     bool échange_défaisable_ = false;
     std::set<QWidget*> sans_action_;
+    bool grand_livre_plein_ = false;
     bool détruite_ = false;
 };

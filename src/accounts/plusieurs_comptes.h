@@ -12,8 +12,9 @@ inline constexpr int aucune_opération_multiple = 0, opération_prélèvement = 
 
 // The checks of an operation on several accounts, with their messages: the
 // demandeur (the entry's debited account) exists, the amount is a number
-// above zero, the fields can be recorded.
-bool valide_opération_multiple(const saisie_échange& s);
+// above zero, the fields can be recorded, and the ledger has room for two
+// lines per member of comptes.
+bool valide_opération_multiple(const saisie_échange& s, const std::vector<int>& comptes);
 
 // Records the operation (opération_prélèvement or opération_reversement):
 // for each member account of comptes, in order, the demandeur's line then the

@@ -60,6 +60,7 @@ bool parcourt_entrées(grille& g, Garde&& garde)
             ++i;
         }
     }
+    affichage_cat.per_cent = QLatin1Char(' ') + Format(1.0, QStringLiteral("#0%"));
     return true;
 }
 

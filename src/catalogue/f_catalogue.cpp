@@ -279,8 +279,8 @@ void F_catalogue::crée_contrôles()
     lbl_je_fais_quoi = étiquette(cadre_extraire, QStringLiteral("lbl_je_fais_quoi"), {}, {10, 110, 236, 18});
     lbl_per_cent = étiquette(cadre_extraire, QStringLiteral("lbl_per_cent"), {}, {10, 130, 50, 18});
     lbl_per_cent->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    étiquette(cadre_extraire, QStringLiteral("Label2"), QStringLiteral("effectués"), {64, 130, 90, 18});
-    étiquette(cadre_extraire, QStringLiteral("Label4"), QStringLiteral("Nombre de pages:"), {10, 156, 120, 18});
+    Label2 = étiquette(cadre_extraire, QStringLiteral("Label2"), QStringLiteral("effectués"), {64, 130, 90, 18});
+    Label4 = étiquette(cadre_extraire, QStringLiteral("Label4"), QStringLiteral("Nombre de pages:"), {10, 156, 120, 18});
     lbl_nbr_pages = étiquette(cadre_extraire, QStringLiteral("lbl_nbr_pages"), {}, {134, 156, 60, 18});
     lblpb = étiquette(cadre_extraire, QStringLiteral("lblpb"), QStringLiteral("Pages blanches:"), {10, 178, 120, 18});
     lbl_pages_blanches = étiquette(cadre_extraire, QStringLiteral("lbl_pages_blanches"), {}, {134, 178, 60, 18});
@@ -459,19 +459,25 @@ void F_catalogue::rafraîchit(bool liste)
     lbl_per_cent->setText(affichage_cat.per_cent);
     lbl_nbr_pages->setText(affichage_cat.nbr_pages);
     lbl_pages_blanches->setText(affichage_cat.pages_blanches);
-    lblpb->setVisible(affichage_cat.pages_visibles);
-    lbl_pages_blanches->setVisible(affichage_cat.pages_visibles);
+    // A caption stands only beside its figure.
+    Label2->setVisible(!affichage_cat.per_cent.trimmed().isEmpty());
+    for (QLabel* l : {Label4, lbl_nbr_pages, lblpb, lbl_pages_blanches})
+        l->setVisible(affichage_cat.pages_visibles);
     bt_aperçu->setEnabled(affichage_cat.aperçu_actif);
     if (!liste)
         return;
+    // The members by number and identifier; the placeholder item and the
+    // positions are the pagination's business.
     liste_adh->clear();
-    QStringList textes;
-    textes.reserve(static_cast<qsizetype>(::liste_adh.size()));
-    for (const élément_liste_adh& e : ::liste_adh)
-        textes << e.texte;
-    liste_adh->addItems(textes);
-    for (int i = 0; i < liste_adh->count(); ++i)
-        liste_adh->item(i)->setData(Qt::UserRole, ::liste_adh[static_cast<std::size_t>(i)].données);
+    for (std::size_t i = 1; i < ::liste_adh.size(); ++i) {
+        const int n = ::liste_adh[i].données;
+        const QString texte = n >= 1 && n <= max_adhérents
+                                  ? QStringLiteral("%1  %2").arg(n).arg(
+                                        données.table_adhérents[static_cast<std::size_t>(n)].identifiant.trimmed())
+                                  : ::liste_adh[i].texte;
+        auto* élément = new QListWidgetItem(texte, liste_adh);
+        élément->setData(Qt::UserRole, n);
+    }
 }
 
 void F_catalogue::désactive_aperçu()

@@ -109,6 +109,8 @@ public:
     QPushButton* bt_ital = nullptr;
     QLabel* lbl_je_fais_quoi = nullptr;
     QLabel* lbl_per_cent = nullptr;
+    QLabel* Label2 = nullptr;  // "effectués", after the percentage
+    QLabel* Label4 = nullptr;  // "Nombre de pages:"
     QLabel* lbl_nbr_pages = nullptr;
     QLabel* lblpb = nullptr;
     QLabel* lbl_pages_blanches = nullptr;

@@ -195,6 +195,8 @@ void mise_en_page_catalogue(grille& g, surface_page& imprimante)
             note_rubrique(g, i, dernière_page_catalogue);
         ++i;
     }
+    // Done, even for a catalogue without a row.
+    affichage_cat.per_cent = Format(1.0, QStringLiteral("#0%"));
 
     note(pages_liste_adhérents, 0, static_cast<int16>(dernière_page_catalogue + 1));
     insère_saut(g, g.Rows(), règle_saut::fin, blanc(), dernière_page_catalogue);

@@ -132,5 +132,6 @@ bool insère_rubriques(grille& g, surface_page& imprimante)
             ++i;
         }
     }
+    affichage_cat.per_cent = Format(1.0, QStringLiteral("#0%"));
     return true;
 }

@@ -33,6 +33,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QTemporaryFile>
+#include <algorithm>
 
 std::function<void()> enregistre_évolution;
 
@@ -171,14 +172,7 @@ F_vesk::F_vesk()
     crée_menus();
     resize(px(largeur_fenêtre), px(hauteur_fenêtre) + menuBar()->sizeHint().height());
     place_contrôles();
-    branche_principale({[this](int index) {
-                            if (auto* b = op(index)) {
-                                for (auto& [i, autre] : op_)
-                                    autre->setChecked(i == index);
-                                (void)b;
-                                Op_Click(index);
-                            }
-                        },
+    branche_principale({[this](int index) { Op_Click(index); },
                         [this](const QString& titre) {
                             titre_ = titre;
                             mets_titre();
@@ -247,11 +241,7 @@ void F_vesk::crée_contrôles()
         b->setObjectName(QStringLiteral("op%1").arg(index));
         b->setCheckable(true);
         b->setStyleSheet(style_fond(couleur_op(index)));
-        QObject::connect(b, &QPushButton::clicked, this, [this, index] {
-            for (auto& [i, autre] : op_)
-                autre->setChecked(i == index);
-            Op_Click(index);
-        });
+        QObject::connect(b, &QPushButton::clicked, this, [this, index] { Op_Click(index); });
         op_[index] = b;
     }
 
@@ -290,7 +280,7 @@ void F_vesk::crée_contrôles()
     vue_gg->setObjectName(QStringLiteral("gg"));
     vue_gg->viewport()->installEventFilter(this);
     vue_gg->installEventFilter(this);
-    gg().setVisible(!affiche_grille);
+    montre_grille();
     Image1->setVisible(vue_gg->isHidden());
 }
 
@@ -464,7 +454,7 @@ bool F_vesk::eventFilter(QObject* objet, QEvent* e)
         if (QAction* a = menu(QStringLiteral("pas_affiche_grille")); a && a->isChecked()) {
             a->setChecked(false);
             affiche_grille = false;
-            gg().setVisible(true);
+            montre_grille();
             rafraîchit_mode_courant();
         }
         return true;
@@ -484,7 +474,8 @@ void F_vesk::Form_Load(const QString& ligne_de_commande)
         for (const char* sous : {"archives", "repère", "images", "photos", "etats"})
             QDir().mkpath(chemin_programme(QString::fromUtf8(sous)));
 
-    affiche_grille = réglages::lit_booléen(QStringLiteral("sel"), QStringLiteral("aff_grille"), true);
+    // Until the user hides it, the grid shows the table of the mode chosen.
+    affiche_grille = réglages::lit_booléen(QStringLiteral("sel"), QStringLiteral("aff_grille"), false);
     fonds_unis = réglages::lit_booléen(QStringLiteral("sel"), QStringLiteral("graph"), false);
     sans_image_accueil = réglages::lit_booléen(QStringLiteral("sel"), QStringLiteral("img"), false);
     langue_aide = réglages::lit(QStringLiteral("répertoires"), QStringLiteral("langue"), QStringLiteral("français"));
@@ -492,6 +483,7 @@ void F_vesk::Form_Load(const QString& ligne_de_commande)
 
     const QString défaut = fichier_données_défaut();
     fichier_courant = défaut;
+    démarrage_ = true;  // the mode is shown once, below
     if (QFileInfo::exists(défaut)) {
         // Only a file that loads becomes the start-up copy: after a damaged
         // start, the copy of the last good one is the way back.
@@ -522,9 +514,8 @@ void F_vesk::Form_Load(const QString& ligne_de_commande)
         langue_aide = QStringLiteral("français");
     coche_langue();
     orientation_imprimante_ = static_cast<int>(imprimante().pageLayout().orientation());
-    for (auto& [i, b] : op_)
-        b->setChecked(false);
-    applique_boutons(mode_courant());
+    démarrage_ = false;
+    montre_mode_du_fichier();
     active_selon_fenêtres();
     mets_titre();
     show();
@@ -539,7 +530,7 @@ void F_vesk::Form_Load(const QString& ligne_de_commande)
     menu(QStringLiteral("pas_affiche_grille"))->setChecked(affiche_grille);
     menu(QStringLiteral("fonds_unis"))->setChecked(fonds_unis);
     menu(QStringLiteral("pas_image"))->setChecked(sans_image_accueil);
-    gg().setVisible(!affiche_grille);
+    montre_grille();
     if (!fonds_unis)
         affiche_fond(*this);
     if (!sans_image_accueil)
@@ -588,11 +579,34 @@ void F_vesk::fichier_chargé()
 {
     titre_ = QStringLiteral("Trovane ") + fichier_courant;
     mets_titre();
-    for (auto& [i, b] : op_)
-        b->setChecked(false);
     gg().Clear();
     gg().setRows(1);
-    applique_boutons(mode_courant());
+    if (!démarrage_)
+        montre_mode_du_fichier();
+}
+
+void F_vesk::montre_mode_du_fichier()
+{
+    // The mode the file holds is shown chosen, with its table and its
+    // buttons, as a click on it would; the statistics and the catalogue
+    // stand in windows that are not open, so neither mode is shown.
+    const int index = index_du_mode(mode_courant());
+    if (index >= 0 && index != 5) {
+        Op_Click(index);
+        return;
+    }
+    for (auto& [i, b] : op_)
+        b->setChecked(false);
+    for (QPushButton* b : {Bt_appel_feuilles, bt_imprimer, bt_imprim_2})
+        b->hide();
+    montre_grille();
+}
+
+void F_vesk::montre_grille()
+{
+    // No mode chosen, no table: the home picture stands in the grid's place.
+    const bool mode_choisi = std::any_of(op_.begin(), op_.end(), [](const auto& o) { return o.second->isChecked(); });
+    gg().setVisible(!affiche_grille && mode_choisi);
 }
 
 void F_vesk::mets_titre()
@@ -666,6 +680,11 @@ void F_vesk::active_selon_fenêtres()
 
 void F_vesk::Op_Click(int index)
 {
+    if (!op(index))
+        return;
+    // Whoever calls it, the button of the mode shown is the one chosen.
+    for (auto& [i, b] : op_)
+        b->setChecked(i == index);
     sablier attente;
     appelant_filtre.clear();
     Bt_appel_feuilles->setVisible(true);
@@ -720,13 +739,11 @@ void F_vesk::Op_Click(int index)
 
 void F_vesk::rafraîchit_mode_courant()
 {
-    const QString mode = mode_courant();
-    if (mode == QLatin1String("base"))
-        affiche_offres_demandes(gg(), true);
-    else if (mode == QStringLiteral("adhérents"))
-        affiche_adhérents(gg(), true);
-    else if (mode == QLatin1String("rubriques"))
-        affiche_rubriques(gg());
+    // The grid shown again holds the table of the mode chosen; the prepared
+    // catalogue and the statistics keep what the grid holds.
+    const int index = index_du_mode(mode_courant());
+    if (index >= 0 && index != 5)
+        Op_Click(index);
 }
 
 // ---------------------------------------------------------------- action buttons
@@ -850,11 +867,8 @@ void F_vesk::restaure_repere_Click()
 {
     if (!libère_fenêtres_avant_chargement())
         return;
-    if (ouvrir_fichier(fichier_repère())) {
-        const QString mode = mode_courant();
-        if (mode == QLatin1String("base") || mode == QStringLiteral("adhérents") || mode == QLatin1String("rubriques"))
-            rafraîchit_mode_courant();
-    }
+    // The load shows the file's mode again (fichier_chargé).
+    ouvrir_fichier(fichier_repère());
 }
 
 void F_vesk::enregistrer_click()
@@ -968,7 +982,7 @@ void F_vesk::pas_affiche_grille_Click()
     affiche_grille = menu(QStringLiteral("pas_affiche_grille"))->isChecked();
     if (!sans_enregistrement)
         réglages::écrit_booléen(QStringLiteral("sel"), QStringLiteral("aff_grille"), affiche_grille);
-    gg().setVisible(!affiche_grille);
+    montre_grille();
     if (!affiche_grille)
         rafraîchit_mode_courant();
 }

@@ -145,6 +145,10 @@ private:
     void place_boutons(int index);
     void ouvre(const action_bouton& action);
     void rafraîchit_mode_courant();
+    // After a load: the file's mode chosen, or none.
+    void montre_mode_du_fichier();
+    // The grid shown while a mode is chosen, unless the user hides it.
+    void montre_grille();
     void mets_titre();
     void coche_langue();
     void active_selon_fenêtres();
@@ -156,6 +160,7 @@ private:
     QString titre_;
     int orientation_imprimante_ = 0;
     bool fichier_illisible_ = false;  // the default file failed to load at start-up
+    bool démarrage_ = false;          // Form_Load runs: the mode waits for the settings
 };
 
 // Creates, loads and shows the main window (the program's start).

@@ -89,13 +89,8 @@ issue_crédit crédite_inscription(const QString& texte_numéro, const champs_ad
         MsgBox(QStringLiteral("Ce numéro est déjà utilisé"), style_boîte::critique);
         return issue_crédit::refusé;
     }
-    if (données.nombre_lignes_compte + 2 > max_lignes_compte) {
-        MsgBox(QStringLiteral("Le tableau des lignes de compte est plein (%1 lignes) : l'opération n'est pas "
-                              "enregistrée.")
-                   .arg(max_lignes_compte),
-               style_boîte::exclamation);
+    if (!place_pour_lignes(2))
         return issue_crédit::refusé;
-    }
     double date_adhésion = 0;
     if (!lit_date_saisie(c.date_adh, date_adhésion)) {
         MsgBox(QStringLiteral("Le format de la date d'inscription n'est pas correct. (jj/mm/aaaa ou 00:00:00)"),

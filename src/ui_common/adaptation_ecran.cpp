@@ -9,6 +9,7 @@
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLayout>
+#include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
 #include <QStackedWidget>
@@ -214,8 +215,20 @@ private:
 
     void applique_police(QWidget& c, const facteurs_écran& f) const
     {
-        if (qobject_cast<QMenuBar*>(&c))
-            return;  // menus keep the desktop's look; a menu bar only spans its window
+        if (auto* barre = qobject_cast<QMenuBar*>(&c)) {
+            // Menus keep the desktop's face, and grow with the window's
+            // controls so that they read alike; they never shrink below it.
+            QFont p = c.property(clé_police).value<QFont>();
+            if (!f.inchangé() && f.police > 1)
+                p = police_à_l_échelle(p, f);
+            if (barre->font() != p)
+                barre->setFont(p);
+            for (QMenu* m : barre->findChildren<QMenu*>())
+                if (m->font() != p)
+                    m->setFont(p);
+            c.setProperty(clé_police_posée, c.font());
+            return;
+        }
         if (auto* vue = dynamic_cast<vue_grille*>(&c)) {
             // The grid's fonts and sizes are its own, in points and twips.
             vue->fixe_échelle(f.inchangé() ? 1.0 : f.police);

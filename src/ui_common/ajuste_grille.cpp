@@ -6,6 +6,7 @@
 
 #include <QFont>
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -76,4 +77,22 @@ void ajuste_grille(grille& g)
     }
     for (int c = 0; c < g.Cols(); ++c)
         g.setColWidth(c, CLng(plus_large[static_cast<std::size_t>(c)] + w));
+}
+
+void élargit_grille(grille& g)
+{
+    std::vector<int> avant;
+    avant.reserve(static_cast<std::size_t>(g.Cols()));
+    for (int c = 0; c < g.Cols(); ++c)
+        avant.push_back(g.ColWidth(c));
+    redraw_suspendu pause(g);
+    ajuste_grille(g);
+    for (int c = 0; c < g.Cols(); ++c)
+        g.setColWidth(c, std::max(avant[static_cast<std::size_t>(c)], g.ColWidth(c)));
+}
+
+int hauteur_texte_écran(const police_grille& p)
+{
+    const double tpp = twips_par_pixel();
+    return static_cast<int>(std::ceil(QFontMetricsF(police_qt(p)).height() * tpp + tpp));
 }

@@ -29,3 +29,12 @@ police_grille police_de_mesure(const grille& g);
 // its widest cell text, leading and trailing blanks left out, plus the width
 // of one "W", all measured in the grid's font name and size in bold italic.
 void ajuste_grille(grille& g);
+// Widens every column that is narrower than that fit; wider ones keep their
+// width. A grid that receives rows one by one shows its headers and texts
+// whole without its columns jumping narrower.
+void élargit_grille(grille& g);
+
+// Height in twips of one line of text in that font on the screen, with a
+// pixel to spare: a row at least this tall shows the text whole, at any
+// scale the view draws it.
+int hauteur_texte_écran(const police_grille& p);

@@ -1,11 +1,19 @@
 #include "ui_common/fenetres.h"
 
 #include "ui_common/controles.h"
+#include "ui_common/placement_fenetres.h"
 #include "ui_common/principale.h"
 
+#include <QAbstractButton>
+#include <QAbstractScrollArea>
+#include <QAction>
 #include <QEventLoop>
+#include <QGroupBox>
 #include <QHash>
+#include <QLabel>
+#include <QMenuBar>
 #include <QPointer>
+#include <QScreen>
 #include <algorithm>
 
 namespace {
@@ -37,6 +45,64 @@ public:
 private:
     QEventLoop& boucle_;
 };
+
+bool dans_une_zone_défilante(const QWidget& w, const QWidget& fenêtre)
+{
+    for (const QWidget* p = &w; p && p != &fenêtre; p = p->parentWidget())
+        if (qobject_cast<const QAbstractScrollArea*>(p))
+            return true;
+    return false;
+}
+
+// What the main window shows that must not show half covered: its buttons,
+// labels with a text, frames and menu titles, on the screen. Its grid and
+// its picture are content, of which a part may show.
+std::vector<QRect> contrôles_montrés(const QWidget& principale)
+{
+    std::vector<QRect> r;
+    const auto sur_l_écran = [](const QWidget& w, const QRect& rect) {
+        return QRect(w.mapToGlobal(rect.topLeft()), rect.size());
+    };
+    for (const QWidget* c : principale.findChildren<QWidget*>()) {
+        if (!c->isVisible() || c->window() != &principale || dans_une_zone_défilante(*c, principale))
+            continue;
+        const auto* étiquette = qobject_cast<const QLabel*>(c);
+        const auto* cadre = qobject_cast<const QFrame*>(c);
+        const bool montré = qobject_cast<const QAbstractButton*>(c) || qobject_cast<const QGroupBox*>(c) ||
+                            (étiquette && !étiquette->text().isEmpty()) ||
+                            (!étiquette && cadre && cadre->frameShape() != QFrame::NoFrame);
+        if (montré)
+            r.push_back(sur_l_écran(*c, c->rect()));
+    }
+    for (const QMenuBar* barre : principale.findChildren<QMenuBar*>())
+        if (barre->isVisible() && barre->window() == &principale)
+            for (QAction* a : barre->actions())
+                if (a->isVisible() && !barre->actionGeometry(a).isEmpty())
+                    r.push_back(sur_l_écran(*barre, barre->actionGeometry(a)));
+    return r;
+}
+
+// A work window shown for the first time opens over the main window where
+// none of the main window's controls shows half covered; shown again, it
+// keeps its place.
+void place_sur_la_principale(QWidget& w)
+{
+    const QWidget* principale = fenêtre_principale_ouverte();
+    if (!principale || principale == &w || !principale->isVisible() || !w.isWindow() ||
+        w.property("_trovane_placée").toBool())
+        return;
+    w.setProperty("_trovane_placée", true);
+    if (w.windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))
+        return;
+    const QScreen* écran = principale->screen();
+    if (!écran)
+        return;
+    const QSize bords = w.frameGeometry().size() - w.size();
+    const QRect cadre =
+        place_fenêtre_travail(w.frameGeometry().size(), écran->availableGeometry(), contrôles_montrés(*principale));
+    w.resize(cadre.size() - bords);
+    w.move(cadre.topLeft());
+}
 
 }  // namespace
 
@@ -232,4 +298,5 @@ void fenêtre_programme::montrée()
     fermée_ = false;
     // Whatever the window lets the user type reaches the data file.
     protège_saisies(feuille());
+    place_sur_la_principale(feuille());
 }

@@ -7,6 +7,7 @@
 namespace delvorn {
 
 using namespace désinstallation;
+using journal_installation::chemin_journal;
 using journal_installation::journal_absent;
 
 std::vector<action> plan_tout(const QString& P)
@@ -22,8 +23,17 @@ std::vector<action> plan_tout(const QString& P)
 
 QString ligne_désinstallateur(const QString& P)
 {
-    return QStringLiteral("ST5UNST.EXE -n \"") + QDir(P).filePath(QStringLiteral("St5unst.log")) +
-           QLatin1Char('"');
+    return QStringLiteral("ST5UNST.EXE -n \"") + chemin_journal(P) + QLatin1Char('"');
+}
+
+QString message_garder_les_données(const QString& P)
+{
+    return QStringLiteral("Les réglages de Trovane vont être supprimés, puis les fichiers installés du programme, "
+                          "ceux que liste le journal d'installation St5unst.log.") +
+           crlf +
+           QStringLiteral("Ce sont vos données qui sont préservées : trovane.sel, trovane.sld, evolstat.dat et les "
+                          "dossiers archives, etats, images, photos, repère et Aide restent dans ") +
+           QDir::toNativeSeparators(P) + QStringLiteral(".");
 }
 
 void Command1_Click(const environnement& e)
@@ -49,10 +59,7 @@ void Command3_Click(const environnement& e)
     if (refuse_dossier(e.P, e.b))
         return;
     // The settings go at once: the user may still change his mind here.
-    if (e.b.message(QStringLiteral("Le désinstallateur de Windows vous indiquera que des fichiers et le "
-                                   "groupe de programme n'ont pas pu être supprimés.") +
-                        crlf + QStringLiteral("Ce sont vos données qui sont préservées."),
-                    style_boîte::ok_annuler + style_boîte::information) != rép_ok)
+    if (e.b.message(message_garder_les_données(e.P), style_boîte::ok_annuler + style_boîte::information) != rép_ok)
         return;
     win_uninstall(e);
 }
@@ -61,14 +68,13 @@ void win_uninstall(const environnement& e)
 {
     efface_clé_réglages();
     const QString ligne = ligne_désinstallateur(e.P);
-    if (QFileInfo(QDir(e.P).filePath(QStringLiteral("St5unst.log"))).isFile()) {
+    if (QFileInfo(chemin_journal(e.P)).isFile()) {
         if (!e.l.lance(ligne))
             e.b.message(ligne + crlf + QStringLiteral("n'a pas pu être lancé."),
                         style_boîte::ok + style_boîte::exclamation);
         return;
     }
-    e.b.message(journal_absent,
-                style_boîte::ok);
+    e.b.message(journal_absent(e.P), style_boîte::ok);
 }
 
 }  // namespace delvorn

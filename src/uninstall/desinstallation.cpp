@@ -85,18 +85,6 @@ int fait(const action& a)
 
 QString chemin_canonique(const QString& chemin) { return QFileInfo(chemin).canonicalFilePath(); }
 
-// One path a line, a long list cut short.
-QString liste_chemins(const QString& titre, const QStringList& chemins)
-{
-    constexpr qsizetype montrés = 15;
-    QStringList lignes{titre};
-    for (qsizetype i = 0; i < chemins.size() && i < montrés; ++i)
-        lignes << QDir::toNativeSeparators(chemins[i]);
-    if (chemins.size() > montrés)
-        lignes << QStringLiteral("et %1 autres").arg(chemins.size() - montrés);
-    return lignes.join(crlf);
-}
-
 QSettings magasin()
 {
     return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Trovane"),
@@ -264,6 +252,17 @@ void efface_clé_réglages()
         s.sync();
     }
     QFile::remove(fichier_réglages());
+}
+
+QString liste_chemins(const QString& titre, const QStringList& chemins)
+{
+    constexpr qsizetype montrés = 15;
+    QStringList lignes{titre};
+    for (qsizetype i = 0; i < chemins.size() && i < montrés; ++i)
+        lignes << QDir::toNativeSeparators(chemins[i]);
+    if (chemins.size() > montrés)
+        lignes << QStringLiteral("et %1 autres").arg(chemins.size() - montrés);
+    return lignes.join(crlf);
 }
 
 QString message_échecs(const std::vector<échec>& échecs)

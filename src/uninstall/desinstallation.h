@@ -90,6 +90,8 @@ void efface_sections_réglages();
 // whatever else it holds, and its file.
 void efface_clé_réglages();
 
+// A title, then one path a line; a long list is cut short.
+QString liste_chemins(const QString& titre, const QStringList& chemins);
 // The message that lists what could not be removed, one line a path; a long
 // list is cut short.
 QString message_échecs(const std::vector<échec>& échecs);

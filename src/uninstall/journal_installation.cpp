@@ -30,6 +30,31 @@ QString dossier_installé(const QStringList& lignes)
 
 }  // namespace
 
+QString chemin_journal(const QString& P) { return QDir(P).filePath(QStringLiteral("St5unst.log")); }
+
+QString journal_absent(const QString& P)
+{
+    return QStringLiteral("Le fichier journal de la désinstallation (St5unst.log) n'a pas été trouvé ou n'existe "
+                          "plus : les fichiers du programme restent dans ") +
+           QDir::toNativeSeparators(P) +
+           QStringLiteral(". Supprimez-les vous-même, en gardant vos données (trovane.sel) si vous en avez "
+                          "besoin.");
+}
+
+QString ce_qui_reste(const QString& P)
+{
+    QStringList restes;
+    for (const QString& nom :
+         QDir(P).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System, QDir::Name))
+        restes << QDir(P).filePath(nom);
+    if (restes.isEmpty())
+        return QStringLiteral("Le dossier ") + QDir::toNativeSeparators(P) +
+               QStringLiteral(" est vide : vous pouvez le supprimer.");
+    return liste_chemins(QStringLiteral("Vos données restent dans ") + QDir::toNativeSeparators(P) +
+                             QStringLiteral(" ; supprimez-les vous-même quand vous n'en aurez plus besoin :"),
+                         restes);
+}
+
 std::vector<action> plan_journal(const QString& P, const QStringList& lignes)
 {
     const QString racine = QDir::cleanPath(QDir(P).absolutePath());
@@ -81,8 +106,7 @@ int désinstalle_selon_journal(const QString& P, const QString& journal, boîtes
     QFile fichier(journal);
     if (!info.isFile() || info.absoluteDir().canonicalPath() != QFileInfo(P).canonicalFilePath() ||
         !fichier.open(QIODevice::ReadOnly)) {
-        b.message(journal_absent,
-                  style_boîte::ok);
+        b.message(journal_absent(P), style_boîte::ok);
         return 1;
     }
     const QStringList lignes = QString::fromUtf8(fichier.readAll()).split(QLatin1Char('\n'));
@@ -102,7 +126,8 @@ int désinstalle_selon_journal(const QString& P, const QString& journal, boîtes
 
     if (plan.empty()) {
         QFile::remove(journal);
-        b.message(QStringLiteral("Il ne reste plus rien à supprimer."), style_boîte::ok + style_boîte::information);
+        b.message(QStringLiteral("Il ne reste plus rien à supprimer.") + crlf + ce_qui_reste(P),
+                  style_boîte::ok + style_boîte::information);
         return 0;
     }
     if (b.message(QStringLiteral("Supprimer les fichiers de Trovane installés dans ") +
@@ -116,7 +141,7 @@ int désinstalle_selon_journal(const QString& P, const QString& journal, boîtes
         return 1;
     }
     QFile::remove(journal);
-    b.message(QStringLiteral("Les fichiers installés de Trovane ont été supprimés."),
+    b.message(QStringLiteral("Les fichiers installés de Trovane ont été supprimés.") + crlf + ce_qui_reste(P),
               style_boîte::ok + style_boîte::information);
     return 0;
 }

@@ -17,9 +17,16 @@
 
 namespace journal_installation {
 
-inline const QString journal_absent = QStringLiteral(
-    "Le fichier journal de la désinstallation n'a pas été trouvé ou n'existe plus. "
-    "Essayez de désinstaller avec le gestionnaire de paquets de votre système.");
+// The log's path in P.
+QString chemin_journal(const QString& P);
+
+// Without the log nothing here knows which files were installed: the user
+// is told where they stay.
+QString journal_absent(const QString& P);
+
+// What is left in P once the installed files are gone, and where, ready to
+// be shown.
+QString ce_qui_reste(const QString& P);
 
 // The actions for the lines of a log; entries outside P are refusals,
 // entries no longer on disk are left out.

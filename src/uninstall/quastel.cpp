@@ -1,6 +1,8 @@
 #include "uninstall/quastel.h"
+#include "uninstall/journal_installation.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 namespace quastel {
 
@@ -46,6 +48,25 @@ std::vector<action> plan(const QString& P)
     return actions;
 }
 
+QString message_fin(const QString& P)
+{
+    const QString dossier = QDir::toNativeSeparators(P);
+    const QString suite =
+        QFileInfo(journal_installation::chemin_journal(P)).isFile()
+            ? QStringLiteral("Terminez la désinstallation avec Delvorn (") +
+                  QDir::toNativeSeparators(QDir(P).filePath(QStringLiteral("delvorn"))) +
+                  QStringLiteral("), bouton « Désinstaller mais Garder les données pour une réinstallation » : "
+                                 "il supprime les fichiers installés du programme, que liste le journal "
+                                 "d'installation St5unst.log.")
+            : QStringLiteral("Aucun journal d'installation (St5unst.log) ne liste les fichiers du programme : ils "
+                             "restent dans ") +
+                  dossier + QStringLiteral(", supprimez-les vous-même.");
+    return QStringLiteral("Trovane a retiré tous les fichiers qu'il a ajoutés pendant son exécution ainsi que ses "
+                          "réglages.") +
+           crlf + suite + crlf + QStringLiteral("Vos données (trovane.sel, trovane.sld) restent dans ") + dossier +
+           QStringLiteral(".") + crlf + QStringLiteral("Les auteurs vous remercient!");
+}
+
 void Form_Load(const QString& P, boîtes& b)
 {
     if (refuse_dossier(P, b))
@@ -66,13 +87,7 @@ void Form_Load(const QString& P, boîtes& b)
     efface_sections_réglages();
     if (const QStringList à_l_utilisateur = gardés(actions); !à_l_utilisateur.isEmpty())
         b.message(message_gardés(à_l_utilisateur), style_boîte::ok + style_boîte::information);
-    b.message(QStringLiteral("Trovane a retiré tous les fichiers qu'il a ajoutés pendant son exécution ainsi que ses "
-                             "inscriptions dans la base de registre.") +
-                  crlf +
-                  QStringLiteral("Terminez la desinstallation en utilisant le menu ajout/suppression de programmes "
-                                 "dans le panneau de configuration.") +
-                  crlf + QStringLiteral("Les auteurs vous remercient!"),
-              style_boîte::ok + style_boîte::information);
+    b.message(message_fin(P), style_boîte::ok + style_boîte::information);
 }
 
 }  // namespace quastel

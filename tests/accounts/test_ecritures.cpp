@@ -129,7 +129,7 @@ TEST_F(écritures, texte_d_une_ligne_dans_la_grille)
     const QStringList champs = compose_ligne_compte(l).split(QLatin1Char('\t'));
     ASSERT_EQ(champs.size(), 14);
     EXPECT_EQ(champs, (QStringList{"14/03/2026", "02/03/2026", "Cours de guitare", "", "12,5", "-2,5",
-                                   "Hervé M.            ", "Annick L.           ", "1210", "1", "-1", "", "12", "7"}));
+                                   "Hervé M.            ", "Annick L.           ", "1210", "1", "", "", "12", "7"}));
 
     l.sens = QStringLiteral("2");
     l.partenaire = 9995;
@@ -138,6 +138,40 @@ TEST_F(écritures, texte_d_une_ligne_dans_la_grille)
     EXPECT_EQ(crédit[4], QString());
     EXPECT_EQ(crédit[6], QStringLiteral("_compte asso1"));
     EXPECT_EQ(crédit[13], QStringLiteral("9995"));
+
+    // "None chosen" is stored as -1 and shows as nothing; a choice shows.
+    l.genre = -1;
+    l.enf = QStringLiteral("Adulte");
+    l.adu = QStringLiteral("-1");
+    const QStringList choix = compose_ligne_compte(l).split(QLatin1Char('\t'));
+    EXPECT_EQ(choix.mid(9, 3), (QStringList{"", "Adulte", ""}));
+}
+
+TEST_F(écritures, un_grand_livre_presque_plein_le_dit_et_dit_quoi_faire)
+{
+    const QString archivage = QStringLiteral("L'archivage (menu Fichier de la fenêtre principale, « Archiver ») "
+                                             "libère des lignes : il ne garde que les lignes d'échange récentes.");
+    données.nombre_lignes_compte = max_lignes_compte - seuil_alerte_lignes_compte;
+    EXPECT_EQ(alerte_lignes_compte(), QString());
+    données.nombre_lignes_compte = max_lignes_compte - 499;
+    EXPECT_EQ(alerte_lignes_compte(), QStringLiteral("Le tableau des lignes de compte est presque plein : il reste "
+                                                     "499 lignes sur 10000 (un échange en prend 2, 4 avec un "
+                                                     "prélèvement).\r\n") +
+                                          archivage);
+    données.nombre_lignes_compte = max_lignes_compte - 1;
+    EXPECT_EQ(alerte_lignes_compte(), QStringLiteral("Le tableau des lignes de compte est plein (il reste 1 ligne sur "
+                                                     "10000) : aucun échange ne peut plus être enregistré.\r\n") +
+                                          archivage);
+
+    // Three lines left: an exchange with its levy is refused, saying why.
+    données.nombre_lignes_compte = max_lignes_compte - 3;
+    EXPECT_TRUE(place_pour_lignes(2));
+    EXPECT_TRUE(boîtes.messages.empty());
+    EXPECT_FALSE(place_pour_lignes(4));
+    EXPECT_EQ(boîtes.textes(), QStringList{QStringLiteral("Le tableau des lignes de compte n'a plus la place des 4 "
+                                                          "lignes de cette opération (il en reste 3 sur 10000) : "
+                                                          "l'opération n'est pas enregistrée.\r\n") +
+                                           archivage});
 }
 
 TEST_F(écritures, des_lignes_postées_ensemble)

@@ -208,7 +208,9 @@ TEST_F(enregistrement, chaque_refus_ne_poste_rien)
         {"un membre pour le prélèvement", [](saisie_échange& s) { s.prélèvement.compte = 1; },
          "Choisissez le compte de l'association qui reçoit le prélèvement."},
         {"table pleine avec le prélèvement", [](saisie_échange&) { données.nombre_lignes_compte = 9997; },
-         "Le tableau des lignes de compte est plein (10000 lignes) : l'opération n'est pas enregistrée."},
+         "Le tableau des lignes de compte n'a plus la place des 4 lignes de cette opération (il en reste 3 sur "
+         "10000) : l'opération n'est pas enregistrée.\r\nL'archivage (menu Fichier de la fenêtre principale, « "
+         "Archiver ») libère des lignes : il ne garde que les lignes d'échange récentes."},
         {"compteur de crédits plein", [](saisie_échange&) { données.table_adhérents[3].crédits = 32767; },
          "Le compte n° 3 ne peut plus recevoir d'opération (nombre d'opérations ou montant trop grand) : "
          "l'opération n'est pas enregistrée."},

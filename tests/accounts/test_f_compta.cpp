@@ -8,6 +8,7 @@
 #include "data/fichier_donnees.h"
 #include "data/reglages.h"
 #include "support/dossier_test.h"
+#include "ui_common/ajuste_grille.h"
 #include "ui_common/filtre_membres.h"
 #include "ui_common/grille_vue.h"
 #include "ui_common/principale.h"
@@ -191,6 +192,12 @@ TEST_F(fenêtre_compta, un_échange_de_la_saisie_au_fichier)
     EXPECT_EQ(f->ctt_jour_op->text() + f->ctt_mois_op->text() + f->ctt_an_op->text(), "14032026");
     EXPECT_EQ(f->ctt_per_cent->text(), "0,5");
     EXPECT_EQ(f->gg_compte.Rows(), 1);
+    // No amount shows that the user has not typed.
+    EXPECT_EQ(f->ctt_montant->text(), "");
+    // Every header shows whole, the short ones included.
+    mesureur_texte mesure(f->gg_compte.police());
+    for (int c = 0; c < 14; ++c)
+        EXPECT_GE(f->gg_compte.ColWidth(c), mesure.largeur(f->gg_compte.TextMatrix(0, c))) << c;
 
     // The debited account by its number, the credited one from its list.
     f->num_cpt->setText(QStringLiteral("1"));
@@ -204,6 +211,7 @@ TEST_F(fenêtre_compta, un_échange_de_la_saisie_au_fichier)
 
     f->bt_nouvelle->click();
     EXPECT_EQ(f->bt_nouvelle->text(), "Annuler");
+    EXPECT_EQ(f->ctt_montant->text(), "");
     f->ctt_libellé->setText(QStringLiteral("Cours de guitare"));
     f->ctt_montant->setText(QStringLiteral("300"));
     f->ctt_jour_op->setText(QStringLiteral("12"));
@@ -337,6 +345,56 @@ TEST_F(fenêtre_compta, seule_la_validation_permet_d_enregistrer)
     EXPECT_TRUE(boîtes.messages.empty());
 }
 
+TEST_F(fenêtre_compta, grand_livre_presque_plein_puis_plein)
+{
+    // Three lines left: told at once, how many and what frees some.
+    données.nombre_lignes_compte = max_lignes_compte - 3;
+    ouvre();
+    ASSERT_EQ(boîtes.messages.size(), 1u);
+    EXPECT_TRUE(boîtes.messages[0].texte.startsWith("Le tableau des lignes de compte est presque plein : il reste 3 "
+                                                     "lignes sur 10000"));
+    EXPECT_TRUE(boîtes.messages[0].texte.contains("« Archiver »"));
+    EXPECT_TRUE(f->bt_nouvelle->isEnabled());
+
+    // An exchange with its levy takes four: refused as it is validated.
+    boîtes.messages.clear();
+    valide(1, 2, QStringLiteral("300"));
+    EXPECT_FALSE(f->saisie_validée());
+    EXPECT_FALSE(f->bt_créditer_adh->isEnabled());
+    ASSERT_EQ(boîtes.messages.size(), 1u);
+    EXPECT_TRUE(boîtes.messages[0].texte.startsWith("Le tableau des lignes de compte n'a plus la place des 4 lignes"));
+
+    // Without the levy it fits; the ledger is then full, and said so once.
+    f->chk_prélever->click();
+    boîtes.messages.clear();
+    valide(1, 2, QStringLiteral("300"));
+    ASSERT_TRUE(f->bt_créditer_adh->isEnabled()) << boîtes.textes().join('\n').toStdString();
+    f->bt_créditer_adh->click();
+    EXPECT_EQ(données.nombre_lignes_compte, max_lignes_compte - 1);
+    ASSERT_EQ(boîtes.messages.size(), 1u);
+    EXPECT_TRUE(boîtes.messages[0].texte.startsWith("Le tableau des lignes de compte est plein (il reste 1 ligne"));
+    for (QWidget* w : std::initializer_list<QWidget*>{f->bt_nouvelle, f->ctt_montant, f->ctt_ligne_cat,
+                                                      f->ctt_libellé, f->bt_valider, f->bt_créditer_adh})
+        EXPECT_FALSE(w->isEnabled()) << w->objectName().toStdString();
+
+    // Undone, the lines are free again and an entry can start.
+    ASSERT_TRUE(f->bt_annul_ligne_adh->isEnabled());
+    f->bt_annul_ligne_adh->click();
+    EXPECT_EQ(données.nombre_lignes_compte, max_lignes_compte - 3);
+    EXPECT_TRUE(f->bt_nouvelle->isEnabled());
+    EXPECT_TRUE(f->ctt_montant->isEnabled());
+
+    // Opened on a full ledger: nothing can be started.
+    ferme();
+    données.nombre_lignes_compte = max_lignes_compte - 1;
+    boîtes.messages.clear();
+    ouvre();
+    ASSERT_EQ(boîtes.messages.size(), 1u);
+    EXPECT_TRUE(boîtes.messages[0].texte.startsWith("Le tableau des lignes de compte est plein"));
+    EXPECT_FALSE(f->bt_nouvelle->isEnabled());
+    EXPECT_FALSE(f->ctt_montant->isEnabled());
+}
+
 TEST_F(fenêtre_compta, ligne_du_catalogue_et_codes)
 {
     ouvre();
@@ -457,7 +515,7 @@ TEST_F(fenêtre_compta, défaire_et_annuler)
     EXPECT_EQ(f->lbl_der_solde_offreur->text(), "50");
     EXPECT_FALSE(f->bt_annul_ligne_adh->isEnabled());
     EXPECT_TRUE(f->bt_annul_ligne_adh->isHidden());
-    EXPECT_EQ(f->ctt_montant->text(), "0");
+    EXPECT_EQ(f->ctt_montant->text(), "");
     EXPECT_EQ(f->ctt_libellé->text(), "");
     EXPECT_EQ(f->ctt_jour_op->text() + f->ctt_mois_op->text() + f->ctt_an_op->text(), "14032026");
 

@@ -250,7 +250,9 @@ TEST_F(fenêtre_catalogue, extraction_aperçu_et_fermeture)
 {
     F_catalogue& w = ouvre();
     EXPECT_FALSE(w.bt_aperçu->isEnabled());
-    EXPECT_FALSE(w.lblpb->isVisibleTo(&w));
+    // No caption without its figure before the first build.
+    for (const QLabel* l : {w.lblpb, w.Label4, w.Label2})
+        EXPECT_FALSE(l->isVisibleTo(&w)) << l->objectName().toStdString();
     // While the build runs the window does not close (its closing would
     // refill the grid being built), and the main window's labels get the counts.
     bool fermée_pendant = true;
@@ -261,10 +263,14 @@ TEST_F(fenêtre_catalogue, extraction_aperçu_et_fermeture)
     EXPECT_FALSE(fermée_pendant);
     EXPECT_EQ(pages, w.lbl_nbr_pages->text().toInt());
     EXPECT_TRUE(w.bt_aperçu->isEnabled());
-    EXPECT_EQ(w.liste_adh->count(), 3);
-    EXPECT_EQ(w.liste_adh->item(2)->data(Qt::UserRole).toInt(), 5);
+    // The members by number and name, not their bare positions.
+    ASSERT_EQ(w.liste_adh->count(), 2);
+    EXPECT_EQ(w.liste_adh->item(1)->data(Qt::UserRole).toInt(), 5);
+    EXPECT_EQ(w.liste_adh->item(1)->text(), QStringLiteral("5  ") + données.table_adhérents[5].identifiant.trimmed());
     EXPECT_FALSE(w.lbl_nbr_pages->text().isEmpty());
-    EXPECT_TRUE(w.lblpb->isVisibleTo(&w));
+    EXPECT_EQ(w.lbl_je_fais_quoi->text() + "|" + w.lbl_per_cent->text(), " Mise en page|100%");
+    for (const QLabel* l : {w.lblpb, w.Label4, w.Label2})
+        EXPECT_TRUE(l->isVisibleTo(&w)) << l->objectName().toStdString();
     EXPECT_EQ(gg().forme(), forme_grille::catalogue);
     EXPECT_TRUE(w.bt_préparer->isEnabled());
 

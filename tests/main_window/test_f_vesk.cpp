@@ -20,6 +20,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTemporaryFile>
+#include <map>
 
 namespace {
 
@@ -74,13 +75,22 @@ TEST_F(fenêtre_principale_essai, premier_démarrage_dans_un_dossier_vide)
     ASSERT_EQ(boîtes.messages.size(), 1u);
     EXPECT_EQ(boîtes.messages[0].texte, "Voulez-vous consulter l'aide [Commencer avec Trovane] maintenant ?");
     EXPECT_EQ(f->windowTitle(), "Trovane");
+    // No mode yet: the home picture, no buttons; the first mode chosen
+    // shows its table in the picture's place.
+    for (QPushButton* b : {f->Bt_appel_feuilles, f->bt_imprimer, f->bt_imprim_2})
+        EXPECT_TRUE(b->isHidden());
+    EXPECT_TRUE(f->Image1->isVisible());
+    f->op(1)->click();
+    EXPECT_TRUE(gg().Visible());
+    EXPECT_FALSE(f->Image1->isVisible());
+    EXPECT_EQ(gg().Cols(), 26);
     // No stray test file is left in the folder.
     for (const QString& nom : QDir(dossier.path()).entryList(QDir::Files))
         EXPECT_FALSE(nom.startsWith("trovane_essai")) << nom.toStdString();
 
     f->close();
     QApplication::processEvents();
-    EXPECT_EQ(réglages::lit("sel", "aff_grille"), "True");
+    EXPECT_EQ(réglages::lit("sel", "aff_grille"), "False");
     EXPECT_EQ(réglages::lit("sel", "graph"), "False");
     EXPECT_EQ(réglages::lit("sel", "img"), "False");
     EXPECT_EQ(réglages::lit("répertoires", "langue"), "français");
@@ -101,11 +111,11 @@ TEST_F(fenêtre_principale_essai, démarrage_avec_le_fichier_par_défaut)
     EXPECT_EQ(lit("repère/trovane.sel"), octets);
     EXPECT_EQ(données.nombre_adhérents, 40);
     EXPECT_EQ(f->windowTitle(), "Trovane " + fichier_données_défaut());
-    // The loaded mode gives the buttons their captions; no table is shown yet.
+    // The loaded mode is the one shown chosen, with its buttons and its table.
     EXPECT_EQ(f->bt_imprimer->text(), "Listes, Publipostage...");
     for (int i : {0, 1, 2, 4, 5})
-        EXPECT_FALSE(f->op(i)->isChecked());
-    EXPECT_EQ(gg().Rows(), 1);
+        EXPECT_EQ(f->op(i)->isChecked(), i == 1) << i;
+    EXPECT_EQ(gg().Rows(), 41);
     EXPECT_TRUE(boîtes.messages.empty());
 }
 
@@ -192,7 +202,6 @@ TEST_F(fenêtre_principale_essai, boutons_de_chaque_mode)
     association_par_défaut();
     QDir().mkpath(chemin("Aide"));
     démarre();
-    f->menu("pas_affiche_grille")->trigger();  // show the grid
     ASSERT_FALSE(affiche_grille);
 
     f->op(0)->click();
@@ -238,6 +247,70 @@ TEST_F(fenêtre_principale_essai, boutons_de_chaque_mode)
     EXPECT_EQ(données.mode_grille, "rubriques");
     EXPECT_EQ(gg().Rows(), 19);
     EXPECT_FALSE(gg().Visible());
+}
+
+// The mode button chosen, the action buttons beside it and the table in the
+// grid tell the same mode, whatever brought it: a start, a file opened, a
+// window closing, the grid hidden or shown again.
+TEST_F(fenêtre_principale_essai, le_mode_choisi_ses_boutons_et_sa_grille_s_accordent)
+{
+    const auto accord = [&](const char* où) {
+        SCOPED_TRACE(où);
+        const QString mode = données.mode_grille;
+        const std::map<QString, std::pair<int, int>> montrés = {
+            {"base", {0, 11}}, {"adhérents", {1, 26}}, {"rubriques", {2, 4}}, {"comptes", {4, 15}}};
+        const auto m = montrés.find(mode);
+        for (int i : {0, 1, 2, 4, 5})
+            EXPECT_EQ(f->op(i)->isChecked(), m != montrés.end() && m->second.first == i) << i;
+        const boutons_mode b = boutons_pour_mode(mode);
+        const bool choisi = m != montrés.end();
+        EXPECT_EQ(!f->Bt_appel_feuilles->isHidden(), choisi && b.appel_visible);
+        EXPECT_EQ(!f->bt_imprimer->isHidden(), choisi && b.imprimer_visible);
+        if (choisi && b.appel_visible)
+            EXPECT_EQ(f->Bt_appel_feuilles->text(), b.appel_feuilles);
+        if (choisi && gg().Visible())
+            EXPECT_EQ(gg().Cols(), m->second.second);
+    };
+    association_par_défaut(QStringLiteral("adhérents"));
+    QDir().mkpath(chemin("Aide"));
+    démarre();
+    accord("au démarrage");
+
+    // Another file, kept in the accounts mode.
+    initialise_paramètres();
+    remplit_association_essai(données);
+    données.mode_grille = QStringLiteral("comptes");
+    enregistrer_fichier(chemin("comptes.sel"), false);
+    boîtes.fichiers = {chemin("comptes.sel")};
+    f->ouvrir_la_base_Click();
+    accord("fichier ouvert");
+
+    // The statistics window gives the members back as it closes.
+    f->op(5)->click();
+    clique_op(1);
+    accord("statistiques fermées");
+
+    // A file kept while the statistics were shown: no mode, no buttons.
+    données.mode_grille = QStringLiteral("stats");
+    enregistrer_fichier(chemin("stats.sel"), false);
+    boîtes.fichiers = {chemin("stats.sel")};
+    f->ouvrir_la_base_Click();
+    accord("fichier des statistiques");
+    EXPECT_TRUE(f->bt_imprim_2->isHidden());
+
+    // Grid hidden by the user: the mode still shows chosen beside the
+    // picture, and the grid shown again holds its table.
+    f->close();
+    QApplication::processEvents();
+    réglages::écrit_booléen("sel", "aff_grille", true);
+    association_par_défaut(QStringLiteral("comptes"));
+    démarre();
+    EXPECT_FALSE(gg().Visible());
+    accord("grille cachée");
+    f->menu("pas_affiche_grille")->trigger();
+    EXPECT_TRUE(gg().Visible());
+    accord("grille remontrée");
+    EXPECT_EQ(gg().Rows(), 19);
 }
 
 TEST_F(fenêtre_principale_essai, table_des_actions)
@@ -289,7 +362,6 @@ TEST_F(fenêtre_principale_essai, clic_sur_la_grille_choisit_l_adhérent)
     association_par_défaut();
     QDir().mkpath(chemin("Aide"));
     démarre();
-    f->menu("pas_affiche_grille")->trigger();
     f->op(1)->click();
     gg().setRow(3);
     f->gg_MouseDown(1);
@@ -392,16 +464,17 @@ TEST_F(fenêtre_principale_essai, options_d_affichage_et_langue)
     association_par_défaut();
     QDir().mkpath(chemin("Aide"));
     démarre();
-    EXPECT_TRUE(f->menu("pas_affiche_grille")->isChecked());
+    EXPECT_FALSE(f->menu("pas_affiche_grille")->isChecked());
+    f->menu("pas_affiche_grille")->trigger();
+    EXPECT_EQ(réglages::lit("sel", "aff_grille"), "True");
+    EXPECT_EQ(gg().Cols(), 11);  // the offers of the file's mode
     f->op(1)->click();
     EXPECT_FALSE(gg().Visible());
+    EXPECT_EQ(gg().Cols(), 11);  // hidden: left alone
     f->menu("pas_affiche_grille")->trigger();
     EXPECT_TRUE(gg().Visible());
     EXPECT_EQ(gg().Cols(), 26);
     EXPECT_EQ(réglages::lit("sel", "aff_grille"), "False");
-    f->menu("pas_affiche_grille")->trigger();
-    EXPECT_FALSE(gg().Visible());
-    EXPECT_EQ(gg().Cols(), 26);  // content left alone
 
     f->menu("aide_ag")->trigger();
     f->menu("aide_fr")->trigger();
@@ -422,7 +495,6 @@ TEST_F(fenêtre_principale_essai, captures_de_chaque_mode)
     association_par_défaut();
     QDir().mkpath(chemin("Aide"));
     démarre();
-    f->menu("pas_affiche_grille")->trigger();
     const QString sortie = QDir(QCoreApplication::applicationDirPath()).filePath("captures");
     QDir().mkpath(sortie);
     for (int i : {0, 1, 2, 4}) {

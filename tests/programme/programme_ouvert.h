@@ -1,6 +1,7 @@
 #pragma once
 // The whole program started on a made-up association's data file, every
-// window registered, the general grid shown; closed again after the test.
+// window registered, the general grid shown as it is until the user hides it;
+// closed again after the test.
 #include "data/fichier_donnees.h"
 #include "main_window/f_vesk.h"
 #include "programme.h"
@@ -25,7 +26,6 @@ protected:
         données = données_sel{};
         QDir().mkpath(chemin("Aide"));  // not a first start
         f = &démarre_trovane();
-        f->menu("pas_affiche_grille")->trigger();  // the grid shown
     }
     void TearDown() override
     {

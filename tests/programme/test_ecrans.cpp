@@ -8,14 +8,20 @@
 #include "main_window/a_propos.h"
 #include "programme_ouvert.h"
 #include "support/fenetre_utilisable.h"
+#include "ui_common/grille_vue.h"
 #include "ui_common/imprime.h"
 #include "ui_common/principale.h"
 #include "uninstall/boites.h"
 #include "uninstall/fenetre_delvorn.h"
 
+#include <QAbstractButton>
+#include <QAbstractItemModel>
+#include <QAbstractScrollArea>
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QFontMetrics>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
@@ -74,6 +80,11 @@ TEST_F(écrans, chaque_fenêtre_est_utilisable)
     vérifie(*f, "accueil");
     const std::pair<int, const char*> modes[] = {
         {0, "catalogue"}, {1, "adherents"}, {2, "classification"}, {4, "echanges"}, {5, "statistiques"}};
+    // The menus read as large as the buttons the screen has grown.
+    if (f->op(0)->font().pointSizeF() > f->menuBar()->font().pointSizeF() + 0.01)
+        défauts << QStringLiteral("barre de menus plus petite que les boutons (%1 < %2 points)")
+                       .arg(f->menuBar()->font().pointSizeF())
+                       .arg(f->op(0)->font().pointSizeF());
     for (const auto& [mode, nom] : modes) {
         f->op(mode)->click();
         vérifie(*f, QStringLiteral("fenêtre principale, mode %1").arg(nom));
@@ -87,7 +98,19 @@ TEST_F(écrans, chaque_fenêtre_est_utilisable)
         }
     }
 
-    // Every work window, modal ones shown modeless: they stand the same.
+    // Every work window, modal ones shown modeless: they stand the same,
+    // and none leaves a button of the main window showing cut beside it.
+    const auto boutons_coupés = [&](const QWidget& w, const QString& nom) {
+        const QRect cadre = w.frameGeometry();
+        for (const QAbstractButton* b : f->findChildren<QAbstractButton*>()) {
+            bool dans_la_grille = false;
+            for (const QWidget* p = b; p; p = p->parentWidget())
+                dans_la_grille = dans_la_grille || qobject_cast<const QAbstractScrollArea*>(p);
+            const QRect r(b->mapToGlobal(QPoint(0, 0)), b->size());
+            if (b->isVisible() && !dans_la_grille && cadre.intersects(r) && !cadre.contains(r))
+                défauts << QStringLiteral("%1 : « %2 » de la fenêtre principale à moitié couvert").arg(nom, b->text());
+        }
+    };
     for (const QString& nom : fenêtres_enregistrées()) {
         if (nom == "f_aperçu" || nom == "f_statistiques")
             continue;  // the preview runs from the catalogue, below
@@ -95,6 +118,7 @@ TEST_F(écrans, chaque_fenêtre_est_utilisable)
         ASSERT_NE(w, nullptr) << nom.toStdString();
         w->feuille().show();
         vérifie(w->feuille(), nom);
+        boutons_coupés(w->feuille(), nom);
         capture(w->feuille(), nom);
         EXPECT_TRUE(décharge_fenêtre(nom)) << nom.toStdString();
         QApplication::processEvents();
@@ -122,6 +146,23 @@ TEST_F(écrans, chaque_fenêtre_est_utilisable)
     capture(*catalogue, "F_catalogue_prepare");
     vérifie(*f, "fenêtre principale, catalogue préparé");
     capture(*f, "fenetre_principale_catalogue_prepare");
+    // Each text row of the prepared catalogue is as tall as the text of its
+    // styles, drawn at the screen's scale. Blank lines, breaks, spaces,
+    // pictures and the legend stand as tall as they are on paper.
+    const QAbstractItemModel& m = *f->vue_gg->model();
+    const QStringList hauteurs_du_papier = {"5", "6", "7", "8", "9", "16"};
+    for (int r = 0; r < m.rowCount(); ++r)
+        for (int c = 0; c < m.columnCount(); ++c) {
+            if (hauteurs_du_papier.contains(gg().TextMatrix(r + gg().FixedRows(), 1)))
+                break;
+            const QModelIndex i = m.index(r, c);
+            const QVariant police = m.data(i, Qt::FontRole);
+            if (police.isValid() && !m.data(i).toString().isEmpty() &&
+                QFontMetrics(police.value<QFont>()).height() > f->vue_gg->rowHeight(r))
+                défauts << QStringLiteral("grille du catalogue : texte de la ligne %1 coupé (%2)")
+                               .arg(r + 1)
+                               .arg(m.data(i).toString());
+        }
     ASSERT_TRUE(catalogue->bt_aperçu->isEnabled());
     f_aperçu* aperçu = nullptr;
     int tours = 0;

@@ -253,8 +253,17 @@ TEST(PlacementDesContrôles, UneBarreDeMenusSuitLaLargeurDeSaFenêtre)
     auto* barre = new QMenuBar(&feuille);
     barre->setGeometry(0, 0, 400, 22);
     const QFont police = barre->font();
+    auto* menu = barre->addMenu(QStringLiteral("Fichier"));
     adapte_feuille(feuille, 18000, 13500);  // one and a half
     EXPECT_EQ(barre->geometry(), QRect(0, 0, 600, 33));
+    // Its text grows with the controls, in the desktop's face, and so do
+    // its menus...
+    ASSERT_GT(police.pointSizeF(), 0);
+    EXPECT_DOUBLE_EQ(barre->font().pointSizeF(), police.pointSizeF() * 1.5);
+    EXPECT_EQ(barre->font().family(), police.family());
+    EXPECT_EQ(menu->font(), barre->font());
+    // ...but never shrinks below the desktop's size.
+    adapte_feuille(feuille, 9000, 6750);
     EXPECT_EQ(barre->font(), police);
 }
 

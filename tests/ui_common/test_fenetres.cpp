@@ -1,6 +1,7 @@
 // The program's windows: single instances, closing through Form_QueryUnload,
 // the exit order, the program's own activation events, modal showing.
 #include "ui_common/fenetres.h"
+#include "ui_common/placement_fenetres.h"
 
 #include <QApplication>
 #include <QIntValidator>
@@ -261,4 +262,60 @@ TEST(saisies_protegees, ce_que_le_fichier_ne_peut_garder_n_entre_pas)
     notes->insertPlainText(QString::fromUtf8(" ☺ fin"));
     EXPECT_EQ(notes->toPlainText(), QString::fromUtf8("œuvre  fin"));
     f.close();
+}
+
+// A main window on a 1366 x 768 screen as the program lays it out: menu
+// titles along the top, the mode buttons and "Quitter" down the left, the
+// action buttons beside them, the grid (content, not listed) on the right.
+TEST(placement_fenetres, rien_de_la_fenêtre_principale_ne_reste_à_moitié_couvert)
+{
+    const QRect écran(0, 0, 1366, 768);
+    std::vector<QRect> contrôles = {{0, 0, 55, 22}, {55, 0, 70, 22}, {125, 0, 90, 22}, {215, 0, 115, 22}};
+    for (int k = 0; k < 5; ++k)
+        contrôles.emplace_back(28, 69 + 70 * k, 211, 50);
+    contrôles.emplace_back(14, 49, 239, 368);   // the frame of the mode buttons
+    contrôles.emplace_back(266, 209, 204, 180); // the action buttons
+    contrôles.emplace_back(14, 711, 239, 46);   // "Quitter"
+    const auto coupés = [&](const QRect& fenêtre) {
+        int n = 0;
+        for (const QRect& c : contrôles)
+            n += fenêtre.intersects(c) && !fenêtre.contains(c);
+        return n;
+    };
+
+    // Nearly the screen's height: under the menu titles and down far enough
+    // to hide "Quitter" whole.
+    const QSize haute(1366, 735);
+    const QRect p = place_fenêtre_travail(haute, écran, contrôles);
+    EXPECT_EQ(p, QRect(QPoint(0, 22), haute));
+    EXPECT_EQ(coupés(p), 0);
+    EXPECT_EQ(coupés(QRect(QPoint(0, 0), haute)), 1);  // at the corner "Quitter" shows cut
+
+    // Too tall to go between the menus and "Quitter": it covers from the
+    // frame of the mode buttons down to "Quitter", both whole.
+    const QSize longue(1349, 716);
+    const QRect l = place_fenêtre_travail(longue, écran, contrôles);
+    EXPECT_EQ(l.size(), longue);
+    EXPECT_EQ(coupés(l), 0) << l.y();
+    EXPECT_TRUE(l.contains(contrôles.back()));
+
+    // Too tall to go under the menus, too short to hide them and "Quitter"
+    // at once: it spans the screen's height, hiding both whole.
+    const QRect t = place_fenêtre_travail(QSize(1353, 750), écran, contrôles);
+    EXPECT_EQ(t, QRect(0, 0, 1353, 768));
+    EXPECT_EQ(coupés(t), 0);
+
+    // Shorter: under the menu titles, the left column hidden whole.
+    EXPECT_EQ(place_fenêtre_travail(QSize(1294, 663), écran, contrôles), QRect(0, 22, 1294, 663));
+
+    // Small: beside every control, hiding none.
+    const QSize petite(500, 400);
+    const QRect r = place_fenêtre_travail(petite, écran, contrôles);
+    EXPECT_EQ(r.size(), petite);
+    EXPECT_TRUE(écran.contains(r));
+    for (const QRect& c : contrôles)
+        EXPECT_FALSE(r.intersects(c)) << c.x() << "," << c.y();
+
+    // As large as the screen: where it is.
+    EXPECT_EQ(place_fenêtre_travail(écran.size(), écran, contrôles), écran);
 }

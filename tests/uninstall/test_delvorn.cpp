@@ -90,9 +90,12 @@ TEST_F(essai_delvorn, ce_qui_reste_est_dit_et_sans_journal_le_message_le_dit)
     EXPECT_EQ(boîtes.messages[2].texte, QStringLiteral("Ces fichiers et dossiers n'ont pas pu être supprimés :\r\n") +
                                             chemin(QStringLiteral("archives")));
     EXPECT_EQ(boîtes.messages[2].style, 48);
+    // No tool of another system: where the program files stay.
     EXPECT_EQ(boîtes.messages[3].texte,
-              QStringLiteral("Le fichier journal de la désinstallation n'a pas été trouvé ou n'existe plus. Essayez de "
-                             "désinstaller avec le gestionnaire de paquets de votre système."));
+              QStringLiteral("Le fichier journal de la désinstallation (St5unst.log) n'a pas été trouvé ou n'existe "
+                             "plus : les fichiers du programme restent dans %1. Supprimez-les vous-même, en gardant "
+                             "vos données (trovane.sel) si vous en avez besoin.")
+                  .arg(QDir::toNativeSeparators(P)));
     EXPECT_EQ(boîtes.messages[3].style, 0);
 }
 
@@ -137,8 +140,11 @@ TEST_F(essai_delvorn, garder_les_données_n_efface_que_les_réglages)
     boîtes.réponses = {rép_ok};
     delvorn::Command3_Click(e());
     EXPECT_EQ(boîtes.messages.back().texte,
-              QStringLiteral("Le désinstallateur de Windows vous indiquera que des fichiers et le groupe de programme "
-                             "n'ont pas pu être supprimés.\r\nCe sont vos données qui sont préservées."));
+              QStringLiteral("Les réglages de Trovane vont être supprimés, puis les fichiers installés du programme, "
+                             "ceux que liste le journal d'installation St5unst.log.\r\nCe sont vos données qui sont "
+                             "préservées : trovane.sel, trovane.sld, evolstat.dat et les dossiers archives, etats, "
+                             "images, photos, repère et Aide restent dans %1.")
+                  .arg(QDir::toNativeSeparators(P)));
     for (const QString& f : données_gardées)
         EXPECT_TRUE(existe(f)) << f.toStdString();
     EXPECT_FALSE(QFileInfo::exists(fichier_réglages()));

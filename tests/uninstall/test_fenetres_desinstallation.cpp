@@ -2,6 +2,7 @@
 // Quastel's boxes on screen.
 #include "essai_desinstallation.h"
 #include "uninstall/fenetre_delvorn.h"
+#include "uninstall/quastel.h"
 
 #include <QApplication>
 #include <QListWidget>
@@ -49,10 +50,7 @@ TEST(boîtes_à_l_écran, oui_non_pose_la_question_et_non_est_la_sortie)
     question->show();
     EXPECT_TRUE(question->grab().save(capture(QStringLiteral("capture_quastel_question.png"))));
 
-    const auto fin = b.prépare(QStringLiteral("Trovane a retiré tous les fichiers qu'il a ajoutés pendant son exécution "
-                                              "ainsi que ses inscriptions dans la base de registre.\r\nTerminez la "
-                                              "desinstallation en utilisant le menu ajout/suppression de programmes "
-                                              "dans le panneau de configuration.\r\nLes auteurs vous remercient!"),
+    const auto fin = b.prépare(quastel::message_fin(QStringLiteral("/opt/trovane")),
                                style_boîte::ok + style_boîte::information);
     fin->show();
     EXPECT_TRUE(fin->grab().save(capture(QStringLiteral("capture_quastel_fin.png"))));

@@ -76,7 +76,9 @@ TEST_F(essai_installation, delvorn_retire_ce_que_trovane_a_écrit_puis_exactemen
     for (QString& r : restes)
         r = r.section(QLatin1Char('\t'), 0, 0);
     EXPECT_EQ(restes, QStringList({"images", "images/vacances.jpg", "mes notes.txt", "trovane.sel"}));
-    EXPECT_EQ(boîtes.textes().last(), QStringLiteral("Les fichiers installés de Trovane ont été supprimés."));
+    EXPECT_TRUE(boîtes.textes().last().startsWith(QStringLiteral("Les fichiers installés de Trovane ont été "
+                                                                 "supprimés.\r\nVos données restent dans ")));
+    EXPECT_TRUE(boîtes.textes().last().endsWith(QDir::toNativeSeparators(chemin(QStringLiteral("trovane.sel")))));
 }
 
 }  // namespace

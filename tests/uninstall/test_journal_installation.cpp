@@ -51,7 +51,8 @@ TEST_F(essai_journal, oui_supprime_ce_qui_est_installé_et_le_journal)
     for (const char* f : {"trovane", "delvorn", "F_commencer.html", "exemples", "St5unst.log"})
         EXPECT_FALSE(existe(QString::fromUtf8(f))) << f;
     EXPECT_TRUE(existe(QStringLiteral("trovane.sel")));
-    EXPECT_EQ(boîtes.textes().last(), QStringLiteral("Les fichiers installés de Trovane ont été supprimés."));
+    EXPECT_TRUE(boîtes.textes().last().startsWith(QStringLiteral("Les fichiers installés de Trovane ont été "
+                                                                 "supprimés.\r\nVos données restent dans ")));
 }
 
 TEST_F(essai_journal, non_ou_un_reste_garde_le_journal)
@@ -86,7 +87,10 @@ TEST_F(essai_journal, un_journal_hors_du_programme_ou_écrit_pour_un_autre_dossi
     QFile::copy(journal(), ailleurs);
     boîtes.réponses = {rép_oui};
     EXPECT_EQ(désinstalle_selon_journal(P, ailleurs, boîtes), 1);
-    EXPECT_EQ(boîtes.textes(), QStringList{journal_installation::journal_absent});
+    ASSERT_EQ(boîtes.messages.size(), 1u);
+    EXPECT_TRUE(boîtes.messages[0].texte.contains(QStringLiteral("les fichiers du programme restent dans ") +
+                                                  QDir::toNativeSeparators(P)))
+        << boîtes.messages[0].texte.toStdString();
     EXPECT_TRUE(existe(QStringLiteral("trovane")));
 
     // A folder copied elsewhere, or a log without its folder, is not ours.
@@ -110,7 +114,12 @@ TEST_F(essai_journal, rien_à_supprimer_est_dit_et_le_journal_s_en_va)
     écrit(QStringLiteral("St5unst.log"), P.toUtf8() + "\ntrovane\ntrovane.sel\n");
     écrit(QStringLiteral("trovane.sel"), "données");
     EXPECT_EQ(désinstalle_selon_journal(P, journal(), boîtes), 0);
-    EXPECT_EQ(boîtes.textes(), QStringList{QStringLiteral("Il ne reste plus rien à supprimer.")});
+    // What stays, and where: the data file, one path a line.
+    EXPECT_EQ(boîtes.textes(), QStringList{QStringLiteral("Il ne reste plus rien à supprimer.\r\nVos données restent "
+                                                          "dans %1 ; supprimez-les vous-même quand vous n'en aurez "
+                                                          "plus besoin :\r\n%2")
+                                               .arg(QDir::toNativeSeparators(P),
+                                                    QDir::toNativeSeparators(chemin("trovane.sel")))});
     EXPECT_FALSE(existe(QStringLiteral("St5unst.log")));
     EXPECT_TRUE(existe(QStringLiteral("trovane.sel")));
 }

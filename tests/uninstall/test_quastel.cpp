@@ -56,12 +56,29 @@ TEST_F(essai_quastel, tout_retire_et_remet_l_aide_dans_le_programme)
     EXPECT_TRUE(boîtes.messages[1].texte.startsWith(QStringLiteral("Ces fichiers ne sont pas de Trovane")));
     for (const QString& f : à_l_utilisateur)
         EXPECT_TRUE(boîtes.messages[1].texte.contains(chemin(f))) << f.toStdString();
+    // No installation log here: the program files stay, and the box says where.
     EXPECT_EQ(boîtes.messages[2].texte,
               QStringLiteral("Trovane a retiré tous les fichiers qu'il a ajoutés pendant son exécution ainsi que ses "
-                             "inscriptions dans la base de registre.\r\nTerminez la desinstallation en utilisant le "
-                             "menu ajout/suppression de programmes dans le panneau de configuration.\r\nLes auteurs "
-                             "vous remercient!"));
+                             "réglages.\r\nAucun journal d'installation (St5unst.log) ne liste les fichiers du "
+                             "programme : ils restent dans %1, supprimez-les vous-même.\r\nVos données (trovane.sel, "
+                             "trovane.sld) restent dans %1.\r\nLes auteurs vous remercient!")
+                  .arg(QDir::toNativeSeparators(P)));
     EXPECT_EQ(boîtes.messages[2].style, 64);
+}
+
+TEST_F(essai_quastel, avec_le_journal_d_installation_la_fin_passe_la_main_à_delvorn)
+{
+    installe_trovane();
+    écrit(QStringLiteral("St5unst.log"), "trovane\n");
+    boîtes.réponses = {rép_oui};
+    quastel::Form_Load(P, boîtes);
+    const QString fin = boîtes.messages.back().texte;
+    EXPECT_TRUE(fin.contains(QStringLiteral("Terminez la désinstallation avec Delvorn (%1), bouton « Désinstaller "
+                                            "mais Garder les données pour une réinstallation »")
+                                 .arg(QDir::toNativeSeparators(chemin(QStringLiteral("delvorn"))))))
+        << fin.toStdString();
+    EXPECT_FALSE(fin.contains(QStringLiteral("panneau de configuration")));
+    EXPECT_TRUE(existe(QStringLiteral("St5unst.log")));
 }
 
 TEST_F(essai_quastel, chaque_fichier_est_rendu_ordinaire_avant_d_être_copié_ou_supprimé)

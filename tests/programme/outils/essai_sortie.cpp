@@ -20,7 +20,6 @@ int main(int argc, char* argv[])
     int n = 1;  // the way is not a data file to open
     return exécute_trovane(n, argv, [façon](F_vesk& f) {
         QTimer::singleShot(200, &f, [&f, façon] {
-            f.menu(QStringLiteral("pas_affiche_grille"))->trigger();  // the grid shown
             f.op(1)->click();
             if (façon == "fenetres_ouvertes") {
                 for (const char* nom : {"f_adhérents", "f_compta", "F_catalogue"})
