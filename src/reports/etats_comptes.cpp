@@ -54,12 +54,15 @@ void remplit_tableau_bons(grille& g, const choix_lignes& choix, const std::vecto
 void remplit_tableau_état(grille& g, const std::vector<int>& comptes)
 {
     remplit_état_comptes(g, comptes);
-    // The totals keep the widths fitted to the accounts' rows.
+    // The totals keep the widths fitted to the accounts' rows, but a total
+    // wider than its column widens it: a large association's sums would
+    // otherwise run over each other on paper.
     g.AddItem(QString(tab) + QStringLiteral("Totaux: ") + tab +
               format_groupes(somme_colonne(g, 2), QStringLiteral("### 000")) + tab +
               format_groupes(somme_colonne(g, 3), QStringLiteral("### 000")) + tab +
               format_groupes(somme_colonne(g, 4), QStringLiteral("### 000")) + tab +
               format_groupes(somme_colonne(g, 5), QStringLiteral("### ### ### 000")));
+    élargit_pour_la_ligne(g, g.Rows() - 1);
 }
 
 QString titre_bons(const choix_lignes& choix, const QString& texte_dernières)

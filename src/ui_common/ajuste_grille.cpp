@@ -52,16 +52,18 @@ police_grille police_de_mesure(const grille& g)
     return p;
 }
 
-void ajuste_grille(grille& g)
+namespace {
+
+// Width each column needs for the texts of rows début..fin - 1: the widest,
+// leading and trailing blanks left out, plus one "W".
+std::vector<double> largeurs_nécessaires(const grille& g, int début, int fin)
 {
-    redraw_suspendu pause(g);
-    sablier s;
     mesureur_texte mesure(police_de_mesure(g));
     const double w = mesure.largeur(u"W");
     const QChar blanc = QLatin1Char(' ');
     // Row by row: the cells of a row lie together in memory.
     std::vector<double> plus_large(static_cast<std::size_t>(g.Cols()), 0.0);
-    for (int r = 0; r < g.Rows(); ++r) {
+    for (int r = début; r < fin; ++r) {
         for (int c = 0; c < g.Cols(); ++c) {
             const QStringView t = g.TextMatrix(r, c);
             qsizetype d = 0, f = t.size();
@@ -75,8 +77,28 @@ void ajuste_grille(grille& g)
             }
         }
     }
+    for (double& l : plus_large)
+        l += w;
+    return plus_large;
+}
+
+}  // namespace
+
+void ajuste_grille(grille& g)
+{
+    redraw_suspendu pause(g);
+    sablier s;
+    const std::vector<double> largeurs = largeurs_nécessaires(g, 0, g.Rows());
     for (int c = 0; c < g.Cols(); ++c)
-        g.setColWidth(c, CLng(plus_large[static_cast<std::size_t>(c)] + w));
+        g.setColWidth(c, CLng(largeurs[static_cast<std::size_t>(c)]));
+}
+
+void élargit_pour_la_ligne(grille& g, int ligne)
+{
+    const std::vector<double> largeurs = largeurs_nécessaires(g, ligne, ligne + 1);
+    for (int c = 0; c < g.Cols(); ++c)
+        if (g.ColWidth(c) < largeurs[static_cast<std::size_t>(c)])
+            g.setColWidth(c, CLng(largeurs[static_cast<std::size_t>(c)]));
 }
 
 void élargit_grille(grille& g)

@@ -29,6 +29,9 @@ police_grille police_de_mesure(const grille& g);
 // its widest cell text, leading and trailing blanks left out, plus the width
 // of one "W", all measured in the grid's font name and size in bold italic.
 void ajuste_grille(grille& g);
+// Widens, as ajuste_grille would, only the columns too narrow for the texts
+// of one row; the others keep their widths.
+void élargit_pour_la_ligne(grille& g, int ligne);
 // Widens every column that is narrower than that fit; wider ones keep their
 // width. A grid that receives rows one by one shows its headers and texts
 // whole without its columns jumping narrower.

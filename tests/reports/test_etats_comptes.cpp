@@ -3,6 +3,11 @@
 #include "reports/association_rapports.h"
 #include "reports/etats_comptes.h"
 #include "reports/pages_enregistrees.h"
+#include "support/jeu_essai.h"
+#include "support/pdf_essai.h"
+#include "ui_common/surface_imprimante.h"
+
+#include <QTemporaryDir>
 
 namespace {
 
@@ -167,4 +172,32 @@ TEST_F(essai_états, un_long_état_continue_sur_les_pages_suivantes)
     for (const page_dessinée& p : pages)
         lignes += static_cast<int>(mots_de(p).count("Céline D."));
     EXPECT_EQ(lignes, 13);
+}
+
+
+TEST_F(essai_états, les_totaux_d_une_grande_association_tiennent_dans_leurs_colonnes)
+{
+    // Sums of 5000 accounts are far wider than any account's figures: on
+    // paper each stays whole on the totals' line.
+    remplit_association_essai(données, {5000, 0, 10000, 50});
+    std::vector<int> comptes;
+    for (int n = 1; n <= 5000; ++n)
+        comptes.push_back(n);
+    grille g;
+    remplit_tableau_état(g, comptes);
+    QStringList totaux;
+    for (int c = 2; c < g.Cols(); ++c)
+        totaux << g.TextMatrix(g.Rows() - 1, c).trimmed();
+    QTemporaryDir dossier;
+    QPrinter pdf(QPrinter::HighResolution);
+    vers_pdf(pdf, dossier.filePath("etat.pdf"));
+    {
+        surface_imprimante papier(pdf);
+        imprime_tableau_état(papier, g, "Etat des comptes au  14/03/2026", largeur_état_mm(g));
+    }
+    const std::optional<QStringList> pages = pages_pdf(dossier.filePath("etat.pdf"));
+    if (!pages)
+        GTEST_SKIP() << "pdftotext manque";
+    const QString ligne = pages->back().section(QStringLiteral("Totaux:"), 1).section(QLatin1Char('\n'), 0, 0);
+    EXPECT_EQ(ligne.simplified(), totaux.join(QLatin1Char(' ')).simplified());
 }
