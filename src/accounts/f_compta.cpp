@@ -1112,6 +1112,10 @@ void f_compta::constitue_ligne_annulation(int ligne)
     const std::optional<ligne_à_annuler> a = ligne_à_annuler_de(gg_compte, ligne);
     if (!a)
         return;
+    // A ledger without room for the reverse exchange refuses it, saying what
+    // frees lines, before the user is asked to confirm it.
+    if (!place_pour_lignes(lignes_par_échange))
+        return;
     if (MsgBox(QStringLiteral("Cette action va créer une ligne d'annulation pour ") + a->description_ligne +
                    QStringLiteral(" . Etes-vous-sûr ? "),
                style_boîte::oui_non | style_boîte::question) != rép_oui)

@@ -376,6 +376,15 @@ TEST_F(fenêtre_compta, grand_livre_presque_plein_puis_plein)
     for (QWidget* w : std::initializer_list<QWidget*>{f->bt_nouvelle, f->ctt_montant, f->ctt_ligne_cat,
                                                       f->ctt_libellé, f->bt_valider, f->bt_créditer_adh})
         EXPECT_FALSE(w->isEnabled()) << w->objectName().toStdString();
+    // A cancellation line cannot be recorded either: refused before it is asked for.
+    boîtes.messages.clear();
+    const données_sel plein = données;
+    f->gg_compte.setRow(1);
+    f->gg_compte_DblClick();
+    ASSERT_EQ(boîtes.messages.size(), 1u);
+    EXPECT_TRUE(boîtes.messages[0].texte.startsWith("Le tableau des lignes de compte n'a plus la place des 2 lignes"));
+    EXPECT_TRUE(boîtes.messages[0].texte.contains("« Archiver »"));
+    EXPECT_TRUE(données == plein);
 
     // Undone, the lines are free again and an entry can start.
     ASSERT_TRUE(f->bt_annul_ligne_adh->isEnabled());

@@ -95,6 +95,14 @@ TEST_F(écrans, chaque_fenêtre_est_utilisable)
             vérifie(stats->feuille(), "f_statistiques");
             capture(stats->feuille(), "f_statistiques");
             EXPECT_TRUE(décharge_fenêtre("f_statistiques"));
+            // Closed, it gives the members back: their button chosen, their
+            // buttons beside it, their table in the grid.
+            QApplication::processEvents();
+            if (!f->op(1)->isChecked() || f->op(5)->isChecked() || f->Bt_appel_feuilles->isHidden() ||
+                f->Bt_appel_feuilles->text() != QStringLiteral("Ajouter/ Modifier Supprimer") ||
+                !f->vue_gg->isVisible() || gg().Cols() != 26)
+                défauts << QStringLiteral("statistiques fermées : les adhérents ne sont pas montrés choisis, avec "
+                                          "leurs boutons et leur table");
         }
     }
 
