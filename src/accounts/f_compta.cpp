@@ -1336,10 +1336,8 @@ void f_compta::Command1_MouseDown(Qt::KeyboardModifiers touches)
                                   "Toutes les lignes de compte rentrées depuis seront ignorées."),
                    style_boîte::ok_annuler | style_boîte::information) != rép_ok)
             return;
-        if (restaure_point_repère()) {
-            plus_rien_à_défaire();
+        if (restaure(restaure_point_repère))
             bt_extraire_relevé_Click();
-        }
         return;
     }
     if (!pose_point_repère()) {
@@ -1356,20 +1354,18 @@ void f_compta::Command1_MouseDown(Qt::KeyboardModifiers touches)
 
 void f_compta::enr_rep_Click() { pose_point_repère(); }
 
-void f_compta::rest_rep_Click()
-{
-    if (!libère_fenêtres_avant_chargement(this))
-        return;
-    if (restaure_point_repère())
-        plus_rien_à_défaire();
-}
+void f_compta::rest_rep_Click() { restaure(restaure_point_repère); }
 
-void f_compta::restaure_départ_Click()
+void f_compta::restaure_départ_Click() { restaure(restaure_copie_départ); }
+
+bool f_compta::restaure(bool (*restauration)())
 {
-    if (!libère_fenêtres_avant_chargement(this))
-        return;
-    if (restaure_copie_départ())
-        plus_rien_à_défaire();
+    // The other windows first validate and close: nothing they show of the
+    // tables replaced can reach the restored ones.
+    if (!libère_fenêtres_avant_chargement(this) || !restauration())
+        return false;
+    plus_rien_à_défaire();
+    return true;
 }
 
 void f_compta::plus_rien_à_défaire()

@@ -198,6 +198,9 @@ private:
     // The data changed under the last operation (restored or reset): the
     // validated entry and the undo go; the balances are shown as they are.
     void plus_rien_à_défaire();
+    // The tables replaced by a restoring (restore point or start-up copy);
+    // false when a window refused to let them go or nothing was loaded.
+    bool restaure(bool (*restauration)());
     // Account numbers of the list of several accounts, in its order.
     std::vector<int> comptes_listés() const;
     // The list of several accounts was refilled: its count is shown.

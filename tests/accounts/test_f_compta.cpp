@@ -13,6 +13,7 @@
 #include "ui_common/grille_vue.h"
 #include "ui_common/principale.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
@@ -29,6 +30,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTest>
 
 namespace {
 
@@ -582,8 +584,14 @@ TEST_F(fenêtre_compta, défaire_et_annuler)
     const données_sel annulé = données;
     boîtes.messages.clear();
     boîtes.réponses.push_back(rép_oui);
-    f->gg_compte.setRow(1);
-    f->gg_compte_DblClick();
+    QAbstractItemView* vue = f->vue_gg_compte;
+    vue->scrollToTop();
+    // A double click as the mouse makes it: a click, then its second press.
+    const QPoint ligne = vue->visualRect(vue->model()->index(0, 2)).center();
+    QTest::mouseClick(vue->viewport(), Qt::LeftButton, {}, ligne);
+    QTest::mouseDClick(vue->viewport(), Qt::LeftButton, {}, ligne);
+    QTest::mouseRelease(vue->viewport(), Qt::LeftButton, {}, ligne);
+    ASSERT_EQ(f->gg_compte.Row(), 1);
     EXPECT_EQ(boîtes.textes().value(1), "L'adhérent(e) Annick L. (compte n° 1) a quitté les listes des comptes : "
                                         "aucune ligne d'annulation n'a été créée.");
     EXPECT_EQ(f->ctt_libellé->text(), libellé);
@@ -593,6 +601,7 @@ TEST_F(fenêtre_compta, défaire_et_annuler)
     EXPECT_EQ(choisi(f->Liste_comptes), 3);
     EXPECT_EQ(choisi(f->liste_comptes_à_créditer), 4);
     f->bt_valider->click();
+    EXPECT_FALSE(f->bt_créditer_adh->isEnabled());
     f->bt_créditer_adh->click();
     EXPECT_TRUE(mêmes_comptes(données, annulé));
 

@@ -3,6 +3,7 @@
 // is typed, pasted or picked with the mouse in one window is validated by
 // that window, never taken for a change of the other, never dropped on the
 // way, and never written into another data file opened meanwhile.
+#include "accounts/f_compta.h"
 #include "classification/f_base.h"
 #include "data/dossiers.h"
 #include "data/fenetres/archivage.h"
@@ -509,6 +510,17 @@ TEST_F(registre_et_offres, chaque_chargement_fait_valider_puis_fermer_les_fenêt
         QString e_mail_après;  // member 1's, in memory, after the load
     };
     const QString saisi = QStringLiteral("saisi@avant.fr");
+    // The exchange window from the main window's accounts mode; it sets its
+    // restore point as it opens.
+    const auto échanges = [&] {
+        f->op(4)->click();
+        f->Bt_appel_feuilles->click();
+        laisse_passer();
+        auto* c = dynamic_cast<f_compta*>(fenêtre_chargée("f_compta"));
+        if (!c)
+            throw std::runtime_error("the exchange window did not open");
+        return c;
+    };
     const chargement chargements[] = {
         {"Récupérer",
          [&] {
@@ -518,6 +530,17 @@ TEST_F(registre_et_offres, chaque_chargement_fait_valider_puis_fermer_les_fenêt
          QStringLiteral("berenice@autre.fr")},
         {"Restaurer", [&] { f->restaure_Click(); }, e_mail_départ},
         {"Restaurer le fichier repère", [&] { f->restaure_repere_Click(); }, e_mail_départ},
+        // The exchange window's own restorings send the other windows away too.
+        {"Restaurer le fichier repère des échanges", [&] { échanges()->rest_rep->trigger(); }, e_mail_départ},
+        {"Ctrl+clic sur le point de repère",
+         [&] {
+             f_compta* c = échanges();
+             boîtes.réponses.push_back(rép_ok);
+             QTest::mouseClick(c->Command1, Qt::LeftButton, Qt::ControlModifier);
+         },
+         e_mail_départ},
+        {"Restaurer le fichier du départ depuis les échanges", [&] { échanges()->restaure_départ->trigger(); },
+         e_mail_départ},
         {"Extraire en remplaçant",
          [&] {
              fichier_à_extraire = chemin("autre.sel");
