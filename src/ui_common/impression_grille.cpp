@@ -161,6 +161,13 @@ public:
 private:
     double largeur(int c) const { return g_.ColWidth(c) * ratio_; }
     bool à_droite(int c) const { return c > 0 && g_.ColAlignment(c) == alignement_grille::droite_centre; }
+    // Where the text of column c starts, its cell starting at gauche:
+    // right-aligned texts end 80 inside the cell, clear of the rule that
+    // stands 50 inside its edge.
+    double x_cellule(int c, double gauche, const QString& texte) const
+    {
+        return à_droite(c) ? gauche + largeur(c) - s_.TextWidth(texte) - retrait_droite : gauche;
+    }
 
     void imprime_titre(const QString& titre)
     {
@@ -184,7 +191,7 @@ private:
             // wrap onto a second line. A shortened text keeps the place
             // computed for its full text.
             QString texte = sans_blancs_finaux(g_.TextMatrix(r, c));
-            const double x = à_droite(c) ? gauche + largeur(c) - s_.TextWidth(texte) - retrait_droite : gauche;
+            const double x = x_cellule(c, gauche, texte);
             s_.setCurrentX(x);
             s_.setCurrentY(y_);
             if (g_.ColWidth(c) > largeur_colonne_cachée) {
@@ -198,20 +205,20 @@ private:
     }
 
     // The header again at the top of a continuation page: never shortened,
-    // right-aligned texts end at their cell's edge.
+    // measured and placed as on the first page.
     void imprime_en_tête()
     {
         double gauche = x_texte;
         double hauteur = 0;
+        s_.setFontItalic(true);
+        s_.setFontBold(true);
         for (int k = 0; k < g_.Cols(); ++k) {
             if (k > 0)
                 gauche += largeur(k - 1);
-            const double x = à_droite(k) ? gauche + largeur(k) - s_.TextWidth(g_.TextMatrix(0, k)) : gauche;
+            const double x = x_cellule(k, gauche, g_.TextMatrix(0, k));
             if (g_.ColWidth(k) > largeur_colonne_cachée) {
                 s_.setCurrentX(x);
                 s_.setCurrentY(y_);
-                s_.setFontItalic(true);
-                s_.setFontBold(true);
                 hauteur = std::max(hauteur, imprime_paragraphe(s_, g_.TextMatrix(0, k), x, y_, largeur(k)));
             }
         }

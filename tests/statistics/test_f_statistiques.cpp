@@ -5,8 +5,10 @@
 #include "statistics/historique.h"
 #include "support/dossier_test.h"
 #include "support/jeu_essai.h"
+#include "support/pdf_essai.h"
 #include "ui_common/filtre_membres.h"
 #include "ui_common/principale.h"
+#include "ui_common/surface_imprimante.h"
 
 #include <QAction>
 #include <QApplication>
@@ -265,6 +267,47 @@ TEST_F(fenêtre_statistiques, type_orientation_et_agrandissement_du_graphique)
     EXPECT_EQ(pie->count(), 4);
     EXPECT_EQ(s.graphique_dessiné().séries,
               QStringList({"0 < x < 100", "100 <= x < 500", "500 <= x < 1000", "x >= 1000"}));
+    // So they read on paper.
+    vers_pdf(imprimante(), chemin("tranches.pdf"));
+    s.gr[3]->trigger();
+    if (const auto texte = texte_pdf(chemin("tranches.pdf")))
+        EXPECT_TRUE(texte->simplified().contains("0 < x < 100 100 <= x < 500 500 <= x < 1000 x >= 1000"))
+            << texte->toStdString();
+}
+
+// The history as it prints from its tab: a damaged record is left out and
+// told, and a last snapshot dated later than now (a clock once set ahead)
+// does not make the quarter's exchanges none.
+TEST_F(fenêtre_statistiques, un_historique_endommagé_sur_papier)
+{
+    stat_trimestre ancien;
+    ancien.trimestre = QStringLiteral(" 2025- 4°trim");
+    ancien.nbr_adhérents = 7;
+    stat_trimestre courant;
+    courant.trimestre = libellé_trimestre();
+    courant.nbr_opérations = 4;
+    courant.date_relevé = maintenant() + 30;
+    écrit(nom_fichier_évolution, encode_trimestre(ancien) + QByteArray(taille_stat_trimestre, '\xff') +
+                                     encode_trimestre(courant));
+    // A member's exchange of today.
+    ligne_de_compte& l = données.table_lignes_compte[7];
+    l.dte_enr = l.dte_opé = date_depuis(aujourdhui());
+    l.compte = 3, l.sens = QStringLiteral("1"), l.montant = monnaie::unités(20);
+    données.nombre_lignes_compte = 7;
+    f_statistiques& s = ouvre();
+    s.op[3]->click();
+    s.Op_évolution[2]->click();
+    EXPECT_TRUE(boîtes.textes().join('|').contains("L'enregistrement n° 2 du fichier evolstat.dat est endommagé"))
+        << boîtes.textes().join('|').toStdString();
+    vers_pdf(imprimante(), chemin("évolution.pdf"));
+    s.gr[3]->trigger();
+    const auto texte = texte_pdf(chemin("évolution.pdf"));
+    if (!texte)
+        GTEST_SKIP() << "pdftotext (poppler-utils) is not installed: the PDF content is not checked";
+    // Today's exchange is added on.
+    EXPECT_TRUE(texte->simplified().contains(libellé_trimestre().simplified() + " 5 20")) << texte->toStdString();
+    EXPECT_TRUE(texte->contains("2025- 4°trim"));
+    EXPECT_FALSE(texte->contains(QChar(0xFF)) || texte->contains("-1")) << texte->toStdString();
 }
 
 TEST_F(fenêtre_statistiques, captures_d_écran)

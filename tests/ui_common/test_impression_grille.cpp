@@ -107,11 +107,11 @@ TEST_F(impression_de_grille, deux_pages_sans_traits_en_tête_répété)
     // The position is 150 below the closing rule.
     EXPECT_EQ(s.CurrentY(), 2360);
 
-    // A right-aligned header ends 80 inside its cell on the first page, at
-    // the cell's edge on the next ones.
+    // A right-aligned header ends 80 inside its cell on every page, clear of
+    // the rule that stands 50 inside the cell's edge.
     ASSERT_NE(texte(s, 0, "Montant"), nullptr);
     EXPECT_EQ(texte(s, 0, "Montant")->x, 1800 + 2000 - 7 * 120 - 80);
-    EXPECT_EQ(texte(s, 1, "Montant")->x, 1800 + 2000 - 7 * 120);
+    EXPECT_EQ(texte(s, 1, "Montant")->x, 1800 + 2000 - 7 * 120 - 80);
     EXPECT_EQ(texte(s, 0, "5")->x, 1800 + 2000 - 120 - 80);
     // Column 0 is always on the left.
     EXPECT_EQ(texte(s, 1, "L12")->x, 800);
