@@ -85,6 +85,34 @@ QString description_erreur_système(int code, const QString& chemin)
 
 namespace {
 
+// The end of a temporary file's name: at most seven base-36 digits.
+QByteArray suite_au_hasard()
+{
+    static std::mt19937 hasard(std::random_device{}());
+    return QByteArray::number(static_cast<quint32>(hasard()), 36);
+}
+
+// Removes from dossier the temporary files that writes killed half-way left
+// (".name.~" and up to seven base-36 digits): those of the file cible only,
+// or of any file when cible is empty. No one else makes such names.
+void efface_restes_de(const QString& chemin_dossier, const QByteArray& cible)
+{
+    const QDir dossier(chemin_dossier);
+    for (const QString& nom : dossier.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
+        const QByteArray n = QFile::encodeName(nom);
+        const qsizetype tilde = n.lastIndexOf(".~");
+        if (!n.startsWith('.') || tilde < 2 || (!cible.isEmpty() && n.mid(1, tilde - 1) != cible))
+            continue;
+        const QByteArray suite = n.mid(tilde + 2);
+        const bool hasard = !suite.isEmpty() && suite.size() <= 7 &&
+                            std::all_of(suite.begin(), suite.end(), [](char c) {
+                                return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z');
+                            });
+        if (hasard)
+            appels->efface(QFile::encodeName(dossier.filePath(nom)).constData());
+    }
+}
+
 // One write through a temporary file. The unnamed file of O_TMPFILE leaves
 // nothing behind when the program dies half-way; where the file system has no
 // such files, a named one beside the target takes its place.
@@ -162,32 +190,16 @@ private:
         return possible;
     }
 
-    QByteArray début_temporaire() const { return "." + QFile::encodeName(QFileInfo(cible_).fileName()) + ".~"; }
-
     QByteArray nom_temporaire() const
     {
-        static std::mt19937 hasard(std::random_device{}());
-        return dossier_ + "/" + début_temporaire() + QByteArray::number(static_cast<quint32>(hasard()), 36);
+        return dossier_ + "/." + QFile::encodeName(QFileInfo(cible_).fileName()) + ".~" + suite_au_hasard();
     }
 
     // Temporary files of this target that a program killed half-way through
-    // a write left behind: no one else makes such names.
+    // a write left behind.
     void efface_restes() const
     {
-        const QByteArray début = début_temporaire();
-        const QDir dossier(QFile::decodeName(dossier_));
-        for (const QString& nom : dossier.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
-            const QByteArray n = QFile::encodeName(nom);
-            if (!n.startsWith(début))
-                continue;
-            const QByteArray suite = n.mid(début.size());
-            const bool hasard = !suite.isEmpty() && suite.size() <= 7 &&
-                                std::all_of(suite.begin(), suite.end(), [](char c) {
-                                    return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z');
-                                });
-            if (hasard)
-                appels->efface(QFile::encodeName(dossier.filePath(nom)).constData());
-        }
+        efface_restes_de(QFile::decodeName(dossier_), QFile::encodeName(QFileInfo(cible_).fileName()));
     }
 
     bool crée_temporaire()
@@ -268,6 +280,27 @@ bool écrit_fichier_sûr(const QString& chemin, const QByteArray& octets, QStrin
     if (octets_remis)
         *octets_remis = é.remis;
     return écrit;
+}
+
+void efface_restes_d_écriture(const QString& dossier) { efface_restes_de(dossier, {}); }
+
+bool dossier_accepte_écriture(const QString& dossier)
+{
+    // Through the calls of every write, so that a disk refusing them is seen
+    // here first.
+    const QByteArray début = QFile::encodeName(QDir(dossier).filePath(QStringLiteral("trovane_essai_")));
+    for (int essai = 0; essai < 100; ++essai) {
+        const QByteArray nom = début + suite_au_hasard();
+        const int fd = appels->ouvre(nom.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+        if (fd >= 0) {
+            appels->ferme(fd);
+            appels->efface(nom.constData());
+            return true;
+        }
+        if (errno != EEXIST)
+            return false;
+    }
+    return false;
 }
 
 std::optional<QByteArray> lit_fichier(const QString& chemin, QString& erreur)

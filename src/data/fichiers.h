@@ -19,6 +19,11 @@ QString description_erreur_système(int code, const QString& chemin);
 bool écrit_fichier_sûr(const QString& chemin, const QByteArray& octets, QString& erreur,
                        qsizetype* octets_remis = nullptr);
 std::optional<QByteArray> lit_fichier(const QString& chemin, QString& erreur);
+// Removes from dossier the temporary files of any target that writes killed
+// half-way left behind (each write removes its own target's first).
+void efface_restes_d_écriture(const QString& dossier);
+// A file can be created in dossier (one of its own name, removed at once).
+bool dossier_accepte_écriture(const QString& dossier);
 // Copies source over cible through a temporary file; never a file onto itself
 // (that counts as done).
 bool copie_fichier_sûre(const QString& source, const QString& cible, QString& erreur);

@@ -32,7 +32,6 @@
 #include <QPageLayout>
 #include <QPrinter>
 #include <QPushButton>
-#include <QTemporaryFile>
 #include <algorithm>
 
 std::function<void()> enregistre_évolution;
@@ -40,8 +39,7 @@ std::function<void()> enregistre_évolution;
 bool test_si_sur_cd()
 {
     // A file of our own name, never one the user may have called test.sel.
-    QTemporaryFile essai(QDir(dossier_programme()).filePath(QStringLiteral("trovane_essai_XXXXXX")));
-    return !essai.open();
+    return !dossier_accepte_écriture(dossier_programme());
 }
 
 QString chemin_ligne_de_commande(const QString& argument)
@@ -470,9 +468,15 @@ void F_vesk::Form_Load(const QString& ligne_de_commande)
     adapte_feuille_écran(*this);
     sablier attente;
     initialise_paramètres();
-    if (!sans_enregistrement)
+    if (!sans_enregistrement) {
         for (const char* sous : {"archives", "repère", "images", "photos", "etats"})
             QDir().mkpath(chemin_programme(QString::fromUtf8(sous)));
+        // What a run killed during a save left behind goes, whatever file it
+        // was writing.
+        efface_restes_d_écriture(dossier_programme());
+        for (const char* sous : sous_dossiers)
+            efface_restes_d_écriture(chemin_programme(QString::fromUtf8(sous)));
+    }
 
     // Until the user hides it, the grid shows the table of the mode chosen.
     affiche_grille = réglages::lit_booléen(QStringLiteral("sel"), QStringLiteral("aff_grille"), false);

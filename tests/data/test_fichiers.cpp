@@ -116,6 +116,12 @@ TEST_F(fichiers_stockés, restes_d_une_écriture_tuée_effacés_à_la_suivante)
         EXPECT_FALSE(QFileInfo::exists(chemin(nom))) << nom.toStdString();
     for (const QString& nom : autres)
         EXPECT_TRUE(QFileInfo::exists(chemin(nom))) << nom.toStdString();
+
+    // The sweep of a whole folder takes those of any file, and no other.
+    efface_restes_d_écriture(dossier.path());
+    for (const QString& nom : autres)
+        EXPECT_EQ(QFileInfo::exists(chemin(nom)), nom != ".g.sel.~k3x9a") << nom.toStdString();
+    EXPECT_EQ(lit("f.sel"), "nouveau");
 }
 
 TEST_F(fichiers_stockés, l_échec_dit_sa_vraie_cause)

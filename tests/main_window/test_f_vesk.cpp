@@ -5,6 +5,7 @@
 #include "main_window/f_vesk.h"
 #include "support/dossier_test.h"
 #include "support/jeu_essai.h"
+#include "support/pannes_fichiers.h"
 #include "ui_common/grille_vue.h"
 #include "ui_common/outils.h"
 #include "ui_common/principale.h"
@@ -106,7 +107,18 @@ TEST_F(fenêtre_principale_essai, démarrage_avec_le_fichier_par_défaut)
     const QByteArray octets = association_par_défaut(QStringLiteral("adhérents"));
     écrit("archives/trovane.sel", "ancienne copie");
     QDir().mkpath(chemin("Aide"));
+    // Temporary files left by a run killed while saving, whatever it saved,
+    // go; files that only look like them stay.
+    const QStringList restes = {".trovane.sel.~k3x9a", ".copie.sel.~1z141z3", "archives/.arch3-2026.sel.~0",
+                                "etats/.soldes.eta.~q7"};
+    const QStringList pareils = {".trovane.sel.~K3X9A", "trovane.sel.~k3x9a", "archives/.notes.~12345678"};
+    for (const QString& nom : restes + pareils)
+        écrit(nom, "reste");
     démarre();
+    for (const QString& nom : restes)
+        EXPECT_FALSE(QFileInfo::exists(chemin(nom))) << nom.toStdString();
+    for (const QString& nom : pareils)
+        EXPECT_TRUE(QFileInfo::exists(chemin(nom))) << nom.toStdString();
     EXPECT_EQ(lit("archives/trovane.sel"), octets);
     EXPECT_EQ(lit("repère/trovane.sel"), octets);
     EXPECT_EQ(données.nombre_adhérents, 40);
@@ -173,17 +185,17 @@ TEST_F(fenêtre_principale_essai, démarrage_abîmé_garde_la_copie_du_dernier_b
 
 TEST_F(fenêtre_principale_essai, dossier_en_lecture_seule)
 {
-    // Even root cannot create a file there.
-    const QString protégé = QStringLiteral("/sys/kernel");
-    if (!QTemporaryFile(protégé + "/essai_XXXXXX").open()) {
-        fixe_dossier_programme(protégé);
+    // Told once at start-up, and again by every save asked for, whatever the
+    // menu item; nothing is written, not even the settings at exit.
+    auto démarre_sans_écriture = [&] {
+        boîtes.messages.clear();
         démarre();
         EXPECT_TRUE(sans_enregistrement);
         ASSERT_EQ(boîtes.messages.size(), 1u);
         EXPECT_TRUE(boîtes.messages[0].texte.contains("rien de ce que vous ferez ne sera enregistré"));
         EXPECT_TRUE(f->windowTitle().contains("rien ne sera enregistré"));
-        // Every save asked for says so again, whatever the menu item.
         boîtes.messages.clear();
+        données.nom_monnaie = "coquillages";
         f->enregistrer_click();
         f->enr_rep_Click();
         f->enregistrer_sous_Click();
@@ -192,9 +204,29 @@ TEST_F(fenêtre_principale_essai, dossier_en_lecture_seule)
         f->close();
         QApplication::processEvents();
         EXPECT_FALSE(QFileInfo::exists(réglages::chemin()));
-    } else {
-        GTEST_SKIP() << "no folder refuses writing here";
+    };
+
+    // A program folder on a disk that refuses every new file: its data are
+    // consulted all the same.
+    const QByteArray octets = association_par_défaut();
+    écrit("archives/trovane.sel", "copie d'avant");
+    QDir().mkpath(chemin("Aide"));
+    {
+        pannes_fichiers pannes;
+        pannes.lecture_seule(true);
+        démarre_sans_écriture();
+        EXPECT_EQ(données.nombre_adhérents, 40);
     }
+    EXPECT_EQ(lit("trovane.sel"), octets);
+    EXPECT_EQ(lit("archives/trovane.sel"), "copie d'avant");
+    EXPECT_FALSE(QFileInfo::exists(chemin("repère/trovane.sel")));
+
+    // A folder that refuses writing indeed: even root cannot create a file there.
+    const QString protégé = QStringLiteral("/sys/kernel");
+    if (QTemporaryFile(protégé + "/essai_XXXXXX").open())
+        GTEST_SKIP() << "no folder refuses writing here";
+    fixe_dossier_programme(protégé);
+    démarre_sans_écriture();
 }
 
 TEST_F(fenêtre_principale_essai, boutons_de_chaque_mode)

@@ -21,6 +21,11 @@ struct appels_piégés {
             errno = EOPNOTSUPP;
             return -1;
         }
+        const bool crée = (options & O_CREAT) || (options & O_TMPFILE) == O_TMPFILE;
+        if (crée && actif && actif->lecture_seule_) {
+            errno = EROFS;
+            return -1;
+        }
         return échoue(appel_fichier::ouvre) ? -1 : appels_système().ouvre(chemin, options, droits);
     }
     static ssize_t écrit(int fd, const void* octets, size_t taille)

@@ -30,6 +30,8 @@ public:
     void écritures_courtes(size_t octets) { écriture_maxi_ = octets; }
     // The file system refuses unnamed temporary files (O_TMPFILE).
     void sans_fichiers_anonymes(bool oui) { sans_anonymes_ = oui; }
+    // Every file creation is refused (EROFS), as on a read-only disk or folder.
+    void lecture_seule(bool oui) { lecture_seule_ = oui; }
     int appels(appel_fichier a) const { return compte_[static_cast<int>(a)]; }
     void remet_à_zéro();
 
@@ -43,5 +45,6 @@ private:
     int code_ = 0;
     size_t écriture_maxi_ = 0;
     bool sans_anonymes_ = false;
+    bool lecture_seule_ = false;
     appels_fichiers appels_{};
 };
