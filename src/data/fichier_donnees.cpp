@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <optional>
 #include <stdexcept>
 #include <utility>
 #include <vector>
@@ -36,12 +37,24 @@ struct écriture {
             throw std::out_of_range(quoi);
         é.entier(v);
     }
-    void numéro(int16 v, int max, std::vector<int>& vus, const char* quoi)
+    // A list entry's number, and the record it names.
+    template <typename T>
+    const T& fiche(const std::vector<T>& table, int i, int max, std::vector<int>& vus, T&, const char* quoi)
     {
+        const int16 v = table[static_cast<std::size_t>(i)].ordre;
         if (v < 1 || v > max || vus[v])
             throw std::out_of_range(quoi);
         vus[v] = 1;
         é.entier(v);
+        return table[static_cast<std::size_t>(v)];
+    }
+    template <typename T>
+    void fin_de_fiche(const std::vector<T>&, int, const T&, const QString&)
+    {
+    }
+    template <typename T>
+    void ôte_places_réservées(const std::vector<T>&, int16)
+    {
     }
     bool fin() const { return false; }
     void fin_du_fichier() {}
@@ -62,17 +75,74 @@ struct lecture {
     void constante(int) { l.saute(); }
     void borne(int16& v, int max, const char* quoi) { lit_entre(v, 0, max, quoi); }
     // A record's number, which one entry only may name: a second one would
-    // read over the first record, which the next save would lose.
-    void numéro(int16& v, int max, std::vector<int>& vus, const char* quoi)
+    // read over the first record, which the next save would lose. A former
+    // version saved while a new record was being typed: the list then held
+    // a last place reserved for it, naming 0 or the number it named before,
+    // and the file that record 0 or a second copy of the record named. Such
+    // a place holds nothing of its own and is left out; any other entry
+    // naming 0 or a number already named is damage. The record of an entry
+    // that may be such a place is read aside and judged at its end.
+    struct place_en_doute {
+        int ligne = 0, déjà = 0;
+        int16 numéro = 0;
+        const char* quoi = nullptr;
+    };
+    std::optional<place_en_doute> en_doute;
+    std::vector<int> places_réservées;
+    template <typename T>
+    T& fiche(std::vector<T>& table, int i, int max, std::vector<int>& vus, T& à_part, const char* quoi)
     {
-        const int ligne = lit_entre(v, 1, max, quoi);
-        if (vus[v])
-            throw erreur_lecture{QStringLiteral("Ligne %1 : %2 %3 en double (déjà ligne %4)")
-                                     .arg(ligne)
-                                     .arg(QString::fromUtf8(quoi))
-                                     .arg(v)
-                                     .arg(vus[v])};
-        vus[v] = ligne;
+        int16& v = table[static_cast<std::size_t>(i)].ordre;
+        const int ligne = lit_entre(v, 0, max, quoi);
+        if (v != 0 && !vus[v]) {
+            vus[v] = ligne;
+            return table[static_cast<std::size_t>(v)];
+        }
+        en_doute = place_en_doute{ligne, vus[v], v, quoi};
+        à_part = T{};
+        return à_part;
+    }
+    // texte: the record's name, empty in a place reserved under 0.
+    template <typename T>
+    void fin_de_fiche(const std::vector<T>& table, int i, T& à_part, const QString& texte)
+    {
+        if (!en_doute)
+            return;
+        const place_en_doute p = *std::exchange(en_doute, std::nullopt);
+        if (p.numéro == 0) {
+            if (!texte.trimmed().isEmpty())
+                throw erreur_lecture{QStringLiteral("Ligne %1 : %2 hors limites (0 au lieu de 1 à %3)")
+                                         .arg(p.ligne)
+                                         .arg(QString::fromUtf8(p.quoi))
+                                         .arg(static_cast<int>(table.size()) - 1)};
+        } else {
+            const T& premier = table[static_cast<std::size_t>(p.numéro)];
+            à_part.ordre = premier.ordre;
+            if (!(à_part == premier))
+                throw erreur_lecture{QStringLiteral("Ligne %1 : %2 %3 en double (déjà ligne %4)")
+                                         .arg(p.ligne)
+                                         .arg(QString::fromUtf8(p.quoi))
+                                         .arg(p.numéro)
+                                         .arg(p.déjà)};
+        }
+        places_réservées.push_back(i);
+    }
+    template <typename T>
+    void ôte_places_réservées(std::vector<T>& table, int16& nombre)
+    {
+        if (places_réservées.empty())
+            return;
+        int gardées = 0;
+        auto réservée = places_réservées.begin();
+        for (int i = 1; i <= nombre; ++i) {
+            if (réservée != places_réservées.end() && *réservée == i) {
+                ++réservée;
+                continue;
+            }
+            table[static_cast<std::size_t>(++gardées)].ordre = table[static_cast<std::size_t>(i)].ordre;
+        }
+        nombre = static_cast<int16>(gardées);
+        places_réservées.clear();
     }
     int lit_entre(int16& v, int min, int max, const char* quoi)
     {
@@ -111,9 +181,9 @@ void parcours(F& f, D& d, int étapes_finales)
     // 2 members
     f.borne(d.nombre_adhérents, max_adhérents, "nombre d'adhérents");
     std::vector<int> adhérents_vus(max_adhérents + 1);
+    adhérent adhérent_à_part;
     for (int i = 1; i <= d.nombre_adhérents; ++i) {
-        f.numéro(d.table_adhérents[i].ordre, max_adhérents, adhérents_vus, "numéro d'adhérent");
-        auto& a = d.table_adhérents[d.table_adhérents[i].ordre];
+        auto& a = f.fiche(d.table_adhérents, i, max_adhérents, adhérents_vus, adhérent_à_part, "numéro d'adhérent");
         f.date(a.dte_enr);
         f.texte(a.identifiant);
         f.texte(a.tel1);
@@ -141,7 +211,9 @@ void parcours(F& f, D& d, int étapes_finales)
         f.montant(a.volume);
         f.date(a.d_naiss);
         f.entier(a.catégorie);
+        f.fin_de_fiche(d.table_adhérents, i, adhérent_à_part, a.identifiant);
     }
+    f.ôte_places_réservées(d.table_adhérents, d.nombre_adhérents);
 
     // 3 classification
     f.borne(d.nombre_codes_classification, max_codes_classification, "nombre de codes de classification");
@@ -274,9 +346,10 @@ void parcours(F& f, D& d, int étapes_finales)
     // 14 propositions
     f.borne(d.nombre_propositions, max_propositions, "nombre de propositions");
     std::vector<int> propositions_vues(max_propositions + 1);
+    proposition proposition_à_part;
     for (int i = 1; i <= d.nombre_propositions; ++i) {
-        f.numéro(d.table_propositions[i].ordre, max_propositions, propositions_vues, "numéro de proposition");
-        auto& p = d.table_propositions[d.table_propositions[i].ordre];
+        auto& p = f.fiche(d.table_propositions, i, max_propositions, propositions_vues, proposition_à_part,
+                          "numéro de proposition");
         f.date(p.date);
         f.entier(p.type);
         f.entier(p.genre);
@@ -287,7 +360,9 @@ void parcours(F& f, D& d, int étapes_finales)
         f.texte(p.kid);
         f.texte(p.adulte);
         f.entier(p.num_adh);
+        f.fin_de_fiche(d.table_propositions, i, proposition_à_part, p.désignation);
     }
+    f.ôte_places_réservées(d.table_propositions, d.nombre_propositions);
 
     // 15 trailer: each step only while the file has more
     if (étapes_finales < 1 || f.fin())

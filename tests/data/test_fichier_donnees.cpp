@@ -144,11 +144,14 @@ TEST_F(fichier_données, chaque_borne_dépassée_d_un_échoue_sans_rien_changer)
     initialise_paramètres();
     données.nombre_adhérents = 1;
     données.table_adhérents[1].ordre = 5000;
+    // Named, so that the number 0 cannot be a place reserved for a new one.
+    données.table_adhérents[5000].identifiant = "Zoé";
     données.nombre_codes_classification = 1;
     données.codes_classification[1] = 500;
     données.nombre_rubriques = 50;
     données.nombre_propositions = 1;
     données.table_propositions[1].ordre = 3000;
+    données.table_propositions[3000].désignation = QStringLiteral("Cours de chant");
     ASSERT_TRUE(enregistrer_fichier(chemin("bornes.sel"), false));
     const QList<QByteArray> l = lignes(lit("bornes.sel"));
     const données_sel avant = données;
@@ -216,6 +219,38 @@ TEST_F(fichier_données, numéro_donné_deux_fois_refusé_sans_rien_changer)
                                                    .arg(QString::fromLatin1(faux[premier - 1]))
                                                    .arg(premier) +
                                                suite_erreur_lecture});
+    }
+
+    // A former version saved while a new member or offer was being typed:
+    // its list then ended with a place reserved for it, naming 0 and a blank
+    // record, or the number it named before and a second copy of that
+    // record. Such places hold nothing and are left out.
+    {
+        QList<QByteArray> réservées = l;
+        const int membres = données.nombre_adhérents;
+        const QList<QByteArray> premier = l.mid(7, 28);
+        QList<QByteArray> vide = premier;
+        vide[0] = "0";
+        vide[2] = "\"\"";
+        const int fin_propositions = l.size() - 13;
+        const QList<QByteArray> dernière = l.mid(fin_propositions - 11, 11);
+        for (int k = 0; k < 11; ++k)
+            réservées.insert(fin_propositions + k, dernière[k]);
+        réservées[propositions - 2] = QByteArray::number(données.nombre_propositions + 1);
+        for (int k = 0; k < 28; ++k)
+            réservées.insert(7 + 28 * membres + k, premier[k]);
+        for (int k = 0; k < 28; ++k)
+            réservées.insert(7 + 28 * (membres / 2) + k, vide[k]);
+        réservées[6] = QByteArray::number(membres + 2);
+        écrit("réservées.sel", joint(réservées));
+        boîtes.messages.clear();
+        ASSERT_TRUE(ouvrir_fichier(chemin("réservées.sel"))) << boîtes.textes().join('\n').toStdString();
+        EXPECT_TRUE(boîtes.messages.empty());
+        EXPECT_EQ(données.nombre_adhérents, avant.nombre_adhérents);
+        EXPECT_EQ(données.nombre_propositions, avant.nombre_propositions);
+        ASSERT_TRUE(enregistrer_fichier(chemin("réservées.sel"), false));
+        EXPECT_EQ(lit("réservées.sel"), original);
+        données = avant;
     }
 
     // Nor is such a file ever written.
