@@ -486,13 +486,16 @@ void F_vesk::Form_Load(const QString& ligne_de_commande)
     démarrage_ = true;  // the mode is shown once, below
     if (QFileInfo::exists(défaut)) {
         // Only a file that loads becomes the start-up copy: after a damaged
-        // start, the copy of the last good one is the way back.
+        // start, the copy of the last good one is the way back. The file is
+        // read once: both copies (restore point, start-up copy) are written
+        // from the bytes the model came from.
         const bool copie_gardée = QFileInfo(copie_départ()).isFile();
-        if (ouvrir_fichier(défaut, true, copie_gardée ? suite_erreur_démarrage : suite_erreur_lecture)) {
-            if (!sans_enregistrement) {
+        QByteArray lus;
+        if (ouvrir_fichier(défaut, true, copie_gardée ? suite_erreur_démarrage : suite_erreur_lecture, &lus)) {
+            if (!sans_enregistrement && !mêmes_chemins(défaut, copie_départ())) {
                 QString erreur;
                 QDir().mkpath(QFileInfo(copie_départ()).absolutePath());
-                copie_fichier_sûre(défaut, copie_départ(), erreur);
+                écrit_fichier_sûr(copie_départ(), lus, erreur);
             }
         } else {
             // Nothing may be saved over the unreadable file until the user
