@@ -516,7 +516,6 @@ void F_vesk::Form_Load(const QString& ligne_de_commande)
     if (langue_aide.isEmpty())
         langue_aide = QStringLiteral("français");
     coche_langue();
-    orientation_imprimante_ = static_cast<int>(imprimante().pageLayout().orientation());
     démarrage_ = false;
     montre_mode_du_fichier();
     active_selon_fenêtres();
@@ -545,9 +544,7 @@ void F_vesk::Form_QueryUnload(bool& cancel)
     cancel = false;
     {
         sablier attente;
-        QPageLayout page = imprimante().pageLayout();
-        page.setOrientation(static_cast<QPageLayout::Orientation>(orientation_imprimante_));
-        imprimante().setPageLayout(page);
+        rend_orientation_imprimante();
         if (!sans_enregistrement) {
             réglages::écrit_booléen(QStringLiteral("sel"), QStringLiteral("aff_grille"), affiche_grille);
             réglages::écrit_booléen(QStringLiteral("sel"), QStringLiteral("graph"), fonds_unis);

@@ -10,6 +10,7 @@
 namespace {
 
 QPrinter* l_imprimante = nullptr;
+QPageLayout::Orientation orientation_initiale = QPageLayout::Portrait;
 
 // The printer goes with the application object, before the platform it
 // depends on is torn down.
@@ -26,9 +27,19 @@ QPrinter& imprimante()
     if (!l_imprimante) {
         l_imprimante = new QPrinter(QPrinter::HighResolution);
         l_imprimante->setFullPage(true);
+        orientation_initiale = l_imprimante->pageLayout().orientation();
         qAddPostRoutine(libère_imprimante);
     }
     return *l_imprimante;
+}
+
+void rend_orientation_imprimante()
+{
+    if (!l_imprimante)
+        return;
+    QPageLayout page = l_imprimante->pageLayout();
+    page.setOrientation(orientation_initiale);
+    l_imprimante->setPageLayout(page);
 }
 
 bool imprime_dans_un_fichier(const QPrinter& imprimante)

@@ -17,6 +17,11 @@ class QPrinter;
 // (coordinates start at the corner of the sheet). The printer set-up changes
 // it for the rest of the run.
 QPrinter& imprimante();
+// Once the printer exists, gives back the orientation it had when created:
+// the program leaves the printer as it found it. Nothing to do before (the
+// printer is only made when a window first needs it, a tenth of a second
+// spared at start-up).
+void rend_orientation_imprimante();
 
 // The printer writes to a file, which each print job would write anew.
 bool imprime_dans_un_fichier(const QPrinter& imprimante);
