@@ -1,6 +1,7 @@
 #include "data/valeurs.h"
 
 #include <QRegularExpression>
+#include <algorithm>
 #include <cfenv>
 #include <cmath>
 #include <limits>
@@ -727,6 +728,15 @@ std::int32_t CLng(double v)
 
 QString Format(double v, const QString& masque)
 {
+    // "0000" and its like, the grids' numbers of accounts and codes: the
+    // whole number padded with zeros, as the general way below gives it.
+    if (!masque.isEmpty() && std::all_of(masque.cbegin(), masque.cend(), [](QChar c) { return c == QLatin1Char('0'); })) {
+        const long long n = std::llround(std::fabs(v));
+        QString s = QString::number(n).rightJustified(masque.size(), QLatin1Char('0'));
+        if (v < 0 && n != 0)
+            s.prepend(QLatin1Char('-'));
+        return s;
+    }
     QString m = masque;
     const bool pourcent = m.endsWith(QLatin1Char('%'));
     if (pourcent) {

@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QPainter>
 #include <QPrinter>
+#include <algorithm>
 
 namespace {
 
@@ -81,7 +82,13 @@ const QFontMetricsF& surface_imprimante::mesure(const police_page& police) const
 
 double surface_imprimante::largeur_ligne(const QString& ligne, const police_page& police) const
 {
-    return mesure(police).horizontalAdvance(ligne) * twips_par_pouce / imprimante_.resolution();
+    auto face = std::find_if(avances_.begin(), avances_.end(), [&](const avances_police& a) { return a.police == police; });
+    if (face == avances_.end())
+        face = avances_.insert(avances_.end(), {police, {}});
+    auto avance = face->avances.constFind(ligne);
+    if (avance == face->avances.cend())
+        avance = face->avances.insert(ligne, mesure(police).horizontalAdvance(ligne));
+    return *avance * twips_par_pouce / imprimante_.resolution();
 }
 
 double surface_imprimante::interligne(const police_page& police) const

@@ -9,7 +9,9 @@
 #include "ui_common/surface.h"
 
 #include <QFontMetricsF>
+#include <QHash>
 #include <optional>
+#include <vector>
 
 class QPrinter;
 
@@ -60,4 +62,11 @@ private:
     QString erreur_;
     mutable police_page police_mesurée_;
     mutable std::optional<QFontMetricsF> mesure_;
+    // Each text measured once in each face: a catalogue measures its
+    // section names, members and offers again on every page.
+    struct avances_police {
+        police_page police;
+        QHash<QString, qreal> avances;
+    };
+    mutable std::vector<avances_police> avances_;
 };

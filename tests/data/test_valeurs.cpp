@@ -230,6 +230,11 @@ TEST(basic, Format_masques_numériques)
     EXPECT_EQ(Format(0, "#0%"), "0%");
     EXPECT_EQ(Format(2.5, "0"), "3");
     EXPECT_EQ(Format(-1.5, "0"), "-2");
+    EXPECT_EQ(Format(12, "0000"), "0012");
+    EXPECT_EQ(Format(-12, "0000"), "-0012");
+    EXPECT_EQ(Format(99999, "0000"), "99999");
+    EXPECT_EQ(Format(-0.4, "000"), "000");
+    EXPECT_EQ(Format(12, ""), "12");
     EXPECT_EQ(Format(12.5, "0.00"), "12,50");
     EXPECT_EQ(Format(12.5, "0.##"), "12,5");
     EXPECT_EQ(Format(0.5, "#.00"), ",50");
