@@ -68,17 +68,24 @@ std::optional<double> lance(const std::vector<std::string>& arguments)
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+    const std::string journal = QDir(dossier->path()).filePath(QStringLiteral("lancement.log")).toStdString();
+    posix_spawn_file_actions_addopen(&actions, 2, journal.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     QElapsedTimer t;
     t.start();
     pid_t pid = 0;
     const int lancé = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), envp.data());
     posix_spawn_file_actions_destroy(&actions);
     std::optional<double> ms;
+    bool fini = false;
+    int statut = 0;
     while (lancé == 0 && !ms && t.elapsed() < délai_ms) {
         xcb_generic_event_t* e = xcb_poll_for_event(x);
         if (!e) {
-            if (xcb_connection_has_error(x) || waitpid(pid, nullptr, WNOHANG) == pid)
+            if (waitpid(pid, &statut, WNOHANG) == pid) {
+                fini = true;
+                break;
+            }
+            if (xcb_connection_has_error(x))
                 break;
             usleep(200);
             continue;
@@ -90,11 +97,16 @@ std::optional<double> lance(const std::vector<std::string>& arguments)
         }
         free(e);
     }
-    if (lancé == 0) {
+    if (lancé == 0 && !fini) {
         kill(pid, SIGTERM);
-        int statut = 0;
         while (waitpid(pid, &statut, 0) < 0 && errno == EINTR) {
         }
+    }
+    if (!ms) {
+        QFile f(QString::fromStdString(journal));
+        f.open(QIODevice::ReadOnly);
+        fprintf(stderr, "%s : aucune fenêtre (%s, statut %d) :\n%s\n", arguments[0].c_str(),
+                fini ? "sorti" : "délai passé", statut, f.readAll().constData());
     }
     xcb_disconnect(x);
     return ms;
@@ -162,7 +174,10 @@ int main(int argc, char** argv)
     initialise_paramètres();
     remplit_association_essai(données, {5000, 3000, 10000, 491});
     enregistrer_fichier(QDir(programme).filePath(QStringLiteral("trovane.sel")), false);
-    // Not a first start: the help and its pictures are in place.
+    // Not a first start: the program's folders, the help and its pictures
+    // are in place.
+    for (const char* sous : {"archives", "repère", "images", "photos", "etats"})
+        QDir(programme).mkpath(QString::fromUtf8(sous));
     copie_aide(QFileInfo(QStringLiteral(TROVANE_EXECUTABLE)).absolutePath());
     for (char** e = environ; *e; ++e) {
         const std::string v(*e);
