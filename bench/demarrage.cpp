@@ -22,6 +22,7 @@
 #include <cerrno>
 #include <csignal>
 #include <cstdlib>
+#include <cstring>
 #include <fcntl.h>
 #include <optional>
 #include <spawn.h>
@@ -48,9 +49,17 @@ QTemporaryDir* dossier = nullptr;
 // own process id) once seen.
 std::optional<double> lance(const std::vector<std::string>& arguments)
 {
+    // A server just started, or busy with other clients, may refuse a
+    // connection for a moment.
     xcb_connection_t* x = xcb_connect(nullptr, nullptr);
+    for (int essai = 0; xcb_connection_has_error(x) && essai < 20; ++essai) {
+        xcb_disconnect(x);
+        usleep(100000);
+        x = xcb_connect(nullptr, nullptr);
+    }
     if (xcb_connection_has_error(x)) {
         xcb_disconnect(x);
+        fprintf(stderr, "bench_demarrage : pas de connexion au serveur X (%s)\n", qgetenv("DISPLAY").constData());
         return std::nullopt;
     }
     const xcb_window_t racine = xcb_setup_roots_iterator(xcb_get_setup(x)).data->root;
@@ -75,6 +84,8 @@ std::optional<double> lance(const std::vector<std::string>& arguments)
     pid_t pid = 0;
     const int lancé = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), envp.data());
     posix_spawn_file_actions_destroy(&actions);
+    if (lancé != 0)
+        fprintf(stderr, "bench_demarrage : %s n'a pas pu être lancé (%s)\n", argv[0], std::strerror(lancé));
     std::optional<double> ms;
     bool fini = false;
     int statut = 0;
