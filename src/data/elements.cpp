@@ -405,6 +405,29 @@ bool lecteur_éléments::date_de(const élément& e, double& résultat) const
 
 int16 lecteur_éléments::entier()
 {
+    // Most lines are a few digits, maybe after a minus sign, then CR LF:
+    // read in one pass. Anything else takes the general way, from the same
+    // place.
+    {
+        const char* d = octets_.constData();
+        const qsizetype taille = octets_.size();
+        qsizetype i = pos_;
+        const bool négatif = i < taille && d[i] == '-';
+        if (négatif)
+            ++i;
+        const qsizetype début = i;
+        int v = 0;
+        while (i < taille && i - début < 5 && d[i] >= '0' && d[i] <= '9')
+            v = v * 10 + (d[i++] - '0');
+        if (i > début && i + 1 < taille && d[i] == '\r' && d[i + 1] == '\n') {
+            v = négatif ? -v : v;
+            if (v >= -32768 && v <= 32767) {
+                pos_ = i + 2;
+                ++ligne_;
+                return static_cast<int16>(v);
+            }
+        }
+    }
     const élément e = suivant();
     // A few digits, maybe after a minus sign, as the program writes them:
     // read straight; anything else takes the general way below.
@@ -464,7 +487,8 @@ monnaie lecteur_éléments::montant()
 QString lecteur_éléments::texte()
 {
     // An unquoted item is taken as it stands, as Basic's Input does.
-    return texte_de(suivant());
+    const élément e = suivant();
+    return utf8_ ? texte_de(e) : texte_partagé(e.début, e.taille, 0);
 }
 
 bool lecteur_éléments::texte_à_largeur(int largeur, QString& t)
@@ -474,19 +498,103 @@ bool lecteur_éléments::texte_à_largeur(int largeur, QString& t)
         t = à_largeur(texte_de(e), largeur);
         return true;
     }
-    // One byte a character: cut or padded as the bytes are decoded.
     if (e.taille == largeur && std::all_of(e.début, e.début + e.taille, [](char c) { return c == ' '; }))
         return false;
-    const qsizetype n = std::min<qsizetype>(e.taille, largeur);
-    t = QString(largeur, Qt::Uninitialized);
-    QChar* sortie = t.data();
-    depuis_cp1252(e.début, n, sortie);
-    std::fill(sortie + n, sortie + largeur, QLatin1Char(' '));
+    t = texte_partagé(e.début, e.taille, largeur);
+    return true;
+}
+
+QString lecteur_éléments::texte_partagé(const char* octets, qsizetype taille, int largeur)
+{
+    auto fait = [&] {
+        if (!largeur)
+            return depuis_cp1252(octets, taille);
+        // One byte a character: cut or padded as the bytes are decoded.
+        const qsizetype n = std::min<qsizetype>(taille, largeur);
+        QString t(largeur, Qt::Uninitialized);
+        QChar* sortie = t.data();
+        depuis_cp1252(octets, n, sortie);
+        std::fill(sortie + n, sortie + largeur, QLatin1Char(' '));
+        return t;
+    };
+    // Long texts seldom come back; an empty one costs nothing.
+    constexpr qsizetype plus_long = 64, places = 1 << 13, au_plus = places * 3 / 4;
+    if (taille > plus_long || (taille == 0 && largeur == 0))
+        return fait();
+    if (textes_lus_.empty())
+        textes_lus_.resize(places);
+    std::uint64_t h = 14695981039346656037ULL ^ static_cast<std::uint64_t>(largeur);
+    for (qsizetype i = 0; i < taille; ++i)
+        h = (h ^ static_cast<unsigned char>(octets[i])) * 1099511628211ULL;
+    for (std::size_t i = h & (places - 1);; i = (i + 1) & (places - 1)) {
+        texte_lu& t = textes_lus_[i];
+        if (!t.octets) {
+            if (nombre_textes_lus_ >= au_plus)
+                return fait();  // the table full enough: those kept are still shared
+            t = {octets, taille, largeur, fait()};
+            ++nombre_textes_lus_;
+            return t.texte;
+        }
+        if (t.taille == taille && t.largeur == largeur && std::memcmp(t.octets, octets, static_cast<std::size_t>(taille)) == 0)
+            return t.texte;
+    }
+}
+
+bool lecteur_éléments::date_écrite(double& résultat)
+{
+    const char* d = octets_.constData() + pos_;
+    const qsizetype reste = octets_.size() - pos_;
+    auto nombre = [&](qsizetype k, int chiffres, int& v) {
+        v = 0;
+        for (int c = 0; c < chiffres; ++c) {
+            if (d[k + c] < '0' || d[k + c] > '9')
+                return false;
+            v = v * 10 + (d[k + c] - '0');
+        }
+        return true;
+    };
+    auto heure = [&](qsizetype k, int& s) {
+        int h, mi, se;
+        if (!nombre(k, 2, h) || d[k + 2] != ':' || !nombre(k + 3, 2, mi) || d[k + 5] != ':' || !nombre(k + 6, 2, se) ||
+            h > 23 || mi > 59 || se > 59)
+            return false;
+        s = (h * 60 + mi) * 60 + se;
+        return true;
+    };
+    auto fin = [&](qsizetype k) { return k + 3 <= reste && d[k] == '#' && d[k + 1] == '\r' && d[k + 2] == '\n'; };
+    if (reste < 13 || d[0] != '#')
+        return false;
+    qint64 jours = 0;
+    int seconde = 0;
+    qsizetype k;
+    if (fin(9) && heure(1, seconde)) {
+        k = 9;
+    } else {
+        int a, m, j;
+        if (!nombre(1, 4, a) || d[5] != '-' || !nombre(6, 2, m) || d[8] != '-' || !nombre(9, 2, j))
+            return false;
+        const std::optional<qint64> jour = jours_du_calendrier(a, m, j);
+        if (!jour)
+            return false;
+        jours = *jour;
+        if (fin(11))
+            k = 11;
+        else if (reste >= 23 && d[11] == ' ' && heure(12, seconde) && fin(20))
+            k = 20;
+        else
+            return false;
+    }
+    résultat = date_depuis(jours, seconde * 1000);
+    pos_ += k + 3;
+    ++ligne_;
     return true;
 }
 
 double lecteur_éléments::date()
 {
+    double écrite = 0;
+    if (date_écrite(écrite))
+        return écrite;
     const élément e = suivant();
     double v = 0;
     if (date_de(e, v))

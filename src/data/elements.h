@@ -7,6 +7,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <vector>
 
 // Takes the double quotes out of a text before it is written: «, », «, ...
 QString remplace_guillemets(const QString& texte);
@@ -107,11 +108,29 @@ private:
     élément suivant();
     double nombre(const élément& e, const char* attendu);
     bool date_de(const élément& e, double& résultat) const;
+    // The next item when it is a date as the program writes it (#aaaa-mm-jj#,
+    // with " hh:mm:ss" or alone as #hh:mm:ss#) on its own CR LF line: read
+    // in one pass, the reader moved past it. False, and nothing moved, else.
+    bool date_écrite(double& résultat);
     [[noreturn]] void échec(const élément& e, const QString& attendu) const;
     QString texte_de(const élément& e) const;
     // The next text at the width given, as texte_fixe makes it; false, and
     // nothing made, when it is that many blanks.
     bool texte_à_largeur(int largeur, QString& t);
+
+    // A Windows-1252 text read, at its width when largeur is not 0 (cut or
+    // padded with blanks), shared with the same text read before: a file
+    // repeats its towns, codes, names and descriptions, and each text made
+    // is memory to obtain and, at the next load, to give back.
+    QString texte_partagé(const char* octets, qsizetype taille, int largeur);
+    struct texte_lu {
+        const char* octets = nullptr;  // in octets_
+        qsizetype taille = 0;
+        int largeur = 0;
+        QString texte;
+    };
+    std::vector<texte_lu> textes_lus_;
+    qsizetype nombre_textes_lus_ = 0;
 
     QByteArray octets_;
     qsizetype pos_ = 0;

@@ -3,6 +3,7 @@
 
 #include <QDate>
 #include <QTime>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -76,6 +77,23 @@ TEST(éléments, texte_fixe_relu_à_sa_largeur)
     EXPECT_TRUE(lu.str().isSharedWith(texte_fixe<20>().str()));
     blancs.texte(lu);
     EXPECT_EQ(lu.str(), QString(20, QLatin1Char(' ')));
+
+    // A text read again shares the first one's characters, at its width;
+    // past some thousands of texts each is made apart, all read alike.
+    QByteArray fichier;
+    for (int i = 0; i < 8000; ++i)
+        fichier += "\"Ville " + QByteArray::number(i % 7000) + "\"\r\n";
+    fichier += "\"Ville 1\"\r\n";
+    lecteur_éléments villes(fichier);
+    std::vector<QString> lues;
+    for (int i = 0; i < 8000; ++i) {
+        lues.push_back(villes.texte());
+        ASSERT_EQ(lues.back(), QStringLiteral("Ville %1").arg(i % 7000));
+    }
+    EXPECT_TRUE(lues[7001].isSharedWith(lues[1]));
+    texte_fixe<20> ville;
+    villes.texte(ville);
+    EXPECT_EQ(ville.str(), "Ville 1             ");
 }
 
 TEST(éléments, refus_avec_la_ligne)
