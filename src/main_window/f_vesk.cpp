@@ -13,7 +13,7 @@
 #include "main_window/a_propos.h"
 #include "main_window/menus_grille.h"
 #include "ui_common/pages_aide.h"
-#include "main_window/vues_tables.h"
+#include "ui_common/vues_tables.h"
 #include "ui_common/dialogue_commun.h"
 #include "ui_common/grille_vue.h"
 #include "ui_common/outils.h"
@@ -33,8 +33,6 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <algorithm>
-
-std::function<void()> enregistre_évolution;
 
 bool test_si_sur_cd()
 {
@@ -555,8 +553,8 @@ void F_vesk::Form_QueryUnload(bool& cancel)
             réglages::écrit_booléen(QStringLiteral("sel"), QStringLiteral("img"), sans_image_accueil);
             réglages::écrit(QStringLiteral("répertoires"), QStringLiteral("langue"), langue_aide);
         }
-        if (enregistre_évolution)
-            enregistre_évolution();
+        if (crochet_évolution)
+            crochet_évolution();
     }
     if (tables_changées_non_enregistrées && !sans_enregistrement && données.type_fichier != QLatin1String("archive") &&
         MsgBox(QStringLiteral("Les tables ont été modifiées depuis la grille et ces modifications n'ont pas été "

@@ -6,7 +6,7 @@
 #include "catalogue/additifs.h"
 #include "ui_common/controles.h"
 #include "ui_common/pages_aide.h"
-#include "main_window/vues_tables.h"
+#include "ui_common/vues_tables.h"
 #include "members/aides_saisie.h"
 #include "members/p_filtrfam.h"
 #include "ui_common/filtre_membres.h"
@@ -35,9 +35,9 @@
 
 namespace {
 
-const QString nom_fenêtre = QStringLiteral("f_adhérents");
-const QString nom_base = QStringLiteral("f_base");
-const QString nom_impression = QStringLiteral("f_impression");
+const QString nom_fenêtre = noms_fenêtres::adhérents;
+const QString nom_base = noms_fenêtres::base;
+const QString nom_impression = noms_fenêtres::impression;
 
 const QString caption_supprimer = QStringLiteral("Supprimer");
 const QString caption_restaurer = QStringLiteral("Restaurer");
