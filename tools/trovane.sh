@@ -8,7 +8,7 @@ action="${1:-run}"
 
 packages="cmake ninja-build g++ pkg-config qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev \
 fonts-liberation fonts-symbola libgtest-dev libgmock-dev libbenchmark-dev poppler-utils ccache qt6-translations-l10n xvfb xauth \
-clang libclang-rt-14-dev"
+libxcb1-dev clang libclang-rt-14-dev"
 missing=""
 for p in $packages; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
@@ -23,11 +23,35 @@ if [ -n "$missing" ]; then
 fi
 
 build=build
+# The benchmarks measure a Release build of their own.
+[ "$action" = bench ] && build=build-rel
 if [ ! -f "$build/build.ninja" ]; then
-    cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    type=RelWithDebInfo
+    [ "$build" = build-rel ] && type=Release
+    cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=$type \
         -DCMAKE_CXX_COMPILER_LAUNCHER=ccache
 fi
 cmake --build "$build" --parallel "$(nproc)"
+
+# Every benchmark, each figure beside its reference or floor measured in the
+# same run ("ms", "référence", "rapport", "cible"): the load, the start-up and
+# the windows (on an X server of 1600 x 900, xcb), the catalogue, then the
+# rest. The machine's load is told first: the figures mean little on a busy one.
+bench() {
+    echo "Charge de la machine : $(cat /proc/loadavg)"
+    tableau="--benchmark_counters_tabular=true"
+    "$build/bench/bench_donnees" $tableau
+    for b in demarrage fenetres; do
+        [ -x "$build/bench/bench_$b" ] && xvfb-run -a -s "-screen 0 1600x900x24" \
+            env QT_QPA_PLATFORM=xcb "$build/bench/bench_$b" $tableau
+    done
+    "$build/bench/bench_catalogue" $tableau
+    for b in "$build"/bench/bench_*; do
+        case "$b" in */bench_donnees|*/bench_demarrage|*/bench_fenetres|*/bench_catalogue) continue ;; esac
+        [ -f "$b" ] && [ -x "$b" ] && "$b"
+    done
+    echo "Charge de la machine : $(cat /proc/loadavg)"
+}
 
 # The fuzz targets: clang with libFuzzer, AddressSanitizer and
 # UndefinedBehaviorSanitizer, built apart from only what they need. Each runs
@@ -84,7 +108,7 @@ case "$action" in
     run)   exec "$build/trovane" ;;
     test)  ( cd "$build" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure --parallel "$(nproc)" )
            fuzz 20 1 ;;
-    bench) for b in "$build"/bench/bench_*; do [ -f "$b" ] && [ -x "$b" ] && "$b"; done ;;
+    bench) bench ;;
     fuzz)  shift; fuzz "$@" ;;
     *)     echo "usage: $0 [run|test|bench|fuzz [secondes, ou exécutions suivies de x] [tâches] [cibles]]" >&2; exit 2 ;;
 esac

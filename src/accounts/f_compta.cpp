@@ -17,6 +17,7 @@
 #include "ui_common/export_grille.h"
 #include "ui_common/filtre_membres.h"
 #include "ui_common/grille_vue.h"
+#include "ui_common/listes_longues.h"
 #include "ui_common/outils.h"
 #include "ui_common/pages_aide.h"
 #include "ui_common/principale.h"
@@ -81,12 +82,20 @@ void fond_bouton(QPushButton* b, const QColor& c)
 
 int valeur_choisie(const QComboBox* l) { return l->currentIndex() < 0 ? 0 : l->currentData().toInt(); }
 
+std::vector<entrée_liste_longue> longue(const std::vector<entrée_liste>& entrées)
+{
+    std::vector<entrée_liste_longue> l;
+    l.reserve(entrées.size());
+    for (const entrée_liste& e : entrées)
+        l.push_back({e.texte, e.valeur});
+    return l;
+}
+
+// The lists of accounts hold a whole association: filled in one go.
 void remplit(QComboBox* l, const std::vector<entrée_liste>& entrées)
 {
     const QSignalBlocker bloque(l);
-    l->clear();
-    for (const entrée_liste& e : entrées)
-        l->addItem(e.texte, e.valeur);
+    remplit_liste_longue(*l, longue(entrées));
     l->setCurrentIndex(-1);
 }
 
@@ -862,10 +871,7 @@ void f_compta::spin_adh_Change()
 void f_compta::bt_initialiser_Click()
 {
     liste_comptes_asso->clear();
-    for (const entrée_liste& e : membres_pour_plusieurs()) {
-        auto* élément = new QListWidgetItem(e.texte, liste_comptes_asso);
-        élément->setData(Qt::UserRole, e.valeur);
-    }
+    remplit_liste_longue(*liste_comptes_asso, longue(membres_pour_plusieurs()));
     compte_liste_asso();
 }
 

@@ -12,16 +12,38 @@ constexpr std::array<char16_t, 32> haut = {
     0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
+// Every byte's character, looked up in one step.
+constexpr std::array<char16_t, 256> caractères = [] {
+    std::array<char16_t, 256> t{};
+    for (int o = 0; o < 256; ++o)
+        t[o] = (o >= 0x80 && o < 0xA0) ? haut[o - 0x80] : static_cast<char16_t>(o);
+    return t;
+}();
+
 }  // namespace
+
+void depuis_cp1252(const char* octets, qsizetype taille, QChar* sortie)
+{
+    // Widened as Latin-1 unless a byte 0x80 to 0x9F (seldom met) is there:
+    // two loops the compiler turns into vector code.
+    const auto* __restrict o = reinterpret_cast<const unsigned char*>(octets);
+    auto* __restrict u = reinterpret_cast<char16_t*>(sortie);
+    unsigned char hors_latin1 = 0;
+    for (qsizetype i = 0; i < taille; ++i)
+        hors_latin1 |= static_cast<unsigned char>(o[i] - 0x80) < 0x20;
+    if (hors_latin1) {
+        for (qsizetype i = 0; i < taille; ++i)
+            u[i] = caractères[o[i]];
+        return;
+    }
+    for (qsizetype i = 0; i < taille; ++i)
+        u[i] = o[i];
+}
 
 QString depuis_cp1252(const char* octets, qsizetype taille)
 {
     QString texte(taille, Qt::Uninitialized);
-    QChar* sortie = texte.data();
-    for (qsizetype i = 0; i < taille; ++i) {
-        const auto o = static_cast<unsigned char>(octets[i]);
-        sortie[i] = (o >= 0x80 && o < 0xA0) ? QChar(haut[o - 0x80]) : QChar(o);
-    }
+    depuis_cp1252(octets, taille, texte.data());
     return texte;
 }
 

@@ -7,6 +7,8 @@
 
 QString depuis_cp1252(const QByteArray& octets);
 QString depuis_cp1252(const char* octets, qsizetype taille);
+// Into sortie, which has room for taille characters.
+void depuis_cp1252(const char* octets, qsizetype taille, QChar* sortie);
 
 // Characters that Windows-1252 cannot hold become '?'.
 QByteArray vers_cp1252(const QString& texte);

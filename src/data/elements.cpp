@@ -6,6 +6,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstring>
+#include <string_view>
 
 QString remplace_guillemets(const QString& texte)
 {
@@ -30,25 +31,41 @@ namespace {
 
 constexpr char chiffres_décimaux[] = "0123456789";
 
+void deux_chiffres(char*& p, int x)
+{
+    *p++ = chiffres_décimaux[x / 10 % 10];
+    *p++ = chiffres_décimaux[x % 10];
+}
+
+void termine_ligne(char*& p)
+{
+    *p++ = '\r';
+    *p++ = '\n';
+}
+
 }  // namespace
 
-void écrivain_éléments::chiffres(long long v)
+void écrivain_éléments::agrandit(qsizetype n)
 {
-    char tampon[24];
-    auto [fin, ec] = std::to_chars(tampon, tampon + sizeof tampon, v);
-    octets_.append(tampon, fin - tampon);
+    octets_.resize(std::max(octets_.size() + octets_.size() / 2, fin_ + n + 256));
 }
 
 void écrivain_éléments::ligne(const QString& t)
 {
-    octets_ += vers_cp1252(t);
-    fin_de_ligne();
+    const QByteArray o = vers_cp1252(t);
+    char* p = place(o.size() + 2);
+    std::memcpy(p, o.constData(), static_cast<std::size_t>(o.size()));
+    p += o.size();
+    termine_ligne(p);
+    fin_ += o.size() + 2;
 }
 
 void écrivain_éléments::entier(int v)
 {
-    chiffres(v);
-    fin_de_ligne();
+    char* const début = place(16);
+    char* p = std::to_chars(début, début + 14, v).ptr;
+    termine_ligne(p);
+    fin_ += p - début;
 }
 
 void écrivain_éléments::simple(float v) { ligne(texte_simple(v)); }
@@ -56,78 +73,78 @@ void écrivain_éléments::double_(double v) { ligne(texte_double(v)); }
 
 void écrivain_éléments::montant(monnaie v)
 {
+    char* const début = place(32);
+    char* p = début;
     const bool négatif = v.brut < 0;
     const std::uint64_t u = négatif ? 0 - static_cast<std::uint64_t>(v.brut) : static_cast<std::uint64_t>(v.brut);
     const std::uint64_t entier = u / 10000;
     unsigned fraction = static_cast<unsigned>(u % 10000);
     if (négatif)
-        octets_ += '-';
+        *p++ = '-';
     if (entier > 0 || fraction == 0)
-        chiffres(static_cast<long long>(entier));
+        p = std::to_chars(p, p + 24, entier).ptr;
     if (fraction) {
-        char f[5] = {'.', chiffres_décimaux[fraction / 1000], chiffres_décimaux[fraction / 100 % 10],
-                     chiffres_décimaux[fraction / 10 % 10], chiffres_décimaux[fraction % 10]};
-        int taille = 5;
-        while (f[taille - 1] == '0')
-            --taille;
-        octets_.append(f, taille);
+        *p++ = '.';
+        for (unsigned diviseur = 1000; fraction; diviseur /= 10) {
+            *p++ = chiffres_décimaux[fraction / diviseur];
+            fraction %= diviseur;
+        }
     }
-    fin_de_ligne();
+    termine_ligne(p);
+    fin_ += p - début;
 }
 
 void écrivain_éléments::date(double v)
 {
     // Same text as texte_date_fichier, without the detours.
-    const QDate jour = jour_de(v);
-    const QTime heure = heure_de(v);
-    char t[24];
-    int n = 0;
-    auto deux = [&](int x) {
-        t[n++] = chiffres_décimaux[x / 10 % 10];
-        t[n++] = chiffres_décimaux[x % 10];
-    };
-    t[n++] = '#';
-    const bool sans_jour = jour == QDate(1899, 12, 30);
-    if (!sans_jour) {
-        const int a = jour.year();
-        if (a < 0 || a > 9999) {
-            ligne(texte_date_fichier(v));
-            return;
-        }
-        deux(a / 100);
-        deux(a % 100);
-        t[n++] = '-';
-        deux(jour.month());
-        t[n++] = '-';
-        deux(jour.day());
+    const date_décomposée d = décompose_date(v);
+    const bool sans_jour = d.jours == 0;
+    const int a = d.jour.année;
+    if (!sans_jour && (a < 0 || a > 9999)) {
+        ligne(texte_date_fichier(v));
+        return;
     }
-    const int s = heure.msecsSinceStartOfDay() / 1000;
+    char* const début = place(32);
+    char* p = début;
+    *p++ = '#';
+    if (!sans_jour) {
+        deux_chiffres(p, a / 100);
+        deux_chiffres(p, a % 100);
+        *p++ = '-';
+        deux_chiffres(p, d.jour.mois);
+        *p++ = '-';
+        deux_chiffres(p, d.jour.jour);
+    }
+    const int s = d.seconde;
     if (sans_jour || s) {
         if (!sans_jour)
-            t[n++] = ' ';
-        deux(s / 3600);
-        t[n++] = ':';
-        deux(s / 60 % 60);
-        t[n++] = ':';
-        deux(s % 60);
+            *p++ = ' ';
+        deux_chiffres(p, s / 3600);
+        *p++ = ':';
+        deux_chiffres(p, s / 60 % 60);
+        *p++ = ':';
+        deux_chiffres(p, s % 60);
     }
-    t[n++] = '#';
-    octets_.append(t, n);
-    fin_de_ligne();
+    *p++ = '#';
+    termine_ligne(p);
+    fin_ += p - début;
 }
 
 void écrivain_éléments::booléen(bool v)
 {
-    octets_.append(v ? "#TRUE#" : "#FALSE#");
-    fin_de_ligne();
+    char* const début = place(9);
+    const std::string_view mot = v ? "#TRUE#" : "#FALSE#";
+    std::memcpy(début, mot.data(), mot.size());
+    char* p = début + mot.size();
+    termine_ligne(p);
+    fin_ += p - début;
 }
 
 void écrivain_éléments::texte(const QString& v)
 {
     // Encoded and rid of its double quotes («, », ...) in one pass.
-    const qsizetype départ = octets_.size();
-    octets_.resize(départ + v.size() + 4);
-    char* sortie = octets_.data() + départ;
+    char* const début = place(v.size() + 4);
+    char* sortie = début;
     *sortie++ = '"';
     bool ouvrant = true;
     for (QChar c : v) {
@@ -143,8 +160,8 @@ void écrivain_éléments::texte(const QString& v)
         }
     }
     *sortie++ = '"';
-    *sortie++ = '\r';
-    *sortie++ = '\n';
+    termine_ligne(sortie);
+    fin_ += sortie - début;
 }
 
 void écrivain_éléments::variante_(const variante& v)
@@ -203,6 +220,18 @@ bool lecteur_éléments::fin() const
     return true;
 }
 
+namespace {
+
+// The first CR or LF from j on, else taille.
+qsizetype fin_de_ligne_depuis(const char* d, qsizetype j, qsizetype taille)
+{
+    while (j < taille && d[j] != '\r' && d[j] != '\n')
+        ++j;
+    return j;
+}
+
+}  // namespace
+
 lecteur_éléments::élément lecteur_éléments::suivant()
 {
     const char* d = octets_.constData();
@@ -215,40 +244,34 @@ lecteur_éléments::élément lecteur_éléments::suivant()
     qsizetype i = pos_;
     while (i < taille && (d[i] == ' ' || d[i] == '\t'))
         ++i;
-    auto fin_de_ligne = [&](qsizetype j) {
-        // Past the line end of this item (CR LF, lone LF or lone CR).
-        if (j < taille && d[j] == '\r')
-            ++j;
-        if (j < taille && d[j] == '\n')
-            ++j;
-        return j;
-    };
+    qsizetype j;
     if (i < taille && d[i] == '"') {
         // A quoted text runs to its closing quote, across line ends if need be.
         const qsizetype début = i + 1;
         const char* fermant = static_cast<const char*>(std::memchr(d + début, '"', taille - début));
         if (!fermant)
             throw erreur_lecture{QStringLiteral("Texte sans guillemet fermant à la ligne %1").arg(e.ligne)};
-        qsizetype j = fermant - d;
-        ligne_ += static_cast<int>(std::count(d + début, fermant, '\n'));
+        j = fermant - d;
+        if (std::memchr(d + début, '\n', j - début))
+            ligne_ += static_cast<int>(std::count(d + début, fermant, '\n'));
         e.début = d + début;
         e.taille = j - début;
         e.entre_guillemets = true;
-        ++j;
-        while (j < taille && d[j] != '\r' && d[j] != '\n')
-            ++j;
-        pos_ = fin_de_ligne(j);
+        j = fin_de_ligne_depuis(d, j + 1, taille);
     } else {
-        qsizetype j = i;
-        while (j < taille && d[j] != '\r' && d[j] != '\n')
-            ++j;
+        j = fin_de_ligne_depuis(d, i, taille);
         qsizetype k = j;
         while (k > i && (d[k - 1] == ' ' || d[k - 1] == '\t'))
             --k;
         e.début = d + i;
         e.taille = k - i;
-        pos_ = fin_de_ligne(j);
     }
+    // Past the line end of this item (CR LF, lone LF or lone CR).
+    if (j < taille && d[j] == '\r')
+        ++j;
+    if (j < taille && d[j] == '\n')
+        ++j;
+    pos_ = j;
     ++ligne_;
     return e;
 }
@@ -351,16 +374,17 @@ bool lecteur_éléments::date_de(const élément& e, double& résultat) const
     const qsizetype n = e.taille - 2;
     qsizetype i = 0;
     int a = 0, m = 0, j = 0, h = 0, mi = 0, se = 0;
-    QDate jour(1899, 12, 30);
+    qint64 jours = 0;
     const void* tiret = std::memchr(p, '-', n);
     const void* deux_points = std::memchr(p, ':', n);
     if (tiret && (!deux_points || tiret < deux_points)) {
         if (!lit_chiffres(p, n, i, a) || i >= n || p[i++] != '-' || !lit_chiffres(p, n, i, m) || i >= n ||
             p[i++] != '-' || !lit_chiffres(p, n, i, j))
             return false;
-        jour = QDate(a, m, j);
-        if (!jour.isValid())
+        const std::optional<qint64> jour = jours_du_calendrier(a, m, j);
+        if (!jour)
             return false;
+        jours = *jour;
         while (i < n && p[i] == ' ')
             ++i;
     }
@@ -375,13 +399,51 @@ bool lecteur_éléments::date_de(const élément& e, double& résultat) const
         if (i != n || h > 23 || mi > 59 || se > 59)
             return false;
     }
-    résultat = date_depuis(jour, QTime(h, mi, se));
+    résultat = date_depuis(jours, ((h * 60 + mi) * 60 + se) * 1000);
     return true;
 }
 
 int16 lecteur_éléments::entier()
 {
+    // Most lines are a few digits, maybe after a minus sign, then CR LF:
+    // read in one pass. Anything else takes the general way, from the same
+    // place.
+    {
+        const char* d = octets_.constData();
+        const qsizetype taille = octets_.size();
+        qsizetype i = pos_;
+        const bool négatif = i < taille && d[i] == '-';
+        if (négatif)
+            ++i;
+        const qsizetype début = i;
+        int v = 0;
+        while (i < taille && i - début < 5 && d[i] >= '0' && d[i] <= '9')
+            v = v * 10 + (d[i++] - '0');
+        if (i > début && i + 1 < taille && d[i] == '\r' && d[i + 1] == '\n') {
+            v = négatif ? -v : v;
+            if (v >= -32768 && v <= 32767) {
+                pos_ = i + 2;
+                ++ligne_;
+                return static_cast<int16>(v);
+            }
+        }
+    }
     const élément e = suivant();
+    // A few digits, maybe after a minus sign, as the program writes them:
+    // read straight; anything else takes the general way below.
+    if (!e.entre_guillemets && e.taille > 0 && e.taille <= 6) {
+        const bool négatif = e.début[0] == '-';
+        qsizetype i = négatif ? 1 : 0;
+        int v = 0;
+        if (i < e.taille) {
+            for (; i < e.taille && e.début[i] >= '0' && e.début[i] <= '9'; ++i)
+                v = v * 10 + (e.début[i] - '0');
+            if (négatif)
+                v = -v;
+            if (i == e.taille && v >= -32768 && v <= 32767)
+                return static_cast<int16>(v);
+        }
+    }
     const double v = nombre(e, "nombre entier");
     try {
         return CInt(v);
@@ -410,8 +472,12 @@ monnaie lecteur_éléments::montant()
     const élément e = suivant();
     // Exactly, from the decimal text; an exponent form is still a number.
     monnaie m;
-    if (!e.entre_guillemets && !std::memchr(e.début, ',', e.taille) && lit_montant(e.texte(), m))
-        return m;
+    if (!e.entre_guillemets && !std::memchr(e.début, ',', e.taille)) {
+        // Plain ASCII, as the program writes it, is read from the bytes.
+        const bool ascii = std::none_of(e.début, e.début + e.taille, [](char c) { return c & 0x80; });
+        if (ascii ? lit_montant(QLatin1StringView(e.début, e.taille), m) : lit_montant(e.texte(), m))
+            return m;
+    }
     double v = 0;
     if (e.entre_guillemets || !nombre_brut(e.début, e.taille, v) || std::fabs(v) > 9e14)
         échec(e, QStringLiteral("montant"));
@@ -421,11 +487,114 @@ monnaie lecteur_éléments::montant()
 QString lecteur_éléments::texte()
 {
     // An unquoted item is taken as it stands, as Basic's Input does.
-    return texte_de(suivant());
+    const élément e = suivant();
+    return utf8_ ? texte_de(e) : texte_partagé(e.début, e.taille, 0);
+}
+
+bool lecteur_éléments::texte_à_largeur(int largeur, QString& t)
+{
+    const élément e = suivant();
+    if (utf8_) {
+        t = à_largeur(texte_de(e), largeur);
+        return true;
+    }
+    if (e.taille == largeur && std::all_of(e.début, e.début + e.taille, [](char c) { return c == ' '; }))
+        return false;
+    t = texte_partagé(e.début, e.taille, largeur);
+    return true;
+}
+
+QString lecteur_éléments::texte_partagé(const char* octets, qsizetype taille, int largeur)
+{
+    auto fait = [&] {
+        if (!largeur)
+            return depuis_cp1252(octets, taille);
+        // One byte a character: cut or padded as the bytes are decoded.
+        const qsizetype n = std::min<qsizetype>(taille, largeur);
+        QString t(largeur, Qt::Uninitialized);
+        QChar* sortie = t.data();
+        depuis_cp1252(octets, n, sortie);
+        std::fill(sortie + n, sortie + largeur, QLatin1Char(' '));
+        return t;
+    };
+    // Long texts seldom come back; an empty one costs nothing.
+    constexpr qsizetype plus_long = 64, places = 1 << 13, au_plus = places * 3 / 4;
+    if (taille > plus_long || (taille == 0 && largeur == 0))
+        return fait();
+    if (textes_lus_.empty())
+        textes_lus_.resize(places);
+    std::uint64_t h = 14695981039346656037ULL ^ static_cast<std::uint64_t>(largeur);
+    for (qsizetype i = 0; i < taille; ++i)
+        h = (h ^ static_cast<unsigned char>(octets[i])) * 1099511628211ULL;
+    for (std::size_t i = h & (places - 1);; i = (i + 1) & (places - 1)) {
+        texte_lu& t = textes_lus_[i];
+        if (!t.octets) {
+            if (nombre_textes_lus_ >= au_plus)
+                return fait();  // the table full enough: those kept are still shared
+            t = {octets, taille, largeur, fait()};
+            ++nombre_textes_lus_;
+            return t.texte;
+        }
+        if (t.taille == taille && t.largeur == largeur && std::memcmp(t.octets, octets, static_cast<std::size_t>(taille)) == 0)
+            return t.texte;
+    }
+}
+
+bool lecteur_éléments::date_écrite(double& résultat)
+{
+    const char* d = octets_.constData() + pos_;
+    const qsizetype reste = octets_.size() - pos_;
+    auto nombre = [&](qsizetype k, int chiffres, int& v) {
+        v = 0;
+        for (int c = 0; c < chiffres; ++c) {
+            if (d[k + c] < '0' || d[k + c] > '9')
+                return false;
+            v = v * 10 + (d[k + c] - '0');
+        }
+        return true;
+    };
+    auto heure = [&](qsizetype k, int& s) {
+        int h, mi, se;
+        if (!nombre(k, 2, h) || d[k + 2] != ':' || !nombre(k + 3, 2, mi) || d[k + 5] != ':' || !nombre(k + 6, 2, se) ||
+            h > 23 || mi > 59 || se > 59)
+            return false;
+        s = (h * 60 + mi) * 60 + se;
+        return true;
+    };
+    auto fin = [&](qsizetype k) { return k + 3 <= reste && d[k] == '#' && d[k + 1] == '\r' && d[k + 2] == '\n'; };
+    if (reste < 13 || d[0] != '#')
+        return false;
+    qint64 jours = 0;
+    int seconde = 0;
+    qsizetype k;
+    if (fin(9) && heure(1, seconde)) {
+        k = 9;
+    } else {
+        int a, m, j;
+        if (!nombre(1, 4, a) || d[5] != '-' || !nombre(6, 2, m) || d[8] != '-' || !nombre(9, 2, j))
+            return false;
+        const std::optional<qint64> jour = jours_du_calendrier(a, m, j);
+        if (!jour)
+            return false;
+        jours = *jour;
+        if (fin(11))
+            k = 11;
+        else if (reste >= 23 && d[11] == ' ' && heure(12, seconde) && fin(20))
+            k = 20;
+        else
+            return false;
+    }
+    résultat = date_depuis(jours, seconde * 1000);
+    pos_ += k + 3;
+    ++ligne_;
+    return true;
 }
 
 double lecteur_éléments::date()
 {
+    double écrite = 0;
+    if (date_écrite(écrite))
+        return écrite;
     const élément e = suivant();
     double v = 0;
     if (date_de(e, v))

@@ -7,13 +7,14 @@
 
 #include <QByteArray>
 #include <QString>
+#include <vector>
 
 // Takes the double quotes out of a text before it is written: «, », «, ...
 QString remplace_guillemets(const QString& texte);
 
 class écrivain_éléments {
 public:
-    explicit écrivain_éléments(qsizetype réserve = 0) { octets_.reserve(réserve); }
+    explicit écrivain_éléments(qsizetype réserve = 0) : octets_(réserve, Qt::Uninitialized) {}
 
     void entier(int v);
     void simple(float v);
@@ -26,13 +27,34 @@ public:
     void booléen(bool v);
     void variante_(const variante& v);
 
-    const QByteArray& octets() const { return octets_; }
+    // The bytes written so far, and their count.
+    const QByteArray& octets() const
+    {
+        octets_.resize(fin_);
+        return octets_;
+    }
+    qsizetype taille() const { return fin_; }
 
 private:
+    // Room for n more bytes at the end: each item is written in place, the
+    // buffer growing by halves (a full association is some 300 000 items).
+    char* place(qsizetype n)
+    {
+        if (fin_ + n > octets_.size())
+            agrandit(n);
+        return octets_.data() + fin_;
+    }
+    void agrandit(qsizetype n);
     void ligne(const QString& t);
-    void chiffres(long long v);
-    void fin_de_ligne() { octets_.append("\r\n", 2); }
-    QByteArray octets_;
+    void fin_de_ligne()
+    {
+        char* p = place(2);
+        p[0] = '\r';
+        p[1] = '\n';
+        fin_ += 2;
+    }
+    mutable QByteArray octets_;  // fin_ bytes written, the rest room to come
+    qsizetype fin_ = 0;
 };
 
 // A read failure: what went wrong, in French, with the line it happened on.
@@ -59,7 +81,14 @@ public:
     monnaie montant();
     QString texte();
     template <int N>
-    void texte(texte_fixe<N>& cible) { cible = texte(); }
+    void texte(texte_fixe<N>& cible)
+    {
+        QString t;
+        if (texte_à_largeur(N, t))
+            cible = t;
+        else
+            cible = texte_fixe<N>();  // a blank field shares the one blank text
+    }
     double date();
     bool booléen();
     variante variante_();
@@ -79,8 +108,29 @@ private:
     élément suivant();
     double nombre(const élément& e, const char* attendu);
     bool date_de(const élément& e, double& résultat) const;
+    // The next item when it is a date as the program writes it (#aaaa-mm-jj#,
+    // with " hh:mm:ss" or alone as #hh:mm:ss#) on its own CR LF line: read
+    // in one pass, the reader moved past it. False, and nothing moved, else.
+    bool date_écrite(double& résultat);
     [[noreturn]] void échec(const élément& e, const QString& attendu) const;
     QString texte_de(const élément& e) const;
+    // The next text at the width given, as texte_fixe makes it; false, and
+    // nothing made, when it is that many blanks.
+    bool texte_à_largeur(int largeur, QString& t);
+
+    // A Windows-1252 text read, at its width when largeur is not 0 (cut or
+    // padded with blanks), shared with the same text read before: a file
+    // repeats its towns, codes, names and descriptions, and each text made
+    // is memory to obtain and, at the next load, to give back.
+    QString texte_partagé(const char* octets, qsizetype taille, int largeur);
+    struct texte_lu {
+        const char* octets = nullptr;  // in octets_
+        qsizetype taille = 0;
+        int largeur = 0;
+        QString texte;
+    };
+    std::vector<texte_lu> textes_lus_;
+    qsizetype nombre_textes_lus_ = 0;
 
     QByteArray octets_;
     qsizetype pos_ = 0;

@@ -7,8 +7,13 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <array>
+#include <bitset>
+#include <memory>
 #include <optional>
+#include <span>
 #include <stdexcept>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -39,7 +44,7 @@ struct écriture {
     }
     // A list entry's number, and the record it names.
     template <typename T>
-    const T& fiche(const std::vector<T>& table, int i, int max, std::vector<int>& vus, T&, const char* quoi)
+    const T& fiche(const std::vector<T>& table, int i, int max, std::span<int> vus, T&, const char* quoi)
     {
         const int16 v = table[static_cast<std::size_t>(i)].ordre;
         if (v < 1 || v > max || vus[v])
@@ -68,7 +73,7 @@ struct lecture {
     void montant(monnaie& v) { v = l.montant(); }
     void texte(QString& v) { v = l.texte(); }
     template <int N>
-    void texte(texte_fixe<N>& v) { v = l.texte(); }
+    void texte(texte_fixe<N>& v) { l.texte(v); }
     void date(double& v) { v = l.date(); }
     void booléen(bool& v) { v = l.booléen(); }
     void variante_(variante& v) { v = l.variante_(); }
@@ -90,7 +95,7 @@ struct lecture {
     std::optional<place_en_doute> en_doute;
     std::vector<int> places_réservées;
     template <typename T>
-    T& fiche(std::vector<T>& table, int i, int max, std::vector<int>& vus, T& à_part, const char* quoi)
+    T& fiche(std::vector<T>& table, int i, int max, std::span<int> vus, T& à_part, const char* quoi)
     {
         int16& v = table[static_cast<std::size_t>(i)].ordre;
         const int ligne = lit_entre(v, 0, max, quoi);
@@ -180,7 +185,9 @@ void parcours(F& f, D& d, int étapes_finales)
 
     // 2 members
     f.borne(d.nombre_adhérents, max_adhérents, "nombre d'adhérents");
-    std::vector<int> adhérents_vus(max_adhérents + 1);
+    // On the stack: an allocation of this size would have the allocator
+    // gather every small block the former model freed, at each load.
+    std::array<int, max_adhérents + 1> adhérents_vus{};
     adhérent adhérent_à_part;
     for (int i = 1; i <= d.nombre_adhérents; ++i) {
         auto& a = f.fiche(d.table_adhérents, i, max_adhérents, adhérents_vus, adhérent_à_part, "numéro d'adhérent");
@@ -345,7 +352,7 @@ void parcours(F& f, D& d, int étapes_finales)
 
     // 14 propositions
     f.borne(d.nombre_propositions, max_propositions, "nombre de propositions");
-    std::vector<int> propositions_vues(max_propositions + 1);
+    std::array<int, max_propositions + 1> propositions_vues{};
     proposition proposition_à_part;
     for (int i = 1; i <= d.nombre_propositions; ++i) {
         auto& p = f.fiche(d.table_propositions, i, max_propositions, propositions_vues, proposition_à_part,
@@ -406,6 +413,111 @@ void lit_données(const QByteArray& octets, données_sel& d, int étapes_finales
     parcours(f, d, étapes_finales);
 }
 
+namespace {
+
+// A model's three big tables set aside while it lives (the model keeps
+// empty ones), then put back.
+struct tables_à_part {
+    données_sel& d;
+    std::vector<adhérent> adhérents;
+    std::vector<proposition> propositions;
+    std::vector<ligne_de_compte> lignes;
+    explicit tables_à_part(données_sel& m) : d(m)
+    {
+        adhérents.swap(d.table_adhérents);
+        propositions.swap(d.table_propositions);
+        lignes.swap(d.table_lignes_compte);
+    }
+    ~tables_à_part()
+    {
+        adhérents.swap(d.table_adhérents);
+        propositions.swap(d.table_propositions);
+        lignes.swap(d.table_lignes_compte);
+    }
+    tables_à_part(const tables_à_part&) = delete;
+    tables_à_part& operator=(const tables_à_part&) = delete;
+};
+
+// The records of a numbered table that the file read into n did not name
+// take their former values, and so do the list positions past its count:
+// as if the file had been read over a copy of the former table.
+template <typename T, std::size_t N>
+void complète_table(const std::vector<T>& ancienne, std::vector<T>& table, int nombre)
+{
+    std::bitset<N> nommés;
+    for (int i = 1; i <= nombre; ++i)
+        nommés.set(static_cast<std::size_t>(table[i].ordre));
+    for (std::size_t k = 0; k < N; ++k) {
+        const bool position_lue = k >= 1 && k <= static_cast<std::size_t>(nombre);
+        if (!nommés[k]) {
+            const int16 ordre = table[k].ordre;
+            table[k] = ancienne[k];
+            if (position_lue)
+                table[k].ordre = ordre;
+        } else if (!position_lue) {
+            table[k].ordre = ancienne[k].ordre;
+        }
+    }
+}
+
+void complète_tables(const tables_à_part& ancien, données_sel& n)
+{
+    complète_table<adhérent, max_adhérents + 1>(ancien.adhérents, n.table_adhérents, n.nombre_adhérents);
+    complète_table<proposition, max_propositions + 1>(ancien.propositions, n.table_propositions,
+                                                      n.nombre_propositions);
+    for (int k = 0; k <= max_lignes_compte; ++k)
+        if (k < 1 || k > n.nombre_lignes_compte)
+            n.table_lignes_compte[k] = ancien.lignes[k];
+}
+
+}  // namespace
+
+std::unique_ptr<données_sel> lit_données_après(const QByteArray& octets, données_sel& ancien, int étapes_finales)
+{
+    // The tables (some 120 000 texts) start blank rather than as a copy of
+    // the former ones: a copy would touch each former text twice, once to
+    // share it and once to let it go as the file's value replaces it.
+    const tables_à_part tables(ancien);
+    auto n = std::make_unique<données_sel>(ancien);
+    n->table_adhérents.resize(max_adhérents + 1);
+    n->table_propositions.resize(max_propositions + 1);
+    n->table_lignes_compte.resize(max_lignes_compte + 1);
+    lit_données(octets, *n, étapes_finales);
+    complète_tables(tables, *n);
+    return n;
+}
+
+namespace {
+
+// The model a load replaces is freed by a thread of its own while the
+// program goes on; the next load, and the program's end, wait for it.
+class corbeille {
+public:
+    void jette(std::unique_ptr<données_sel> d)
+    {
+        attend();
+        fil_ = std::thread([d = std::move(d)]() mutable { d.reset(); });
+    }
+    void attend()
+    {
+        if (fil_.joinable())
+            fil_.join();
+    }
+    corbeille() = default;
+    corbeille(const corbeille&) = delete;
+    corbeille& operator=(const corbeille&) = delete;
+    ~corbeille() { attend(); }
+
+private:
+    std::thread fil_;
+};
+
+corbeille anciens_modèles;
+
+}  // namespace
+
+void attend_modèles_remplacés() { anciens_modèles.attend(); }
+
 bool enregistrer_fichier(const QString& chemin, bool forcer)
 {
     if (sans_enregistrement)
@@ -443,7 +555,7 @@ QString raison_sans_enregistrement()
     return {};
 }
 
-bool ouvrir_fichier(const QString& chemin, bool rafraîchit_repère, const QString& suite_échec)
+bool ouvrir_fichier(const QString& chemin, bool rafraîchit_repère, const QString& suite_échec, QByteArray* lus)
 {
     if (chemin.isEmpty())
         return false;
@@ -453,26 +565,29 @@ bool ouvrir_fichier(const QString& chemin, bool rafraîchit_repère, const QStri
         MsgBox(erreur + suite_échec, style_boîte::critique);
         return false;
     }
-    // Read over a copy, swapped in once whole. The copy's tables are kept
-    // from one load to the next: a full model is some 3 MB, and fresh memory
-    // costs more to obtain than to copy into.
-    static données_sel nouvelles;
-    nouvelles = données;
+    // Read apart, swapped in once whole.
+    anciens_modèles.attend();
+    std::unique_ptr<données_sel> nouvelles;
     try {
-        lit_données(*octets, nouvelles);
+        nouvelles = lit_données_après(*octets, données);
     } catch (const erreur_lecture& e) {
         MsgBox(e.description + suite_échec, style_boîte::critique);
         return false;
     }
-    std::swap(données, nouvelles);
+    std::swap(données, *nouvelles);
+    anciens_modèles.jette(std::move(nouvelles));
+    if (lus)
+        *lus = *octets;
 
     if (données.type_fichier == QLatin1String("archive"))
         MsgBox(message_archive_ouverte, style_boîte::information);
     if (avis_fichier_chargé)
         avis_fichier_chargé();
+    // The restore point is written from the bytes just read: the file is
+    // read once.
     if (rafraîchit_repère && !sans_enregistrement && !mêmes_chemins(chemin, fichier_repère())) {
         QDir().mkpath(QFileInfo(fichier_repère()).absolutePath());
-        if (!copie_fichier_sûre(chemin, fichier_repère(), erreur))
+        if (!écrit_fichier_sûr(fichier_repère(), *octets, erreur))
             MsgBox(erreur + QStringLiteral(" : le point de reprise n'a pas pu être mis à jour."),
                    style_boîte::exclamation);
     }

@@ -7,6 +7,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <memory>
 
 // Items of a whole data file for d.
 QByteArray écrit_données(const données_sel& d);
@@ -14,6 +15,11 @@ QByteArray écrit_données(const données_sel& d);
 // does not name keep them. étapes_finales: how many of the five closing steps
 // to read (each only while the file has more). Throws erreur_lecture.
 void lit_données(const QByteArray& octets, données_sel& d, int étapes_finales = 5);
+// The model read from octets over ancien, equal to lit_données over a copy
+// of ancien, without copying ancien's tables first. ancien's tables are set
+// aside meanwhile and come back as they were, also when it throws.
+std::unique_ptr<données_sel> lit_données_après(const QByteArray& octets, données_sel& ancien,
+                                               int étapes_finales = 5);
 
 inline const QString suite_erreur_lecture = QStringLiteral(
     " dans la lecture du fichier de données. Vous pouvez utiliser le menu fichier pour ouvrir le dernier "
@@ -31,9 +37,13 @@ QString raison_sans_enregistrement();
 // untouched and the user is told. Does not change fichier_courant. The
 // loaded file becomes the restore point unless rafraîchit_repère is false
 // (the extraction's replacing load keeps the copy it has just taken). A
-// failure is told as its cause followed by suite_échec.
+// failure is told as its cause followed by suite_échec. lus, when given,
+// receives the bytes the model was read from (the file as it was loaded).
 bool ouvrir_fichier(const QString& chemin, bool rafraîchit_repère = true,
-                    const QString& suite_échec = suite_erreur_lecture);
+                    const QString& suite_échec = suite_erreur_lecture, QByteArray* lus = nullptr);
+// The model a load replaced is freed by a thread of its own; this waits
+// until it is.
+void attend_modèles_remplacés();
 // True, after telling the user, when the open file is an archive copy.
 bool contrôle_archive();
 

@@ -52,7 +52,7 @@ bool enregistrer_soldes(const QString& chemin)
     for (int i = 1; i <= données.nombre_adhérents; ++i) {
         const int n = données.table_adhérents[i].ordre;
         const adhérent& a = données.table_adhérents[(n >= 0 && n <= max_adhérents) ? n : 0];
-        entrées.emplace_back(é.octets().size(), n);
+        entrées.emplace_back(é.taille(), n);
         é.entier(n);
         é.montant(a.der_solde);
         é.entier(a.débits);

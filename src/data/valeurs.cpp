@@ -1,6 +1,7 @@
 #include "data/valeurs.h"
 
 #include <QRegularExpression>
+#include <algorithm>
 #include <cfenv>
 #include <cmath>
 #include <limits>
@@ -50,34 +51,42 @@ QString sans_blancs(const QString& texte)
     return s;
 }
 
-}  // namespace
-
-QString texte_fichier(monnaie m) { return texte_montant(m, QLatin1Char('.'), false); }
-QString texte_affiché(monnaie m) { return texte_montant(m, QLatin1Char(','), true); }
-
-bool lit_montant(const QString& texte, monnaie& résultat)
+// An amount from the characters car(0) .. car(n - 1), blanks passed over
+// where they stand: the data file's 30 000 amounts are read so, with no text
+// made of them.
+template <typename Car>
+bool lit_montant_de(qsizetype n, Car car, monnaie& résultat)
 {
-    const QString s = sans_blancs(texte);
     qsizetype i = 0;
+    auto passe_blancs = [&] {
+        while (i < n && est_blanc(car(i)))
+            ++i;
+    };
+    passe_blancs();
     bool négatif = false;
-    if (i < s.size() && (s[i] == QLatin1Char('-') || s[i] == QLatin1Char('+')))
-        négatif = s[i++] == QLatin1Char('-');
+    if (i < n && (car(i) == QLatin1Char('-') || car(i) == QLatin1Char('+'))) {
+        négatif = car(i++) == QLatin1Char('-');
+        passe_blancs();
+    }
     std::uint64_t entier = 0;
     int chiffres = 0;
-    for (; i < s.size() && s[i].isDigit(); ++i, ++chiffres) {
+    for (; i < n && car(i).isDigit(); ++chiffres) {
         if (entier > 92233720368546ULL)
             return false;  // beyond the range of an amount
-        entier = entier * 10 + static_cast<unsigned>(s[i].digitValue());
+        entier = entier * 10 + static_cast<unsigned>(car(i++).digitValue());
+        passe_blancs();
     }
     // Up to four decimals kept exactly, the fifth and beyond decide the rounding.
     std::uint64_t fraction = 0;
     int décimales = 0;
     bool reste_non_nul = false;
     int cinquième = -1;
-    if (i < s.size() && (s[i] == QLatin1Char(',') || s[i] == QLatin1Char('.'))) {
+    if (i < n && (car(i) == QLatin1Char(',') || car(i) == QLatin1Char('.'))) {
         ++i;
-        for (; i < s.size() && s[i].isDigit(); ++i, ++chiffres) {
-            const int c = s[i].digitValue();
+        passe_blancs();
+        for (; i < n && car(i).isDigit(); ++chiffres) {
+            const int c = car(i++).digitValue();
+            passe_blancs();
             if (décimales < 4)
                 fraction = fraction * 10 + static_cast<unsigned>(c);
             else if (décimales == 4)
@@ -87,7 +96,7 @@ bool lit_montant(const QString& texte, monnaie& résultat)
             ++décimales;
         }
     }
-    if (i != s.size() || chiffres == 0)
+    if (i != n || chiffres == 0)
         return false;
     for (int d = décimales; d < 4; ++d)
         fraction *= 10;
@@ -98,6 +107,21 @@ bool lit_montant(const QString& texte, monnaie& résultat)
         return false;
     résultat.brut = négatif ? -static_cast<std::int64_t>(total) : static_cast<std::int64_t>(total);
     return true;
+}
+
+}  // namespace
+
+QString texte_fichier(monnaie m) { return texte_montant(m, QLatin1Char('.'), false); }
+QString texte_affiché(monnaie m) { return texte_montant(m, QLatin1Char(','), true); }
+
+bool lit_montant(const QString& texte, monnaie& résultat)
+{
+    return lit_montant_de(texte.size(), [&](qsizetype i) { return texte[i]; }, résultat);
+}
+
+bool lit_montant(QLatin1StringView texte, monnaie& résultat)
+{
+    return lit_montant_de(texte.size(), [&](qsizetype i) { return QChar(texte[i]); }, résultat);
 }
 
 // ---------------------------------------------------------------- dates
@@ -167,6 +191,70 @@ bool heure_valide(int h, int m, int s) { return h < 24 && m < 60 && s < 60; }
 
 }  // namespace
 
+namespace {
+
+// Days from 1970-01-01 to a day of the proleptic Gregorian calendar, and
+// back (H. Hinnant's formulas): QDate's own calendar for years 1 to 9999.
+constexpr qint64 jours_civils(qint64 a, unsigned m, unsigned j)
+{
+    a -= m <= 2;
+    const qint64 ère = (a >= 0 ? a : a - 399) / 400;
+    const auto ae = static_cast<unsigned>(a - ère * 400);
+    const unsigned aj = (153 * (m > 2 ? m - 3 : m + 9) + 2) / 5 + j - 1;
+    const unsigned je = ae * 365 + ae / 4 - ae / 100 + aj;
+    return ère * 146097 + static_cast<qint64>(je) - 719468;
+}
+
+jour_calendrier civil_de(qint64 z)
+{
+    z += 719468;
+    const qint64 ère = (z >= 0 ? z : z - 146096) / 146097;
+    const auto je = static_cast<unsigned>(z - ère * 146097);
+    const unsigned ae = (je - je / 1460 + je / 36524 - je / 146096) / 365;
+    const unsigned aj = je - (365 * ae + ae / 4 - ae / 100);
+    const unsigned mp = (5 * aj + 2) / 153;
+    const unsigned j = aj - (153 * mp + 2) / 5 + 1;
+    const unsigned m = mp < 10 ? mp + 3 : mp - 9;
+    return {static_cast<int>(static_cast<qint64>(ae) + ère * 400 + (m <= 2)), static_cast<int>(m),
+            static_cast<int>(j)};
+}
+
+constexpr qint64 jours_origine = jours_civils(1899, 12, 30);
+constexpr qint64 premier_jour = jours_civils(1, 1, 1) - jours_origine;
+constexpr qint64 dernier_jour = jours_civils(9999, 12, 31) - jours_origine;
+
+}  // namespace
+
+std::optional<qint64> jours_du_calendrier(int année, int mois, int jour)
+{
+    if (année >= 1 && année <= 9999) {
+        if (mois < 1 || mois > 12 || jour < 1)
+            return std::nullopt;
+        static constexpr int longueurs[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+        const bool bissextile = année % 4 == 0 && (année % 100 != 0 || année % 400 == 0);
+        if (jour > longueurs[mois - 1] + (mois == 2 && bissextile))
+            return std::nullopt;
+        return jours_civils(année, static_cast<unsigned>(mois), static_cast<unsigned>(jour)) - jours_origine;
+    }
+    const QDate d(année, mois, jour);
+    if (!d.isValid())
+        return std::nullopt;
+    return origine.daysTo(d);
+}
+
+date_décomposée décompose_date(double d)
+{
+    date_décomposée r;
+    décompose(d, r.jours, r.seconde);
+    if (r.jours >= premier_jour && r.jours <= dernier_jour) {
+        r.jour = civil_de(r.jours + jours_origine);
+    } else {
+        const QDate q = origine.addDays(r.jours);
+        r.jour = {q.year(), q.month(), q.day()};
+    }
+    return r;
+}
+
 QDate jour_de(double d)
 {
     qint64 jour;
@@ -185,9 +273,14 @@ QTime heure_de(double d)
 
 double date_depuis(const QDate& jour, const QTime& heure)
 {
-    const double jours = jour.isValid() ? static_cast<double>(origine.daysTo(jour)) : 0.0;
-    const double fraction = heure.isValid() ? heure.msecsSinceStartOfDay() / 86400000.0 : 0.0;
-    return jours >= 0 ? jours + fraction : jours - fraction;
+    return date_depuis(jour.isValid() ? origine.daysTo(jour) : 0, heure.isValid() ? heure.msecsSinceStartOfDay() : 0);
+}
+
+double date_depuis(qint64 jours, int millisecondes)
+{
+    const auto j = static_cast<double>(jours);
+    const double fraction = millisecondes / 86400000.0;
+    return j >= 0 ? j + fraction : j - fraction;
 }
 
 double date_depuis(const QDateTime& moment)
@@ -595,6 +688,8 @@ double val_général(const QString& texte, bool virgule)
 
 double arrondi_pair(double v)
 {
+    if (v == std::trunc(v))
+        return v;  // already whole, as most are: no rounding mode to set
     const int mode = std::fegetround();
     std::fesetround(FE_TONEAREST);
     const double r = std::nearbyint(v);
@@ -633,6 +728,15 @@ std::int32_t CLng(double v)
 
 QString Format(double v, const QString& masque)
 {
+    // "0000" and its like, the grids' numbers of accounts and codes: the
+    // whole number padded with zeros, as the general way below gives it.
+    if (!masque.isEmpty() && std::all_of(masque.cbegin(), masque.cend(), [](QChar c) { return c == QLatin1Char('0'); })) {
+        const long long n = std::llround(std::fabs(v));
+        QString s = QString::number(n).rightJustified(masque.size(), QLatin1Char('0'));
+        if (v < 0 && n != 0)
+            s.prepend(QLatin1Char('-'));
+        return s;
+    }
     QString m = masque;
     const bool pourcent = m.endsWith(QLatin1Char('%'));
     if (pourcent) {

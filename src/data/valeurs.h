@@ -8,6 +8,7 @@
 #include <QTime>
 #include <compare>
 #include <cstdint>
+#include <optional>
 #include <stdexcept>
 
 using int16 = std::int16_t;
@@ -39,6 +40,7 @@ QString texte_affiché(monnaie m);
 // Typed or grid form: blanks ignored, "," or "." as decimal point, an optional
 // sign; more than four decimals round half to even. False when not an amount.
 bool lit_montant(const QString& texte, monnaie& résultat);
+bool lit_montant(QLatin1StringView texte, monnaie& résultat);
 
 // ---------------------------------------------------------------- dates
 // Dates are days since 1899-12-30 as a double, the time as the fraction;
@@ -46,6 +48,24 @@ bool lit_montant(const QString& texte, monnaie& résultat);
 QDate jour_de(double d);
 QTime heure_de(double d);
 double date_depuis(const QDate& jour, const QTime& heure = QTime(0, 0));
+// From the days since 1899-12-30 and the milliseconds of the day.
+double date_depuis(qint64 jours, int millisecondes);
+// Days from 1899-12-30 to a day of the calendar, as QDate(année, mois,
+// jour) gives them; nothing for a day the calendar has not. Built without a
+// QDate: a data file holds tens of thousands of dates.
+std::optional<qint64> jours_du_calendrier(int année, int mois, int jour);
+// A date as jour_de and heure_de give it, at once: its days since
+// 1899-12-30, its calendar day (0/0/0 beyond QDate's range, as an invalid
+// QDate) and its second of the day.
+struct jour_calendrier {
+    int année = 0, mois = 0, jour = 0;
+};
+struct date_décomposée {
+    qint64 jours = 0;
+    jour_calendrier jour;
+    int seconde = 0;
+};
+date_décomposée décompose_date(double d);
 double date_depuis(const QDateTime& moment);
 bool a_une_heure(double d);
 

@@ -488,13 +488,16 @@ void F_vesk::Form_Load(const QString& ligne_de_commande)
     démarrage_ = true;  // the mode is shown once, below
     if (QFileInfo::exists(défaut)) {
         // Only a file that loads becomes the start-up copy: after a damaged
-        // start, the copy of the last good one is the way back.
+        // start, the copy of the last good one is the way back. The file is
+        // read once: both copies (restore point, start-up copy) are written
+        // from the bytes the model came from.
         const bool copie_gardée = QFileInfo(copie_départ()).isFile();
-        if (ouvrir_fichier(défaut, true, copie_gardée ? suite_erreur_démarrage : suite_erreur_lecture)) {
-            if (!sans_enregistrement) {
+        QByteArray lus;
+        if (ouvrir_fichier(défaut, true, copie_gardée ? suite_erreur_démarrage : suite_erreur_lecture, &lus)) {
+            if (!sans_enregistrement && !mêmes_chemins(défaut, copie_départ())) {
                 QString erreur;
                 QDir().mkpath(QFileInfo(copie_départ()).absolutePath());
-                copie_fichier_sûre(défaut, copie_départ(), erreur);
+                écrit_fichier_sûr(copie_départ(), lus, erreur);
             }
         } else {
             // Nothing may be saved over the unreadable file until the user
@@ -515,7 +518,6 @@ void F_vesk::Form_Load(const QString& ligne_de_commande)
     if (langue_aide.isEmpty())
         langue_aide = QStringLiteral("français");
     coche_langue();
-    orientation_imprimante_ = static_cast<int>(imprimante().pageLayout().orientation());
     démarrage_ = false;
     montre_mode_du_fichier();
     active_selon_fenêtres();
@@ -544,9 +546,7 @@ void F_vesk::Form_QueryUnload(bool& cancel)
     cancel = false;
     {
         sablier attente;
-        QPageLayout page = imprimante().pageLayout();
-        page.setOrientation(static_cast<QPageLayout::Orientation>(orientation_imprimante_));
-        imprimante().setPageLayout(page);
+        rend_orientation_imprimante();
         if (!sans_enregistrement) {
             réglages::écrit_booléen(QStringLiteral("sel"), QStringLiteral("aff_grille"), affiche_grille);
             réglages::écrit_booléen(QStringLiteral("sel"), QStringLiteral("graph"), fonds_unis);

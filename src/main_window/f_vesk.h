@@ -138,7 +138,6 @@ private:
     std::map<QString, QAction*> actions_;
     std::map<QString, QMenu*> menus_grille_;
     QString titre_;
-    int orientation_imprimante_ = 0;
     bool fichier_illisible_ = false;  // the default file failed to load at start-up
     bool démarrage_ = false;          // Form_Load runs: the mode waits for the settings
 };

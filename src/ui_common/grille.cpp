@@ -4,6 +4,7 @@
 
 #include <QCollator>
 #include <QCollatorSortKey>
+#include <QHash>
 #include <QLocale>
 #include <algorithm>
 #include <optional>
@@ -527,13 +528,22 @@ const QCollator& collation_française()
     return c;
 }
 
+QCollatorSortKey clé_à_la_française(const QString& texte)
+{
+    static QHash<QString, QCollatorSortKey> clés;
+    if (const auto trouvée = clés.constFind(texte); trouvée != clés.cend())
+        return *trouvée;
+    if (clés.size() >= 200000)
+        clés.clear();  // a bound on what a long session keeps
+    return *clés.insert(texte, collation_française().sortKey(texte));
+}
+
 std::vector<std::size_t> ordre_à_la_française(const std::vector<QString>& textes)
 {
-    const QCollator& c = collation_française();
     std::vector<QCollatorSortKey> clés;
     clés.reserve(textes.size());
     for (const QString& t : textes)
-        clés.push_back(c.sortKey(t));
+        clés.push_back(clé_à_la_française(t));
     std::vector<std::size_t> ordre(textes.size());
     for (std::size_t i = 0; i < ordre.size(); ++i)
         ordre[i] = i;
@@ -572,7 +582,7 @@ struct clé_générique {
     const QCollatorSortKey& clé() const
     {
         if (!clé_texte)
-            clé_texte.emplace(collation_française().sortKey(*texte));
+            clé_texte.emplace(clé_à_la_française(*texte));
         return *clé_texte;
     }
 };

@@ -6,6 +6,7 @@
 //
 // Indexes start at 0; widths and heights are in twips (1440 per inch).
 // Reading or writing outside the grid throws erreur_grille.
+#include <QCollatorSortKey>
 #include <QString>
 #include <cstdint>
 #include <stdexcept>
@@ -44,6 +45,10 @@ inline constexpr int aucun = 0, générique_croissant = 1, générique_décroiss
 // The order of texts in a generic sort: French, without regard to case.
 // Every list the program keeps sorted by name uses it too.
 const QCollator& collation_française();
+// The text's sort key under that collation. Keys are kept once made: the
+// same names are sorted at every opening of a window that lists them, and
+// a key costs some microseconds to make.
+QCollatorSortKey clé_à_la_française(const QString& texte);
 
 // The indexes of the texts in that order, equal texts keeping their order;
 // each text's collation key is made once, not at each comparison.

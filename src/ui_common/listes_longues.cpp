@@ -10,6 +10,8 @@
 #include <QSignalBlocker>
 #include <QStyledItemDelegate>
 #include <algorithm>
+#include <array>
+#include <bitset>
 
 void remplit_liste_longue(QListWidget& liste, const std::vector<entrée_liste_longue>& entrées)
 {
@@ -26,12 +28,20 @@ void remplit_liste_longue(QListWidget& liste, const std::vector<entrée_liste_lo
         std::stable_sort(ordre.begin(), ordre.end(), [&](std::size_t a, std::size_t b) {
             return entrées[a].texte.compare(entrées[b].texte) < 0;
         });
-    // Sorting stays off while they go in: each would be placed again.
+    // Sorting stays off while they go in: each would be placed again. The
+    // entries go in at once, and their values are set while the model is
+    // silent: told of each one, the view would do for every entry what it
+    // does once for all (a value under Qt::UserRole is never shown).
     liste.setSortingEnabled(false);
-    for (const std::size_t k : ordre) {
-        auto* élément = new QListWidgetItem(entrées[k].texte);
-        élément->setData(Qt::UserRole, entrées[k].valeur);
-        liste.addItem(élément);
+    QStringList textes;
+    textes.reserve(static_cast<qsizetype>(ordre.size()));
+    for (const std::size_t k : ordre)
+        textes << entrées[k].texte;
+    liste.addItems(textes);
+    {
+        const QSignalBlocker modèle_muet(liste.model());
+        for (std::size_t i = 0; i < ordre.size(); ++i)
+            liste.item(static_cast<int>(i))->setData(Qt::UserRole, entrées[ordre[i]].valeur);
     }
     liste.setSortingEnabled(triée);
 }
@@ -60,20 +70,35 @@ double largeur_la_plus_grande(int n, const std::function<QString(int)>& texte,
                               const std::function<qreal(QChar)>& avance, const std::function<double(int)>& exacte,
                               bool chasse_fixe)
 {
+    // Each character's advance asked once; those of Latin-1, nearly all of
+    // a French list, kept in a table rather than a hash.
     QHash<QChar, qreal> avances;
+    std::array<qreal, 256> avances_latin1{};
+    std::bitset<256> latin1_connus;
     qreal avance_max = 0;
+    auto avance_de = [&](QChar c) {
+        const char16_t u = c.unicode();
+        if (u < 256) {
+            if (!latin1_connus[u]) {
+                latin1_connus.set(u);
+                avances_latin1[u] = avance(c);
+                avance_max = std::max(avance_max, avances_latin1[u]);
+            }
+            return avances_latin1[u];
+        }
+        auto it = avances.find(c);
+        if (it == avances.end()) {
+            it = avances.insert(c, avance(c));
+            avance_max = std::max(avance_max, it.value());
+        }
+        return it.value();
+    };
     std::vector<std::pair<qreal, int>> estimées;
     estimées.reserve(static_cast<std::size_t>(std::max(0, n)));
     for (int i = 0; i < n; ++i) {
         qreal l = 0;
-        for (const QChar c : texte(i)) {
-            auto it = avances.find(c);
-            if (it == avances.end()) {
-                it = avances.insert(c, avance(c));
-                avance_max = std::max(avance_max, it.value());
-            }
-            l += it.value();
-        }
+        for (const QChar c : texte(i))
+            l += avance_de(c);
         estimées.emplace_back(l, i);
     }
     std::sort(estimées.begin(), estimées.end(), [](const auto& a, const auto& b) { return a.first > b.first; });

@@ -6,10 +6,12 @@
 #include <QCoreApplication>
 #include <QPainter>
 #include <QPrinter>
+#include <algorithm>
 
 namespace {
 
 QPrinter* l_imprimante = nullptr;
+QPageLayout::Orientation orientation_initiale = QPageLayout::Portrait;
 
 // The printer goes with the application object, before the platform it
 // depends on is torn down.
@@ -26,9 +28,19 @@ QPrinter& imprimante()
     if (!l_imprimante) {
         l_imprimante = new QPrinter(QPrinter::HighResolution);
         l_imprimante->setFullPage(true);
+        orientation_initiale = l_imprimante->pageLayout().orientation();
         qAddPostRoutine(libère_imprimante);
     }
     return *l_imprimante;
+}
+
+void rend_orientation_imprimante()
+{
+    if (!l_imprimante)
+        return;
+    QPageLayout page = l_imprimante->pageLayout();
+    page.setOrientation(orientation_initiale);
+    l_imprimante->setPageLayout(page);
 }
 
 bool imprime_dans_un_fichier(const QPrinter& imprimante)
@@ -70,7 +82,13 @@ const QFontMetricsF& surface_imprimante::mesure(const police_page& police) const
 
 double surface_imprimante::largeur_ligne(const QString& ligne, const police_page& police) const
 {
-    return mesure(police).horizontalAdvance(ligne) * twips_par_pouce / imprimante_.resolution();
+    auto face = std::find_if(avances_.begin(), avances_.end(), [&](const avances_police& a) { return a.police == police; });
+    if (face == avances_.end())
+        face = avances_.insert(avances_.end(), {police, {}});
+    auto avance = face->avances.constFind(ligne);
+    if (avance == face->avances.cend())
+        avance = face->avances.insert(ligne, mesure(police).horizontalAdvance(ligne));
+    return *avance * twips_par_pouce / imprimante_.resolution();
 }
 
 double surface_imprimante::interligne(const police_page& police) const

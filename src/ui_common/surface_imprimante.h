@@ -9,7 +9,9 @@
 #include "ui_common/surface.h"
 
 #include <QFontMetricsF>
+#include <QHash>
 #include <optional>
+#include <vector>
 
 class QPrinter;
 
@@ -17,6 +19,11 @@ class QPrinter;
 // (coordinates start at the corner of the sheet). The printer set-up changes
 // it for the rest of the run.
 QPrinter& imprimante();
+// Once the printer exists, gives back the orientation it had when created:
+// the program leaves the printer as it found it. Nothing to do before (the
+// printer is only made when a window first needs it, a tenth of a second
+// spared at start-up).
+void rend_orientation_imprimante();
 
 // The printer writes to a file, which each print job would write anew.
 bool imprime_dans_un_fichier(const QPrinter& imprimante);
@@ -55,4 +62,11 @@ private:
     QString erreur_;
     mutable police_page police_mesurée_;
     mutable std::optional<QFontMetricsF> mesure_;
+    // Each text measured once in each face: a catalogue measures its
+    // section names, members and offers again on every page.
+    struct avances_police {
+        police_page police;
+        QHash<QString, qreal> avances;
+    };
+    mutable std::vector<avances_police> avances_;
 };

@@ -3,6 +3,7 @@
 
 #include <QDate>
 #include <QTime>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -69,6 +70,30 @@ TEST(éléments, texte_fixe_relu_à_sa_largeur)
     EXPECT_EQ(lu.str(), "Annick              ");
     l.texte(lu);
     EXPECT_EQ(lu.str(), "un identifiant bien ");
+    // A blank field read back is the blank text every new field shares.
+    lecteur_éléments blancs(QByteArray("\"                    \"\r\n\"   \"\r\n"));
+    blancs.texte(lu);
+    EXPECT_EQ(lu, texte_fixe<20>());
+    EXPECT_TRUE(lu.str().isSharedWith(texte_fixe<20>().str()));
+    blancs.texte(lu);
+    EXPECT_EQ(lu.str(), QString(20, QLatin1Char(' ')));
+
+    // A text read again shares the first one's characters, at its width;
+    // past some thousands of texts each is made apart, all read alike.
+    QByteArray fichier;
+    for (int i = 0; i < 8000; ++i)
+        fichier += "\"Ville " + QByteArray::number(i % 7000) + "\"\r\n";
+    fichier += "\"Ville 1\"\r\n";
+    lecteur_éléments villes(fichier);
+    std::vector<QString> lues;
+    for (int i = 0; i < 8000; ++i) {
+        lues.push_back(villes.texte());
+        ASSERT_EQ(lues.back(), QStringLiteral("Ville %1").arg(i % 7000));
+    }
+    EXPECT_TRUE(lues[7001].isSharedWith(lues[1]));
+    texte_fixe<20> ville;
+    villes.texte(ville);
+    EXPECT_EQ(ville.str(), "Ville 1             ");
 }
 
 TEST(éléments, refus_avec_la_ligne)
@@ -85,6 +110,11 @@ TEST(éléments, refus_avec_la_ligne)
     EXPECT_TRUE(échoue("abc\r\n", [](auto& l) { l.entier(); }).startsWith("Ligne 1"));
     EXPECT_TRUE(échoue("1\r\n\"x\"\r\n", [](auto& l) { l.entier(); l.entier(); }).startsWith("Ligne 2"));
     EXPECT_FALSE(échoue("40000\r\n", [](auto& l) { l.entier(); }).isEmpty());
+    EXPECT_FALSE(échoue("-32769\r\n", [](auto& l) { l.entier(); }).isEmpty());
+    EXPECT_FALSE(échoue("-\r\n", [](auto& l) { l.entier(); }).isEmpty());
+    lecteur_éléments entiers(QByteArray("-32768\r\n32767\r\n007\r\n-0\r\n+5\r\n2.5\r\n1E3\r\n#TRUE#\r\n"));
+    for (const int attendu : {-32768, 32767, 7, 0, 5, 2, 1000, -1})
+        EXPECT_EQ(entiers.entier(), attendu);
     EXPECT_FALSE(échoue("\"ouvert\r\n", [](auto& l) { l.texte(); }).isEmpty());
     EXPECT_FALSE(échoue("#2020-02-30#\r\n", [](auto& l) { l.date(); }).isEmpty());
     // A date as its serial number: from 1 January 100 to 31 December 9999,

@@ -292,6 +292,43 @@ TEST_F(fichier_données, les_fiches_non_citées_gardent_leur_contenu)
     int vus = 0;
     pour_chaque_adhérent(données, [&](int n, adhérent&) { EXPECT_EQ(n, ++vus); });
     EXPECT_EQ(vus, 3);
+
+    // A load reads apart, not over a copy: the model it makes is the one
+    // lit_données makes over a whole copy of the former model, for a short
+    // file (members listed in another order, fewer offers and lines, no
+    // closing steps) over a full association whose every record differs.
+    association_enregistrée();
+    données.nombre_adhérents = 3;
+    données.table_adhérents[1].ordre = 3;
+    données.table_adhérents[3].ordre = 1;
+    données.nombre_propositions = 2;
+    données.nombre_lignes_compte = 4;
+    ASSERT_TRUE(enregistrer_fichier(chemin("court.sel"), false));
+    const QList<QByteArray> l = lignes(lit("court.sel"));
+    const QByteArray court = joint(l.mid(0, l.size() - 13));
+    données_sel ancien = données;
+    for (int k = 0; k <= max_adhérents; ++k) {
+        ancien.table_adhérents[k].ordre = static_cast<int16>(max_adhérents - k);
+        ancien.table_adhérents[k].identifiant = QStringLiteral("ancien %1").arg(k);
+    }
+    for (int k = 0; k <= max_propositions; ++k) {
+        ancien.table_propositions[k].ordre = static_cast<int16>(k % 7);
+        ancien.table_propositions[k].désignation = QStringLiteral("ancienne %1").arg(k);
+    }
+    for (int k = 0; k <= max_lignes_compte; ++k)
+        ancien.table_lignes_compte[k].description = QStringLiteral("ancienne %1").arg(k);
+    ancien.cat_classement = {7, 7};
+    données_sel attendu = ancien;
+    lit_données(court, attendu);
+    const données_sel témoin = ancien;
+    const auto lu = lit_données_après(court, ancien);
+    EXPECT_TRUE(*lu == attendu);
+    EXPECT_EQ(lu->cat_classement[0], 7);
+    EXPECT_EQ(lu->table_adhérents[3].identifiant.trimmed(), attendu.table_adhérents[3].identifiant.trimmed());
+    EXPECT_TRUE(ancien == témoin);
+    // A failed read leaves the former tables in place.
+    EXPECT_THROW(lit_données_après(court.left(court.size() / 2), ancien), erreur_lecture);
+    EXPECT_TRUE(ancien == témoin);
 }
 
 TEST_F(fichier_données, archive_ni_écrasée_ni_oubliée)

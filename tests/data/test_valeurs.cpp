@@ -1,5 +1,6 @@
 #include "data/valeurs.h"
 
+#include <array>
 #include <cmath>
 
 #include <gtest/gtest.h>
@@ -39,6 +40,15 @@ TEST(montants, forme_affichée_et_relue)
     EXPECT_EQ(m.brut, 1);
     for (const char* t : {"", "-", "12a", "1,2,3", "1.234,5", "abc", ","})
         EXPECT_FALSE(lit_montant(QString::fromUtf8(t), m)) << t;
+    // The data file's amounts are read from their bytes, alike.
+    for (const char* t : {"12,5", " 12 , 5 ", "+12.50", "-0,25", "1 234,5", ".5", "0,00015", "0,000051", "", "-",
+                          "12a", "1,2,3", "1.234,5", ",", "\t-1\n", "92233720368547", "922337203685477.5807"}) {
+        monnaie texte, octets;
+        const bool lu = lit_montant(QString::fromUtf8(t), texte);
+        EXPECT_EQ(lit_montant(QLatin1StringView(t), octets), lu) << t;
+        if (lu)
+            EXPECT_EQ(octets.brut, texte.brut) << t;
+    }
 }
 
 TEST(dates, jours_depuis_1899)
@@ -52,6 +62,27 @@ TEST(dates, jours_depuis_1899)
     EXPECT_EQ(jour_de(-1.25), QDate(1899, 12, 29));
     EXPECT_EQ(heure_de(-1.25), QTime(6, 0));
     EXPECT_DOUBLE_EQ(date_depuis(QDate(1899, 12, 29), QTime(6, 0)), -1.25);
+
+    // The data file's dates are counted without QDate, to the same day.
+    const QDate origine(1899, 12, 30);
+    for (QDate j(1, 1, 1); j.year() <= 9999; j = j.addDays(1)) {
+        const qint64 jours = origine.daysTo(j);
+        ASSERT_EQ(jours_du_calendrier(j.year(), j.month(), j.day()), jours) << j.toString(Qt::ISODate).toStdString();
+        const date_décomposée d = décompose_date(date_depuis(jours, 18 * 3600 * 1000));
+        ASSERT_EQ(d.jours, jours);
+        ASSERT_EQ(QDate(d.jour.année, d.jour.mois, d.jour.jour), j);
+        ASSERT_EQ(d.seconde, 64800);
+    }
+    for (const auto [a, m, j] : {std::array{1900, 2, 29}, {2023, 2, 29}, {2023, 4, 31}, {2023, 13, 1}, {2023, 0, 1},
+                                 {2023, 1, 0}, {0, 1, 1}})
+        EXPECT_FALSE(jours_du_calendrier(a, m, j)) << a << "-" << m << "-" << j;
+    EXPECT_EQ(jours_du_calendrier(2000, 2, 29), origine.daysTo(QDate(2000, 2, 29)));
+    EXPECT_EQ(jours_du_calendrier(12345, 6, 7), origine.daysTo(QDate(12345, 6, 7)));
+    EXPECT_EQ(jours_du_calendrier(-5, 1, 1), origine.daysTo(QDate(-5, 1, 1)));
+    const date_décomposée loin = décompose_date(1e15);
+    EXPECT_EQ(QDate(loin.jour.année, loin.jour.mois, loin.jour.jour), jour_de(1e15));
+    EXPECT_EQ(décompose_date(-1.25).jour.jour, 29);
+    EXPECT_EQ(décompose_date(-1.25).seconde, 6 * 3600);
 }
 
 TEST(dates, forme_du_fichier)
@@ -199,6 +230,11 @@ TEST(basic, Format_masques_numériques)
     EXPECT_EQ(Format(0, "#0%"), "0%");
     EXPECT_EQ(Format(2.5, "0"), "3");
     EXPECT_EQ(Format(-1.5, "0"), "-2");
+    EXPECT_EQ(Format(12, "0000"), "0012");
+    EXPECT_EQ(Format(-12, "0000"), "-0012");
+    EXPECT_EQ(Format(99999, "0000"), "99999");
+    EXPECT_EQ(Format(-0.4, "000"), "000");
+    EXPECT_EQ(Format(12, ""), "12");
     EXPECT_EQ(Format(12.5, "0.00"), "12,50");
     EXPECT_EQ(Format(12.5, "0.##"), "12,5");
     EXPECT_EQ(Format(0.5, "#.00"), ",50");
