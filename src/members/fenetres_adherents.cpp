@@ -2,10 +2,8 @@
 // mouse and focus that drive it.
 #include "members/fenetres_adherents.h"
 
-#include "catalogue/additifs.h"
 #include "data/dialogues.h"
 #include "data/fichier_donnees.h"
-#include "data/fichiers.h"
 #include "members/aides_saisie.h"
 #include "members/p_filtrfam.h"
 #include "members/fenetres_adherents_commun.h"
@@ -19,14 +17,8 @@
 #include "ui_common/sablier.h"
 #include "ui_common/vues_tables.h"
 
-#include <QAction>
-#include <QComboBox>
-#include <QFileInfo>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
-#include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
@@ -34,10 +26,8 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
-#include <QTimer>
 
 using namespace registre_adhérents;
-
 
 void enregistre_fenêtres_adhérents()
 {

@@ -2,32 +2,16 @@
 // restoration, the registration credit and the balance correction.
 #include "members/fenetres_adherents.h"
 
-#include "catalogue/additifs.h"
 #include "data/dialogues.h"
 #include "data/fichier_donnees.h"
-#include "data/fichiers.h"
-#include "members/aides_saisie.h"
-#include "members/p_filtrfam.h"
 #include "members/fenetres_adherents_commun.h"
-#include "ui_common/controles.h"
 #include "ui_common/dialogue_commun.h"
-#include "ui_common/filtre_membres.h"
-#include "ui_common/listes_longues.h"
-#include "ui_common/outils.h"
-#include "ui_common/pages_aide.h"
 #include "ui_common/principale.h"
-#include "ui_common/sablier.h"
 #include "ui_common/vues_tables.h"
 
-#include <QAction>
 #include <QComboBox>
-#include <QFileInfo>
-#include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
-#include <QMenuBar>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
