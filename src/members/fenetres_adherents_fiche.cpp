@@ -8,6 +8,7 @@
 #include "members/aides_saisie.h"
 #include "members/fenetres_adherents_commun.h"
 #include "ui_common/dialogue_commun.h"
+#include "ui_common/pages_aide.h"
 #include "ui_common/principale.h"
 #include "ui_common/sablier.h"
 #include "ui_common/vues_tables.h"
