@@ -16,12 +16,12 @@
 #include "catalogue/mise_en_page.h"
 #include "catalogue/styles.h"
 #include "data/modele.h"
-#include "main_window/vues_tables.h"
 #include "mesure.h"
 #include "support/jeu_essai.h"
 #include "ui_common/principale.h"
 #include "ui_common/surface_apercu.h"
 #include "ui_common/surface_imprimante.h"
+#include "ui_common/vues_tables.h"
 
 #include <QApplication>
 #include <QPainter>

@@ -6,7 +6,7 @@
 #include "data/dossiers.h"
 #include "data/fichier_donnees.h"
 #include "data/soldes.h"
-#include "main_window/vues_tables.h"
+#include "ui_common/vues_tables.h"
 #include "members/filtre.h"
 #include "statistics/historique.h"
 #include "ui_common/grille.h"

@@ -3,7 +3,7 @@
 #include "accounts/fenetres_comptes.h"
 #include "catalogue/fenetres_catalogue.h"
 #include "classification/fenetres_classification.h"
-#include "data/fenetres/fenetres_donnees.h"
+#include "data_windows/fenetres_donnees.h"
 #include "main_window/f_vesk.h"
 #include "ui_common/dialogues_qt.h"
 #include "ui_common/shell.h"
@@ -11,6 +11,7 @@
 #include "printing/fenetres_impression.h"
 #include "reports/fenetres_reports.h"
 #include "statistics/fenetres_statistiques.h"
+#include "ui_common/principale.h"
 
 #include <QApplication>
 #include <QPointer>
@@ -23,7 +24,7 @@ void enregistre_toutes_les_fenêtres()
     enregistre_fenêtres_comptes();
     enregistre_fenêtres_classification();
     enregistre_fenêtres_données();
-    enregistre_fenêtres_statistiques(enregistre_évolution);
+    enregistre_fenêtres_statistiques(crochet_évolution);
     enregistre_fenêtres_catalogue();
     enregistre_fenêtres_comptes_rendus();
     enregistre_fenêtres_impression();

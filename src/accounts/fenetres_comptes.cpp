@@ -4,5 +4,5 @@
 
 void enregistre_fenêtres_comptes()
 {
-    enregistre_fenêtre(QStringLiteral("f_compta"), [] { return new f_compta; });
+    enregistre_fenêtre(noms_fenêtres::compta, [] { return new f_compta; });
 }

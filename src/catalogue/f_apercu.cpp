@@ -363,7 +363,7 @@ void f_aperçu::Form_QueryUnload(bool& cancel)
     cancel = false;
     poste(QStringLiteral("annuler"));
     hide();
-    montre_fenêtre(QStringLiteral("F_catalogue"));
+    montre_fenêtre(noms_fenêtres::catalogue);
     // A handler of this window still at work (a box, a print) ends first.
     if (occupé_ > 0) {
         setAttribute(Qt::WA_DeleteOnClose, false);

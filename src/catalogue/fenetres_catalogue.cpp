@@ -7,6 +7,6 @@
 
 void enregistre_fenêtres_catalogue()
 {
-    enregistre_fenêtre(QStringLiteral("F_catalogue"), [] { return new F_catalogue(fenêtre_principale_ouverte()); });
+    enregistre_fenêtre(noms_fenêtres::catalogue, [] { return new F_catalogue(fenêtre_principale_ouverte()); });
     enregistre_fenêtre(QStringLiteral("f_aperçu"), [] { return new f_aperçu(fenêtre_principale_ouverte()); });
 }

@@ -26,7 +26,7 @@
 
 namespace {
 
-const QString nom_catalogue = QStringLiteral("F_catalogue");
+const QString nom_catalogue = noms_fenêtres::catalogue;
 constexpr double twips_mm = 56.7;
 
 const char* const titres[] = {"Page  de préparation",

@@ -35,7 +35,7 @@ namespace t = textes_f_base;
 
 namespace {
 
-const QString relevés = QStringLiteral("f_relevés_comptes");
+const QString relevés = noms_fenêtres::relevés;
 
 int donnée(const QListWidgetItem* item) { return item ? item->data(Qt::UserRole).toInt() : 0; }
 
@@ -786,9 +786,9 @@ void f_base::bt_ajout_suppr_adh_Click()
     if (!valide_en_attente())
         return;
     enregistrer_fichier(fichier_courant, false);
-    if (fenêtre_programme* f = montre_fenêtre(QStringLiteral("f_adhérents")))
+    if (fenêtre_programme* f = montre_fenêtre(noms_fenêtres::adhérents))
         f->feuille().showMaximized();
-    appelant_filtre = QStringLiteral("f_base");
+    appelant_filtre = noms_fenêtres::base;
 }
 
 void f_base::bt_imprimer_Click()

@@ -14,7 +14,7 @@
 
 void enregistre_fenêtres_classification()
 {
-    enregistre_fenêtre(QStringLiteral("f_rubriques"), [] { return new f_rubriques(fenêtre_principale_ouverte()); });
-    enregistre_fenêtre(QStringLiteral("f_base"), [] { return new f_base(fenêtre_principale_ouverte()); });
+    enregistre_fenêtre(noms_fenêtres::rubriques, [] { return new f_rubriques(fenêtre_principale_ouverte()); });
+    enregistre_fenêtre(noms_fenêtres::base, [] { return new f_base(fenêtre_principale_ouverte()); });
 }
 

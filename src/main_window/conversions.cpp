@@ -4,7 +4,7 @@
 #include "data/dialogues.h"
 #include "data/modele.h"
 #include "data/valeurs.h"
-#include "main_window/vues_tables.h"
+#include "ui_common/vues_tables.h"
 
 #include <map>
 #include <optional>

@@ -15,23 +15,6 @@ class QPushButton;
 class QFrame;
 class vue_grille;
 
-// Names under which the work windows register (fenetres.h); a button or menu
-// item whose window is not registered stays disabled.
-namespace noms_fenêtres {
-inline const QString adhérents = QStringLiteral("f_adhérents");
-inline const QString base = QStringLiteral("f_base");
-inline const QString rubriques = QStringLiteral("f_rubriques");
-inline const QString compta = QStringLiteral("f_compta");
-inline const QString catalogue = QStringLiteral("F_catalogue");
-inline const QString relevés = QStringLiteral("f_relevés_comptes");
-inline const QString états = QStringLiteral("f_états_comptes");
-inline const QString impression = QStringLiteral("f_impression");
-inline const QString statistiques = QStringLiteral("f_statistiques");
-inline const QString extraction = QStringLiteral("f_maj");
-inline const QString options = QStringLiteral("f_options");
-inline const QString archivage = QStringLiteral("f_archivage");
-}  // namespace noms_fenêtres
-
 // The program folder accepts no file: True when a file cannot be created
 // there (a uniquely named test file, removed at once).
 bool test_si_sur_cd();
@@ -66,9 +49,6 @@ struct action_bouton {
 };
 enum class bouton_action { appel_feuilles, imprimer, imprim_2 };
 action_bouton action_pour(const QString& mode, bouton_action bouton);
-
-// Hook of the statistics subsystem: the quarterly snapshot taken at exit.
-extern std::function<void()> enregistre_évolution;
 
 class F_vesk : public fenêtre_principale {
 public:

@@ -9,7 +9,7 @@
 #include "data/modele.h"
 #include "data/valeurs.h"
 #include "main_window/conversions.h"
-#include "main_window/vues_tables.h"
+#include "ui_common/vues_tables.h"
 #include "ui_common/dialogue_commun.h"
 #include "ui_common/sablier.h"
 

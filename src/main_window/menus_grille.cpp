@@ -9,7 +9,7 @@
 #include "main_window/conversions.h"
 #include "main_window/f_vesk.h"
 #include "main_window/import_table.h"
-#include "main_window/vues_tables.h"
+#include "ui_common/vues_tables.h"
 #include "ui_common/fenetres.h"
 #include "ui_common/ajuste_grille.h"
 #include "ui_common/export_grille.h"

@@ -6,5 +6,5 @@
 
 void enregistre_fenêtres_impression()
 {
-    enregistre_fenêtre(QStringLiteral("f_impression"), [] { return new f_impression(fenêtre_principale_ouverte()); });
+    enregistre_fenêtre(noms_fenêtres::impression, [] { return new f_impression(fenêtre_principale_ouverte()); });
 }

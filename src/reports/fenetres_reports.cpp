@@ -6,12 +6,12 @@
 
 void enregistre_fenêtres_comptes_rendus()
 {
-    enregistre_fenêtre(QStringLiteral("f_relevés_comptes"), [] {
+    enregistre_fenêtre(noms_fenêtres::relevés, [] {
         auto* f = new f_relevés_comptes;
         f->Form_Load();
         return f;
     });
-    enregistre_fenêtre(QStringLiteral("f_états_comptes"), [] {
+    enregistre_fenêtre(noms_fenêtres::états, [] {
         auto* f = new f_états_comptes;
         f->Form_Load();
         return f;

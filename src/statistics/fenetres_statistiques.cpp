@@ -7,7 +7,7 @@
 
 void enregistre_fenêtres_statistiques(std::function<void()>& crochet_évolution)
 {
-    enregistre_fenêtre(QStringLiteral("f_statistiques"),
+    enregistre_fenêtre(noms_fenêtres::statistiques,
                        [] { return new f_statistiques(fenêtre_principale_ouverte()); });
     crochet_évolution = [] { enregistre_évolution(); };
 }

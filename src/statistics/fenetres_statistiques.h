@@ -3,6 +3,6 @@
 // windows at start-up.
 #include <functional>
 
-// Registers the window and points the main window's hook crochet_évolution
-// (the quarterly snapshot taken at exit) at enregistre_évolution.
+// Registers the window and points the hook crochet_évolution (principale.h)
+// at enregistre_évolution.
 void enregistre_fenêtres_statistiques(std::function<void()>& crochet_évolution);

@@ -81,6 +81,23 @@ public:
 };
 
 // ---------------------------------------------------------------- registry
+// Names under which the work windows register; a button or menu item of the
+// main window whose window is not registered stays disabled.
+namespace noms_fenêtres {
+inline const QString adhérents = QStringLiteral("f_adhérents");
+inline const QString base = QStringLiteral("f_base");
+inline const QString rubriques = QStringLiteral("f_rubriques");
+inline const QString compta = QStringLiteral("f_compta");
+inline const QString catalogue = QStringLiteral("F_catalogue");
+inline const QString relevés = QStringLiteral("f_relevés_comptes");
+inline const QString états = QStringLiteral("f_états_comptes");
+inline const QString impression = QStringLiteral("f_impression");
+inline const QString statistiques = QStringLiteral("f_statistiques");
+inline const QString extraction = QStringLiteral("f_maj");
+inline const QString options = QStringLiteral("f_options");
+inline const QString archivage = QStringLiteral("f_archivage");
+}  // namespace noms_fenêtres
+
 using fabrique_fenêtre = std::function<fenêtre_programme*()>;
 
 // Each subsystem registers its windows at start-up, under the window's name.

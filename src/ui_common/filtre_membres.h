@@ -31,16 +31,16 @@ struct destination_filtre {
 inline destination_filtre destination_du_filtre(const QString& tag)
 {
     if (tag == QStringLiteral("impression"))
-        return {QStringLiteral("f_impression"), QStringLiteral("liste")};
+        return {noms_fenêtres::impression, QStringLiteral("liste")};
     if (tag == QStringLiteral("comptes"))
-        return {QStringLiteral("f_compta"), QStringLiteral("liste_comptes_asso")};
+        return {noms_fenêtres::compta, QStringLiteral("liste_comptes_asso")};
     if (tag == QStringLiteral("stats"))
-        return {QStringLiteral("f_statistiques"), QStringLiteral("liste")};
+        return {noms_fenêtres::statistiques, QStringLiteral("liste")};
     if (tag == QStringLiteral("comptes_relevés"))
-        return {QStringLiteral("f_relevés_comptes"), QStringLiteral("Liste_comptes")};
+        return {noms_fenêtres::relevés, QStringLiteral("Liste_comptes")};
     // The account-states window gets its own result back.
     if (tag == QStringLiteral("comptes_états"))
-        return {QStringLiteral("f_états_comptes"), QStringLiteral("Liste_comptes")};
+        return {noms_fenêtres::états, QStringLiteral("Liste_comptes")};
     return {};
 }
 

@@ -25,3 +25,5 @@ void titre_principale(const QString& titre)
 }
 
 QWidget* fenêtre_principale_ouverte() { return liens.fenêtre ? liens.fenêtre() : nullptr; }
+
+std::function<void()> crochet_évolution;

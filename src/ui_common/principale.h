@@ -25,3 +25,7 @@ void clique_op(int index);
 // Caption of the main window.
 void titre_principale(const QString& titre);
 QWidget* fenêtre_principale_ouverte();
+
+// Hook of the statistics subsystem: the quarterly snapshot, taken at exit and
+// before an archiving lightens the data.
+extern std::function<void()> crochet_évolution;

@@ -4,7 +4,7 @@
 // twips a character, 240 a line; A4 portrait 11906 x 16838).
 #include "catalogue/grille_catalogue.h"
 #include "data/modele.h"
-#include "main_window/vues_tables.h"
+#include "ui_common/vues_tables.h"
 #include "support/dossier_test.h"
 #include "ui_common/principale.h"
 #include "ui_common/surface_enregistree.h"

@@ -2,7 +2,7 @@
 // tables back unchanged, and any fault refuses the whole grid.
 #include "data/fichier_donnees.h"
 #include "main_window/conversions.h"
-#include "main_window/vues_tables.h"
+#include "ui_common/vues_tables.h"
 #include "support/dossier_test.h"
 #include "support/jeu_essai.h"
 

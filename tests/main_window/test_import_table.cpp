@@ -5,7 +5,7 @@
 #include "data/cp1252.h"
 #include "data/fichier_donnees.h"
 #include "main_window/import_table.h"
-#include "main_window/vues_tables.h"
+#include "ui_common/vues_tables.h"
 #include "support/dossier_test.h"
 #include "support/jeu_essai.h"
 

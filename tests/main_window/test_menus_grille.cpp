@@ -7,7 +7,7 @@
 #include "main_window/f_vesk.h"
 #include "main_window/import_table.h"
 #include "main_window/menus_grille.h"
-#include "main_window/vues_tables.h"
+#include "ui_common/vues_tables.h"
 #include "support/dossier_test.h"
 #include "support/jeu_essai.h"
 #include "ui_common/principale.h"

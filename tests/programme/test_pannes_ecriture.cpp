@@ -5,8 +5,8 @@
 // the user is told why; a data file and its balances file agree.
 #include "accounts/reprise.h"
 #include "data/dossiers.h"
-#include "data/fenetres/archivage.h"
-#include "data/fenetres/extraction.h"
+#include "data_windows/archivage.h"
+#include "data_windows/extraction.h"
 #include "data/fichier_donnees.h"
 #include "data/soldes.h"
 #include "members/filtre.h"

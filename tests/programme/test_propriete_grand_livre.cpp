@@ -12,7 +12,7 @@
 #include "accounts/plusieurs_comptes.h"
 #include "accounts/reprise.h"
 #include "data/dossiers.h"
-#include "data/fenetres/archivage.h"
+#include "data_windows/archivage.h"
 #include "data/fichier_donnees.h"
 #include "members/credit_inscription.h"
 #include "support/dossier_test.h"

@@ -1,13 +1,13 @@
-#include "data/fenetres/archivage.h"
+#include "data_windows/archivage.h"
 
 #include "data/dialogues.h"
 #include "data/dossiers.h"
-#include "data/fenetres/extraction.h"
+#include "data_windows/extraction.h"
 #include "data/fichier_donnees.h"
 #include "data/fichiers.h"
-#include "main_window/f_vesk.h"
-#include "main_window/vues_tables.h"
+#include "ui_common/vues_tables.h"
 #include "ui_common/dialogue_commun.h"
+#include "ui_common/fenetres.h"
 #include "ui_common/principale.h"
 #include "ui_common/sablier.h"
 
@@ -265,8 +265,8 @@ fin_archivage archive_période(const choix_archivage& choix)
         MsgBox(message_repère_non_enregistré(QStringLiteral("rien n'a été archivé")), style_boîte::exclamation);
         return fin_archivage::abandonné;
     }
-    if (enregistre_évolution)
-        enregistre_évolution();
+    if (crochet_évolution)
+        crochet_évolution();
     if (!enregistrer_archive())
         return fin_archivage::abandonné;
 

@@ -1,4 +1,4 @@
-#include "data/fenetres/extraction.h"
+#include "data_windows/extraction.h"
 
 #include "data/dialogues.h"
 #include "data/dossiers.h"

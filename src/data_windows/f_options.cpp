@@ -1,7 +1,7 @@
-#include "data/fenetres/f_options.h"
+#include "data_windows/f_options.h"
 
 #include "data/dialogues.h"
-#include "data/fenetres/fenetres_donnees.h"
+#include "data_windows/fenetres_donnees.h"
 #include "data/fichier_donnees.h"
 #include "data/fichiers.h"
 #include "data/modele.h"

@@ -1,6 +1,6 @@
 #include "data/dossiers.h"
-#include "data/fenetres/extraction.h"
-#include "data/fenetres/options.h"
+#include "data_windows/extraction.h"
+#include "data_windows/options.h"
 #include "data/fichier_donnees.h"
 #include "data/fusion.h"
 #include "data/reglages.h"

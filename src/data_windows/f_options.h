@@ -4,7 +4,7 @@
 // fields at opening (lit_options) and stores them at closing, whatever closes
 // it (range_options), then saves the data file; a field that cannot be stored
 // keeps it open with the reason.
-#include "data/fenetres/options.h"
+#include "data_windows/options.h"
 #include "ui_common/fenetres.h"
 
 #include <array>

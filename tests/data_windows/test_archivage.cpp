@@ -1,6 +1,6 @@
 #include "data/dossiers.h"
-#include "data/fenetres/archivage.h"
-#include "data/fenetres/extraction.h"
+#include "data_windows/archivage.h"
+#include "data_windows/extraction.h"
 #include "data/fichier_donnees.h"
 #include "main_window/f_vesk.h"
 #include "support/dossier_test.h"
@@ -26,7 +26,7 @@ protected:
     }
     void TearDown() override
     {
-        enregistre_évolution = nullptr;
+        crochet_évolution = nullptr;
         essai_dossier::TearDown();
     }
 
@@ -212,7 +212,7 @@ TEST_F(archivage, l_archive_garde_tout_puis_le_fichier_en_cours_est_allégé)
     const QByteArray fichier_avant = lit("trovane.sel");
     bool repère_avant_instantané = false, archive_avant_instantané = true;
     int instantanés = 0;
-    enregistre_évolution = [&] {
+    crochet_évolution = [&] {
         ++instantanés;
         repère_avant_instantané = lit("repère/trovane.sel") == fichier_avant;
         archive_avant_instantané = QFileInfo::exists(chemin("archives/arch3-2026.sel"));
@@ -361,7 +361,7 @@ TEST_F(archivage, sans_point_de_repère_rien_n_est_archivé)
     const QByteArray fichier_avant = lit("trovane.sel");
     QDir().mkpath(chemin("repère/trovane.sel"));  // a folder where the copy goes
     int instantanés = 0;
-    enregistre_évolution = [&] { ++instantanés; };
+    crochet_évolution = [&] { ++instantanés; };
     boîtes.fichiers = {chemin("archives/arch3-2026.sel")};
 
     EXPECT_EQ(archive_période(choix_archivage{}), fin_archivage::abandonné);

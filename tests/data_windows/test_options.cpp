@@ -1,4 +1,4 @@
-#include "data/fenetres/options.h"
+#include "data_windows/options.h"
 #include "support/dossier_test.h"
 #include "support/jeu_essai.h"
 

@@ -1,6 +1,6 @@
 // The three tables in the general grid: column layout, coded and decoded
 // texts in their French forms, and the form recorded in the grid.
-#include "main_window/vues_tables.h"
+#include "ui_common/vues_tables.h"
 #include "support/dossier_test.h"
 #include "ui_common/ajuste_grille.h"
 

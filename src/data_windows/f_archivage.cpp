@@ -1,7 +1,7 @@
-#include "data/fenetres/f_archivage.h"
+#include "data_windows/f_archivage.h"
 
 #include "data/dialogues.h"
-#include "data/fenetres/fenetres_donnees.h"
+#include "data_windows/fenetres_donnees.h"
 #include "ui_common/controles.h"
 #include "ui_common/outils.h"
 #include "ui_common/pages_aide.h"

@@ -1,7 +1,7 @@
-#include "data/fenetres/f_maj.h"
+#include "data_windows/f_maj.h"
 
-#include "data/fenetres/fenetres_donnees.h"
-#include "data/fenetres/options.h"
+#include "data_windows/fenetres_donnees.h"
+#include "data_windows/options.h"
 #include "data/modele.h"
 #include "ui_common/controles.h"
 #include "ui_common/outils.h"

@@ -1,4 +1,4 @@
-#include "data/fenetres/options.h"
+#include "data_windows/options.h"
 
 #include "data/cp1252.h"
 #include "data/reglages.h"

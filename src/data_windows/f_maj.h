@@ -2,7 +2,7 @@
 // The extraction window f_maj: which station keeps the accounts, what to take
 // from the other data file and how (merge or replace); "Appliquer" runs the
 // extraction of extraction.h on fichier_à_extraire.
-#include "data/fenetres/extraction.h"
+#include "data_windows/extraction.h"
 #include "ui_common/fenetres.h"
 
 #include <array>

@@ -1,4 +1,4 @@
-#include "main_window/vues_tables.h"
+#include "ui_common/vues_tables.h"
 
 #include "data/modele.h"
 #include "data/valeurs.h"

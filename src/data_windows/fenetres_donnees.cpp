@@ -1,9 +1,8 @@
-#include "data/fenetres/fenetres_donnees.h"
+#include "data_windows/fenetres_donnees.h"
 
-#include "data/fenetres/f_archivage.h"
-#include "data/fenetres/f_maj.h"
-#include "data/fenetres/f_options.h"
-#include "main_window/f_vesk.h"
+#include "data_windows/f_archivage.h"
+#include "data_windows/f_maj.h"
+#include "data_windows/f_options.h"
 #include "ui_common/principale.h"
 
 #include <QDialog>

@@ -2,7 +2,7 @@
 // The archiving window f_archivage: what to remove from the working data and
 // whether the counters and balances start again; "Appliquer" runs the
 // archiving of archivage.h.
-#include "data/fenetres/archivage.h"
+#include "data_windows/archivage.h"
 #include "ui_common/fenetres.h"
 
 class QAction;
