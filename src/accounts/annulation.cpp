@@ -1,6 +1,7 @@
 #include "accounts/annulation.h"
 
 #include "data/dialogues.h"
+#include "data/fichier_donnees.h"
 
 #include <limits>
 #include <map>
@@ -64,6 +65,7 @@ int lit_entier(const QString& texte, int défaut)
 
 std::optional<int> défait_dernière_opération()
 {
+    attend_enregistrement_en_fond();
     const std::vector<écriture_journalisée> journal = journal_écritures();
     if (!journal_à_jour() || !journal_contigu(journal)) {
         MsgBox(QStringLiteral("La dernière opération ne peut plus être annulée : des lignes de compte ont été "

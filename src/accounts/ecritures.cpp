@@ -1,6 +1,7 @@
 #include "accounts/ecritures.h"
 
 #include "data/dialogues.h"
+#include "data/fichier_donnees.h"
 
 #include <algorithm>
 #include <limits>
@@ -253,6 +254,9 @@ bool place_pour_lignes(int lignes)
 
 bool poste_lignes(const std::vector<mouvement_à_poster>& mouvements, const std::vector<grille*>& grilles)
 {
+    // The restore point the exchange window began when it opened is written
+    // before anything is recorded.
+    attend_enregistrement_en_fond();
     // The register is read once: an operation may move thousands of accounts.
     std::vector<bool> listés(max_adhérents + 1, false);
     pour_chaque_adhérent(données, [&](int n, const adhérent&) { listés[static_cast<std::size_t>(n)] = true; });

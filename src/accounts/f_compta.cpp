@@ -245,10 +245,10 @@ void f_compta::crée_contrôles()
         bouton(QStringLiteral("initialiser"), cadre_compte_asso, QStringLiteral("bt_initialiser"), 276, 46, 90);
     bt_initialiser->setToolTip(QStringLiteral("liste tous les comptes"));
     bt_filtres_eleves = bouton(QString(), cadre_compte_asso, QStringLiteral("bt_filtres_eleves"), 372, 46, 30);
-    bt_filtres_eleves->setIcon(style()->standardIcon(QStyle::SP_FileDialogContentsView));
+    bt_filtres_eleves->setIcon(icône_standard(QStyle::SP_FileDialogContentsView));
     bt_filtres_eleves->setToolTip(QStringLiteral("filtrer la liste et/ou créer des filtres de tri"));
     bt_trier = bouton(QString(), cadre_compte_asso, QStringLiteral("bt_trier"), 406, 46, 30);
-    bt_trier->setIcon(style()->standardIcon(QStyle::SP_FileDialogListView));
+    bt_trier->setIcon(icône_standard(QStyle::SP_FileDialogListView));
     bt_trier->setToolTip(QStringLiteral("trier la liste"));
     bt_plusieurs[1] =
         bouton(QStringLiteral("un seul..."), cadre_compte_asso, QStringLiteral("bt_plusieurs1"), 276, 80, 90);
@@ -259,7 +259,7 @@ void f_compta::crée_contrôles()
     cadre_transaction = cadre(QStringLiteral("Libellé"), Frame1, 6, 140, 738, 134, QStringLiteral("cadre_transaction"));
     QGroupBox* t = cadre_transaction;
     Command1 = bouton(QString(), t, QStringLiteral("Command1"), 8, 18, 28);
-    Command1->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
+    Command1->setIcon(icône_standard(QStyle::SP_DialogSaveButton));
     Command1->setToolTip(QStringLiteral(
         "Click Pose un point de repère pour annulation, Ctrl+click restaure la base au point de repère."));
     bt_nouvelle = bouton(QStringLiteral("Nouvelle"), t, QStringLiteral("bt_nouvelle"), 40, 18, 76);
@@ -631,8 +631,9 @@ saisie_échange f_compta::saisie_en_cours() const
 void f_compta::Form_Load()
 {
     adapte_feuille_écran(*this);
-    // The restore point that the Fichier menu can bring back.
-    pose_point_repère();
+    // The restore point that the Fichier menu can bring back, of the data as
+    // they are now; it is written while the window opens.
+    pose_point_repère_en_fond();
 
     sablier attente;
     affiche_fond(*this);

@@ -32,11 +32,26 @@ bool comptes_valides(const std::vector<int>& comptes)
 
 }  // namespace
 
-bool pose_point_repère()
+namespace {
+
+void prépare_dossier_repère()
 {
     if (!sans_enregistrement)
         QDir().mkpath(QFileInfo(fichier_repère()).absolutePath());
+}
+
+}  // namespace
+
+bool pose_point_repère()
+{
+    prépare_dossier_repère();
     return enregistrer_fichier(fichier_repère(), false);
+}
+
+bool pose_point_repère_en_fond()
+{
+    prépare_dossier_repère();
+    return enregistrer_fichier_en_fond(fichier_repère());
 }
 
 QString raison_sans_point_repère()
@@ -75,6 +90,7 @@ QString texte_remise_cumuls()
 
 bool remet_soldes(const std::vector<int>& comptes)
 {
+    attend_enregistrement_en_fond();
     if (!comptes_valides(comptes))
         return false;
     for (const int compte : comptes) {
@@ -89,6 +105,7 @@ bool remet_soldes(const std::vector<int>& comptes)
 
 bool remet_cumuls(const std::vector<int>& comptes)
 {
+    attend_enregistrement_en_fond();
     if (!comptes_valides(comptes))
         return false;
     for (const int compte : comptes) {

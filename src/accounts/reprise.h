@@ -10,6 +10,10 @@
 // folder is made when missing). Nothing is written while nothing may be
 // saved or while an archive file is open.
 bool pose_point_repère();
+// The same, written by a thread of its own from the data as they are now
+// (enregistrer_fichier_en_fond): the exchange window opens meanwhile, and
+// what records or resets waits for it first.
+bool pose_point_repère_en_fond();
 // Why no restore point can be written now; empty when one can.
 QString raison_sans_point_repère();
 

@@ -301,22 +301,24 @@ void f_base::choisit(QComboBox& liste, int index)
 
 void f_base::remplit_liste_adhérents()
 {
-    struct entrée {
-        QString texte;
-        int numéro;
-    };
-    std::vector<entrée> entrées;
+    std::vector<std::pair<QString, int>> entrées;
+    entrées.reserve(static_cast<std::size_t>(std::max<int>(0, données.nombre_adhérents)));
     for (int i = 1; i <= données.nombre_adhérents; ++i) {
         const int n = données.table_adhérents[i].ordre;
         if (n >= 0 && n <= max_adhérents)
-            entrées.push_back({données.table_adhérents[n].identifiant.str(), n});
+            entrées.emplace_back(données.table_adhérents[n].identifiant.str(), n);
     }
-    trie_à_la_française(entrées, [](const entrée& e) { return e.texte; });
-    std::vector<entrée_liste_longue> longue;
-    longue.reserve(entrées.size());
-    for (const entrée& e : entrées)
-        longue.push_back({e.texte, e.numéro});
-    remplit_liste_longue(*Liste_adhérents, longue);
+    // The list already holds these members (the window has just been built,
+    // or no member changed since): it is not sorted and filled again.
+    if (entrées != membres_listés_) {
+        membres_listés_ = entrées;
+        trie_à_la_française(entrées, [](const auto& e) { return e.first; });
+        std::vector<entrée_liste_longue> longue;
+        longue.reserve(entrées.size());
+        for (const auto& [texte, numéro] : entrées)
+            longue.push_back({texte, numéro});
+        remplit_liste_longue(*Liste_adhérents, longue);
+    }
     const QSignalBlocker bloque(Liste_adhérents);
     Liste_adhérents->setCurrentIndex(-1);
 }

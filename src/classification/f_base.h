@@ -9,6 +9,8 @@
 
 #include <QString>
 #include <array>
+#include <utility>
+#include <vector>
 
 class QAction;
 class QComboBox;
@@ -121,6 +123,8 @@ private:
 
     édition_proposition édition_;
     suivi_saisie saisie_;
+    // The members the list was last filled with, in list order.
+    std::vector<std::pair<QString, int>> membres_listés_;
 };
 
 namespace textes_f_base {

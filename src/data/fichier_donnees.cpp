@@ -518,31 +518,128 @@ corbeille anciens_modèles;
 
 void attend_modèles_remplacés() { anciens_modèles.attend(); }
 
-bool enregistrer_fichier(const QString& chemin, bool forcer)
+namespace {
+
+// The bytes a save writes, or nothing when it writes nothing.
+std::optional<QByteArray> octets_à_enregistrer(const QString& chemin, bool forcer)
 {
     if (sans_enregistrement)
-        return false;
+        return std::nullopt;
     if (!forcer && données.type_fichier == QLatin1String("archive"))
-        return false;
+        return std::nullopt;
     if (chemin.isEmpty())
-        return false;
-    QByteArray octets;
+        return std::nullopt;
     try {
-        octets = écrit_données(données);
+        return écrit_données(données);
     } catch (const std::out_of_range& e) {
         MsgBox(QStringLiteral("Les données en mémoire sont incohérentes (%1) : le fichier n'a pas été enregistré.")
                    .arg(QString::fromUtf8(e.what())),
                style_boîte::critique);
-        return false;
+        return std::nullopt;
     }
-    QString erreur;
-    while (!écrit_fichier_sûr(chemin, octets, erreur)) {
+}
+
+// A failed write told, and written again while the user asks for it; true
+// once written.
+bool réessaie(const QString& chemin, const QByteArray& octets, QString erreur)
+{
+    do {
         if (MsgBox(erreur, style_boîte::réessayer_annuler | style_boîte::critique) != rép_réessayer)
             return false;
+    } while (!écrit_fichier_sûr(chemin, octets, erreur));
+    return true;
+}
+
+// A save whose writing a thread of its own does; what it made and found is
+// read back once it is over.
+struct enregistrement_en_fond {
+    QString chemin;
+    QByteArray octets;
+    std::optional<soldes_à_écrire> soldes;  // on the accounting station
+    bool tables_changées_avant = false;
+    bool écrit = false;
+    QString erreur, erreur_soldes;
+};
+
+class enregistrement_en_cours {
+public:
+    void lance(std::unique_ptr<enregistrement_en_fond> e)
+    {
+        fil_ = std::thread([this, e = std::move(e)]() mutable {
+            e->écrit = écrit_fichier_sûr(e->chemin, e->octets, e->erreur);
+            if (e->écrit && e->soldes)
+                e->erreur_soldes = écrit_soldes(nom_fichier_soldes(e->chemin), *e->soldes);
+            fini_ = std::move(e);
+        });
     }
+    // The save once over; nothing when none was under way.
+    std::unique_ptr<enregistrement_en_fond> attend()
+    {
+        if (fil_.joinable())
+            fil_.join();
+        return std::move(fini_);
+    }
+    enregistrement_en_cours() = default;
+    enregistrement_en_cours(const enregistrement_en_cours&) = delete;
+    enregistrement_en_cours& operator=(const enregistrement_en_cours&) = delete;
+    ~enregistrement_en_cours() { attend(); }
+
+private:
+    std::thread fil_;
+    std::unique_ptr<enregistrement_en_fond> fini_;
+};
+
+enregistrement_en_cours enregistrement_de_fond;
+
+}  // namespace
+
+bool enregistrer_fichier(const QString& chemin, bool forcer)
+{
+    attend_enregistrement_en_fond();
+    const std::optional<QByteArray> octets = octets_à_enregistrer(chemin, forcer);
+    if (!octets)
+        return false;
+    QString erreur;
+    if (!écrit_fichier_sûr(chemin, *octets, erreur) && !réessaie(chemin, *octets, erreur))
+        return false;
     tables_changées_non_enregistrées = false;
     if (poste_compta)
         enregistrer_soldes(nom_fichier_soldes(chemin));
+    return true;
+}
+
+bool enregistrer_fichier_en_fond(const QString& chemin)
+{
+    attend_enregistrement_en_fond();
+    std::optional<QByteArray> octets = octets_à_enregistrer(chemin, false);
+    if (!octets)
+        return false;
+    auto e = std::make_unique<enregistrement_en_fond>();
+    e->chemin = chemin;
+    e->octets = std::move(*octets);
+    if (poste_compta)
+        e->soldes = soldes_en_mémoire();
+    // As a save made at once leaves it; a failure puts it back.
+    e->tables_changées_avant = std::exchange(tables_changées_non_enregistrées, false);
+    enregistrement_de_fond.lance(std::move(e));
+    return true;
+}
+
+bool attend_enregistrement_en_fond()
+{
+    const std::unique_ptr<enregistrement_en_fond> e = enregistrement_de_fond.attend();
+    if (!e)
+        return true;
+    if (!e->écrit) {
+        if (!réessaie(e->chemin, e->octets, e->erreur)) {
+            tables_changées_non_enregistrées = tables_changées_non_enregistrées || e->tables_changées_avant;
+            return false;
+        }
+        if (e->soldes)
+            e->erreur_soldes = écrit_soldes(nom_fichier_soldes(e->chemin), *e->soldes);
+    }
+    if (!e->erreur_soldes.isEmpty())
+        signale_soldes_non_enregistrés(e->erreur_soldes);
     return true;
 }
 
@@ -557,6 +654,7 @@ QString raison_sans_enregistrement()
 
 bool ouvrir_fichier(const QString& chemin, bool rafraîchit_repère, const QString& suite_échec, QByteArray* lus)
 {
+    attend_enregistrement_en_fond();
     if (chemin.isEmpty())
         return false;
     QString erreur;

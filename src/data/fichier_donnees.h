@@ -30,6 +30,16 @@ inline const QString suite_erreur_lecture = QStringLiteral(
 // forcer, while an archive copy is open. A failure offers Retry and Cancel;
 // the former file stays whole.
 bool enregistrer_fichier(const QString& chemin, bool forcer);
+// The same save of the data as they are now (without forcer), the writing
+// and its syncs done by a thread of their own while the program goes on, and
+// may change the data. The next save, opening or reading of a balances file
+// waits for it first, as does attend_enregistrement_en_fond(): a failure is
+// told there, with its Retry and Cancel. False when nothing was started (no
+// saving allowed, an archive open, or data that cannot be written, told).
+bool enregistrer_fichier_en_fond(const QString& chemin);
+// Waits for the save started by enregistrer_fichier_en_fond, if one is under
+// way, and tells its failure; false when it failed and was not retried.
+bool attend_enregistrement_en_fond();
 // Why an ordinary save writes nothing now ("le dossier du programme n'accepte
 // aucune écriture", or an archive copy is open); empty when it writes.
 QString raison_sans_enregistrement();

@@ -36,7 +36,11 @@ bool lit_booléen(const QString& section, const QString& clé, bool défaut)
 void écrit(const QString& section, const QString& clé, const QString& valeur)
 {
     QSettings s = magasin();
-    s.setValue(clé_complète(section, clé), valeur);
+    const QString c = clé_complète(section, clé);
+    // The value the store holds already: the file is not written again.
+    if (s.contains(c) && s.value(c).toString() == valeur)
+        return;
+    s.setValue(c, valeur);
     s.sync();
 }
 

@@ -41,32 +41,36 @@ bool s_accorde(const soldes_adhérent& s, const adhérent& a)
 
 }  // namespace
 
-bool enregistrer_soldes(const QString& chemin)
+soldes_à_écrire soldes_en_mémoire()
 {
-    if (sans_enregistrement || chemin.isEmpty())
-        return true;
     écrivain_éléments é;
     é.entier(données.nombre_adhérents);
     // Where each member's entry starts, to name the one a failure fell on.
-    std::vector<std::pair<qsizetype, int>> entrées;
+    soldes_à_écrire s;
     for (int i = 1; i <= données.nombre_adhérents; ++i) {
         const int n = données.table_adhérents[i].ordre;
         const adhérent& a = données.table_adhérents[(n >= 0 && n <= max_adhérents) ? n : 0];
-        entrées.emplace_back(é.taille(), n);
+        s.entrées.emplace_back(é.taille(), n);
         é.entier(n);
         é.montant(a.der_solde);
         é.entier(a.débits);
         é.entier(a.crédits);
         é.montant(a.volume);
     }
+    s.octets = é.octets();
+    return s;
+}
+
+QString écrit_soldes(const QString& chemin, const soldes_à_écrire& soldes)
+{
     QString erreur;
     qsizetype remis = 0;
-    if (écrit_fichier_sûr(chemin, é.octets(), erreur, &remis))
-        return true;
+    if (écrit_fichier_sûr(chemin, soldes.octets, erreur, &remis))
+        return {};
     QString qui;
-    if (remis < é.octets().size()) {
-        int membre = entrées.empty() ? 0 : entrées.front().second;
-        for (const auto& [début, n] : entrées)
+    if (remis < soldes.octets.size()) {
+        int membre = soldes.entrées.empty() ? 0 : soldes.entrées.front().second;
+        for (const auto& [début, n] : soldes.entrées)
             if (début <= remis)
                 membre = n;
         qui = QStringLiteral("de l'adhérent ") + QString::number(membre);
@@ -74,13 +78,29 @@ bool enregistrer_soldes(const QString& chemin)
         // Every entry went out and the file as a whole could not be kept.
         qui = QStringLiteral("des adhérents");
     }
-    MsgBox(erreur + QStringLiteral(" dans l'enregistrement  des soldes ") + qui + suite_vérification,
-           style_boîte::ok_annuler | style_boîte::exclamation);
+    return erreur + QStringLiteral(" dans l'enregistrement  des soldes ") + qui + suite_vérification;
+}
+
+void signale_soldes_non_enregistrés(const QString& message)
+{
+    MsgBox(message, style_boîte::ok_annuler | style_boîte::exclamation);
+}
+
+bool enregistrer_soldes(const QString& chemin)
+{
+    if (sans_enregistrement || chemin.isEmpty())
+        return true;
+    const QString message = écrit_soldes(chemin, soldes_en_mémoire());
+    if (message.isEmpty())
+        return true;
+    signale_soldes_non_enregistrés(message);
     return false;
 }
 
 bool lire_soldes(const QString& chemin, const QString& fichier_données)
 {
+    // A balances file being written is read once it is whole.
+    attend_enregistrement_en_fond();
     if (chemin.isEmpty() || !QFileInfo(chemin).isFile())
         return true;
     auto signale = [](const QString& description, int numéro) {

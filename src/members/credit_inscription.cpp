@@ -2,6 +2,7 @@
 
 #include "accounts/ecritures.h"
 #include "data/dialogues.h"
+#include "data/fichier_donnees.h"
 #include "members/registre.h"
 
 namespace {
@@ -65,6 +66,8 @@ void compose_type_compte_a(ligne_de_compte& ligne, int sens, int compte, int par
 
 issue_crédit crédite_inscription(const QString& texte_numéro, const champs_adhérent& c, crédit_inscription& crédit)
 {
+    // A restore point being written is whole before anything is recorded.
+    attend_enregistrement_en_fond();
     const int asso = données.compte_asso_débité;
     const monnaie montant = données.solde_départ;
     if (asso < premier_compte_asso || asso >= premier_compte_asso + nombre_comptes_asso) {

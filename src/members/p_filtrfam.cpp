@@ -195,7 +195,7 @@ void p_filtrfam::crée_contrôles()
     bt_appliquer = bouton(QStringLiteral("Appliquer"), "bt_appliquer", 612, 276, 80, 26);
     bt_initialiser = bouton(QStringLiteral("Initialiser"), "bt_initialiser", 700, 276, 80, 26);
     bt_enregistre_etat = bouton(QString(), "bt_enregistre_etat", 612, 308, 40, 40);
-    bt_enregistre_etat->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
+    bt_enregistre_etat->setIcon(icône_standard(QStyle::SP_DialogSaveButton));
     bt_enregistre_etat->setIconSize(QSize(24, 24));
     bt_enregistre_etat->setToolTip(QStringLiteral("enregistrer vos filtres "));
     aide = bouton(QStringLiteral("?"), "aide", 658, 308, 40, 40);

@@ -157,14 +157,16 @@ void f_états_comptes::Form_Load()
         const QSignalBlocker bloque(cb_taille_crédit);
         cb_taille_crédit->setCurrentIndex(4);
     }
-    cb_taille_crédit_Click();
+    // One table is made, in the size chosen: the sixth account's last
+    // vouchers, or with fewer than six accounts (none chosen) the month's.
+    prend_taille_crédit();
+    const bool sixième = Liste_comptes->count() > 5;
     const QDate jour = aujourdhui();
     ctt_an_dep->setText(QString::number(jour.year()));
     ctt_an_fin->setText(QString::number(jour.year()));
-    choisis_mois(jour.month() - 1);
+    choisis_mois(jour.month() - 1, !sixième);
     entête_grille_écritures(gg_compte, true);
-    // With fewer than six accounts no account is chosen.
-    if (Liste_comptes->count() > 5)
+    if (sixième)
         choisis_compte(5);
     attente.relâche();
     chargée_ = true;

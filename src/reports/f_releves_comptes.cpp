@@ -202,37 +202,49 @@ void f_relevés_comptes::Form_Load()
     adapte_feuille_écran(*this);
     sablier attente;
     affiche_fond(*this);
-    if (données.mode_grille == QLatin1String("comptes")) {
-        type_relevé = relevé_compte;
-        setWindowTitle(titre_comptes);
-    } else {
-        op_type_Click(1);
-        type_relevé = relevé_catalogue;
-        setWindowTitle(titre_catalogue);
+    const bool catalogue = données.mode_grille != QLatin1String("comptes");
+    // The list, the period and the grid's size are set first, and the
+    // statement extracted once, in that size.
+    if (catalogue) {
+        montre_sorte(1);
+        montre_qui(1);
     }
+    type_relevé = catalogue ? relevé_catalogue : relevé_compte;
+    setWindowTitle(catalogue ? titre_catalogue : titre_comptes);
     remplit_liste(comptes_relevé_au_chargement(données.type_fichier == QLatin1String("archive")));
+    montre_nombre_comptes();
     remplit_listes_période();
-    const QDate jour = aujourdhui();
-    ctt_an_dep->setText(QString::number(jour.year()));
-    ctt_an_fin->setText(QString::number(jour.year()));
-    choisis_mois(jour.month() - 1);
-    entête_grille_écritures(gg_compte, true);
-    // The sixth entry; a shorter list stays without a chosen account.
-    if (Liste_comptes->count() > 5)
-        choisis_compte(5);
     {
         const QSignalBlocker bloque(cb_taille_crédit);
         cb_taille_crédit->setCurrentIndex(2);
     }
-    cb_taille_crédit_Click();
+    prend_taille_crédit();
+    const QDate jour = aujourdhui();
+    ctt_an_dep->setText(QString::number(jour.year()));
+    ctt_an_fin->setText(QString::number(jour.year()));
+    choisis_mois(jour.month() - 1, false);
+    entête_grille_écritures(gg_compte, true);
+    // The sixth entry; a shorter list stays without a chosen account. A
+    // catalogue statement then shows the first member of the full list, as
+    // the members' kind of list shows it.
+    if (Liste_comptes->count() > 5) {
+        choisis_compte(5);
+    } else {
+        if (catalogue)
+            if (const std::vector<entrée_liste> membres = comptes_complets(false); !membres.empty())
+                montre_compte(membres.front().valeur);
+        bt_extraire_relevé_Click();
+    }
     période_choisie = true;
 }
 
 // ---------------------------------------------------------------- the account
 
-void f_relevés_comptes::montre_compte()
+void f_relevés_comptes::montre_compte() { montre_compte(compte_choisi()); }
+
+void f_relevés_comptes::montre_compte(int compte)
 {
-    compte_courant = static_cast<int16>(compte_choisi());
+    compte_courant = static_cast<int16>(compte);
     num_cpt->setText(QString::number(compte_courant));
     montre_chiffres(compte_courant);
     if (est_compte_asso(compte_courant)) {
@@ -289,7 +301,7 @@ void f_relevés_comptes::op_test_d_Click(int index)
     }
 }
 
-void f_relevés_comptes::op_type_Click(int index)
+void f_relevés_comptes::montre_sorte(int index)
 {
     {
         const QSignalBlocker bloque(op_type[static_cast<std::size_t>(index)]);
@@ -298,6 +310,11 @@ void f_relevés_comptes::op_type_Click(int index)
     cadre_période->setEnabled(index == 0);
     op_type_relevé[0]->setText(op_type[static_cast<std::size_t>(index)]->text());
     couleur_page(index);
+}
+
+void f_relevés_comptes::op_type_Click(int index)
+{
+    montre_sorte(index);
     Op_qui_Click(index == 0 ? 0 : 1);
     type_relevé = index == 0 ? relevé_compte : relevé_catalogue;
     setWindowTitle(index == 0 ? titre_comptes : titre_catalogue);

@@ -52,9 +52,13 @@ private:
     void place_contrôles();
     void crée_aide();
     void branche_contrôles();
-    // What the account click shows of the selected entry: its number, its
-    // figures and its address, without touching the period.
+    // What the account click shows of the selected entry (or of compte): its
+    // number, its figures and its address, without touching the period.
     void montre_compte();
+    void montre_compte(int compte);
+    // The kind's option, the period frame and the colours of the page, the
+    // list and the statement left as they are.
+    void montre_sorte(int index);
     // Makes the entry of compte the selected one for printing: what it shows
     // follows, the period stays as chosen.
     void prend_compte(int compte);

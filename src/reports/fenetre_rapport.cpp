@@ -117,10 +117,10 @@ void fenêtre_rapport::crée_contrôles_communs()
     Liste_comptes->setFont(QFont(QStringLiteral("Courier New"), 8));
     prépare_liste_longue(*Liste_comptes);
     bt_filtres_eleves = bouton(QStringLiteral("Filtrer"), cadre_adhérent, QStringLiteral("bt_filtres_eleves"));
-    bt_filtres_eleves->setIcon(style()->standardIcon(QStyle::SP_FileDialogContentsView));
+    bt_filtres_eleves->setIcon(icône_standard(QStyle::SP_FileDialogContentsView));
     bt_filtres_eleves->setToolTip(QStringLiteral("filtrer la liste"));
     bt_trier = bouton(QStringLiteral("Trier"), cadre_adhérent, QStringLiteral("bt_trier"));
-    bt_trier->setIcon(style()->standardIcon(QStyle::SP_FileDialogListView));
+    bt_trier->setIcon(icône_standard(QStyle::SP_FileDialogListView));
     bt_trier->setToolTip(QStringLiteral("trier la liste"));
     bt_initialiser = bouton(QStringLiteral("initialiser"), cadre_adhérent, QStringLiteral("bt_initialiser"));
     nbr_listcount = new QLabel(cadre_adhérent);
@@ -330,13 +330,16 @@ void fenêtre_rapport::choisis_dernières(int position)
     cb_dernières_Click();
 }
 
-void fenêtre_rapport::choisis_mois(int position)
+void fenêtre_rapport::choisis_mois(int position, bool extraire)
 {
     {
         const QSignalBlocker bloque(cb_mois);
         cb_mois->setCurrentIndex(position);
     }
-    cb_mois_Click();
+    if (extraire)
+        cb_mois_Click();
+    else
+        prend_mois();
 }
 
 void fenêtre_rapport::remplit_listes_période()
@@ -397,11 +400,11 @@ bool fenêtre_rapport::dt(const QString& jour, const QString& mois, const QStrin
     return contrôle_date_période(jour, mois, an);
 }
 
-void fenêtre_rapport::cb_mois_Click()
+bool fenêtre_rapport::prend_mois()
 {
     const int m = cb_mois->currentIndex() + 1;
     if (m < 1 || m > 12)
-        return;
+        return false;
     // The whole month of the start year, as that year's calendar has it.
     const champs_période p = période_du_mois(m, ctt_an_dep->text(), jours_mois);
     ctt_jour_dep->setText(p.jour_début);
@@ -410,7 +413,13 @@ void fenêtre_rapport::cb_mois_Click()
     ctt_jour_fin->setText(p.jour_fin);
     ctt_mois_fin->setText(p.mois_fin);
     période_par_mois();
-    bt_extraire_relevé_Click();
+    return true;
+}
+
+void fenêtre_rapport::cb_mois_Click()
+{
+    if (prend_mois())
+        bt_extraire_relevé_Click();
 }
 
 void fenêtre_rapport::cb_dernières_Click()
@@ -452,30 +461,26 @@ void fenêtre_rapport::enlever_comptes_adh()
     synchronise_spin();
 }
 
-void fenêtre_rapport::Op_qui_Click(int index)
+void fenêtre_rapport::montre_qui(int index)
 {
     {
         const QSignalBlocker bloque(op_qui[static_cast<std::size_t>(index)]);
         op_qui[static_cast<std::size_t>(index)]->setChecked(true);
     }
-    switch (index) {
-    case 0:
-        bt_initialiser_Click();
-        bt_filtres_eleves->setEnabled(false);
-        bt_trier->setEnabled(false);
-        break;
-    case 1:
-        enlever_comptes_asso();
-        bt_filtres_eleves->setEnabled(true);
-        bt_trier->setEnabled(true);
-        break;
-    case 2:
-        bt_filtres_eleves->setEnabled(false);
-        bt_trier->setEnabled(false);
-        enlever_comptes_adh();
-        break;
-    default:
+    // Only the members' list is filtered and sorted.
+    bt_filtres_eleves->setEnabled(index == 1);
+    bt_trier->setEnabled(index == 1);
+}
+
+void fenêtre_rapport::Op_qui_Click(int index)
+{
+    if (index < 0 || index > 2)
         return;
+    montre_qui(index);
+    switch (index) {
+    case 0: bt_initialiser_Click(); break;
+    case 1: enlever_comptes_asso(); break;
+    default: enlever_comptes_adh(); break;
     }
     if (Liste_comptes->count() > 0)
         choisis_compte(0);
@@ -524,13 +529,19 @@ void fenêtre_rapport::cb_police_crédit_Click()
     bt_extraire_relevé_Click();
 }
 
-void fenêtre_rapport::cb_taille_crédit_Click()
+bool fenêtre_rapport::prend_taille_crédit()
 {
     const double taille = val_fr(cb_taille_crédit->currentText());
     if (taille <= 0)
-        return;
+        return false;
     gg_compte.setFontSize(static_cast<float>(taille));
-    bt_extraire_relevé_Click();
+    return true;
+}
+
+void fenêtre_rapport::cb_taille_crédit_Click()
+{
+    if (prend_taille_crédit())
+        bt_extraire_relevé_Click();
 }
 
 // ---------------------------------------------------------------- menus and buttons

@@ -89,6 +89,9 @@ public:
     void enlever_comptes_asso();
     void enlever_comptes_adh();
     void Op_qui_Click(int index);
+    // The option of the accounts listed and the buttons that go with it,
+    // the list left as it is.
+    void montre_qui(int index);
     // An empty num receives the number of the selected entry; otherwise the
     // first entry of that number is selected.
     void cherche_adh_par_num(QString& num);
@@ -96,6 +99,9 @@ public:
     void cb_police_crédit_GotFocus();
     void cb_police_crédit_Click();
     void cb_taille_crédit_Click();
+    // The size chosen given to the grid, nothing extracted; false when the
+    // entry is no size.
+    bool prend_taille_crédit();
     void cpt_Click(int index);
     void bt_config_imprime_Click();
     void bt_quitter_Click();
@@ -142,8 +148,11 @@ protected:
     void synchronise_spin();
     // Selects the last-operations choice at position and runs its click.
     void choisis_dernières(int position);
-    // Selects the month (0..11) and runs its click.
-    void choisis_mois(int position);
+    // Selects the month (0..11) and runs its click; without extraire, the
+    // month's dates are only put in the period fields.
+    void choisis_mois(int position, bool extraire = true);
+    // The month chosen put in the period fields; false when none is chosen.
+    bool prend_mois();
     void remplit_listes_période();
     // Rows tall enough for the grid's font, which the fills leave at the
     // default height.

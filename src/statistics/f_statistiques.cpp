@@ -113,10 +113,10 @@ void f_statistiques::crée_contrôles()
 
     cadre_ext_adh = cadre(cadre_extraction, QStringLiteral("cadre_ext_adh"), QStringLiteral("Adhérents"), 174, 14, 118, 90);
     bt_trier = bouton(cadre_ext_adh, QStringLiteral("bt_trier"), QString(), 10, 20, 40, 30);
-    bt_trier->setIcon(style()->standardIcon(QStyle::SP_FileDialogListView));
+    bt_trier->setIcon(icône_standard(QStyle::SP_FileDialogListView));
     bt_trier->setToolTip(QStringLiteral("trier la liste"));
     bt_filtres_eleves = bouton(cadre_ext_adh, QStringLiteral("bt_filtres_eleves"), QString(), 62, 20, 40, 30);
-    bt_filtres_eleves->setIcon(style()->standardIcon(QStyle::SP_FileDialogContentsView));
+    bt_filtres_eleves->setIcon(icône_standard(QStyle::SP_FileDialogContentsView));
     bt_filtres_eleves->setToolTip(QStringLiteral("filtrer la liste"));
     bt_initialiser = bouton(cadre_ext_adh, QStringLiteral("bt_initialiser"), QStringLiteral("initialiser"), 10, 56, 92, 26);
     connect(bt_trier, &QPushButton::clicked, this, [this] { bt_trier_Click(); });

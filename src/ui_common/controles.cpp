@@ -3,10 +3,12 @@
 #include "data/cp1252.h"
 #include "ui_common/symboles.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFocusEvent>
 #include <QGroupBox>
+#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -34,6 +36,13 @@ constexpr int finesse_images = 4;
 
 QIcon icône_symbole(const QString& glyphe, const QColor& couleur, int taille)
 {
+    // Each picture is drawn once: every window opened asks for the same few.
+    // The pictures stay until the program ends.
+    static auto* dessinées = new QHash<QString, QIcon>;
+    const QString clé = glyphe + QLatin1Char('/') + QString::number(couleur.rgba(), 16) + QLatin1Char('/') +
+                        QString::number(taille);
+    if (const auto i = dessinées->constFind(clé); i != dessinées->constEnd())
+        return *i;
     QPixmap image(32 * finesse_images, 32 * finesse_images);
     image.fill(Qt::transparent);
     QPainter p(&image);
@@ -43,7 +52,8 @@ QIcon icône_symbole(const QString& glyphe, const QColor& couleur, int taille)
     p.setFont(police);
     p.setPen(couleur);
     p.drawText(image.rect(), Qt::AlignCenter, glyphe);
-    return QIcon(image);
+    p.end();
+    return *dessinées->insert(clé, QIcon(image));
 }
 
 QIcon icône_symbole(char32_t code, const QColor& couleur, int taille)
@@ -55,6 +65,9 @@ QIcon icône_imprimante() { return icône_symbole(U'\U0001F5A8', QColor(0, 0, 12
 
 QIcon icône_retour()
 {
+    static const QIcon* dessinée = nullptr;
+    if (dessinée)
+        return *dessinée;
     QPixmap image(32 * finesse_images, 32 * finesse_images);
     image.fill(Qt::transparent);
     QPainter p(&image);
@@ -67,7 +80,18 @@ QIcon icône_retour()
     p.drawRect(QRectF(6, 16, 20, 13));
     p.setBrush(Qt::white);
     p.drawRect(QRectF(13, 20, 6, 9));
-    return QIcon(image);
+    p.end();
+    dessinée = new QIcon(image);
+    return *dessinée;
+}
+
+QIcon icône_standard(QStyle::StandardPixmap image)
+{
+    // The style reads its pictures from files at each request.
+    static auto* lues = new QHash<int, QIcon>;
+    if (const auto i = lues->constFind(image); i != lues->constEnd())
+        return *i;
+    return *lues->insert(image, QApplication::style()->standardIcon(image));
 }
 
 void applique_image_retour(QPushButton& bouton)

@@ -7,6 +7,7 @@
 #include <QIcon>
 #include <QPushButton>
 #include <QString>
+#include <QStyle>
 
 class QCheckBox;
 class QComboBox;
@@ -27,6 +28,9 @@ QIcon icône_imprimante();
 
 // The blue house of the buttons that go back to the main window.
 QIcon icône_retour();
+
+// One of the style's own pictures.
+QIcon icône_standard(QStyle::StandardPixmap image);
 void applique_image_retour(QPushButton& bouton);
 
 // A focus change the user made by moving between fields: not a popup or a

@@ -298,17 +298,42 @@ void vue_grille::applique_géométrie()
     if (cf > 0)
         verticalHeader()->setFixedWidth(en_pixels(large));
 
+    // The table answers each resized column or row on a timer, after the
+    // paint that follows, by laying itself out and painting the cells beyond
+    // again: the sizes go in without that answer, and the table is laid out
+    // and painted once, with them.
+    // Only when a size changes: a column the user is resizing has its size,
+    // and the table's answer to the user must stay.
+    struct réponse_du_tableau {
+        QHeaderView* entête;
+        const char* slot;
+        bool essayée = false, détachée = false;
+    };
+    réponse_du_tableau colonnes{horizontalHeader(), SLOT(columnResized(int, int, int))};
+    réponse_du_tableau lignes{verticalHeader(), SLOT(rowResized(int, int, int))};
+    auto redimensionne = [this](réponse_du_tableau& r, int section, int px) {
+        if (!std::exchange(r.essayée, true))
+            r.détachée = disconnect(r.entête, SIGNAL(sectionResized(int, int, int)), this, r.slot);
+        r.entête->resizeSection(section, px);
+    };
     for (int c = cf; c < g->Cols(); ++c) {
         const int px = en_pixels(g->ColWidth(c));
         if (horizontalHeader()->sectionSize(c - cf) != px)
-            horizontalHeader()->resizeSection(c - cf, px);
+            redimensionne(colonnes, c - cf, px);
     }
     const int défaut = en_pixels(grille::hauteur_défaut);
     verticalHeader()->setDefaultSectionSize(défaut);
     for (int r = lf; r < g->Rows(); ++r) {
         const int px = en_pixels(g->RowHeight(r));
         if (verticalHeader()->sectionSize(r - lf) != px)
-            verticalHeader()->resizeSection(r - lf, px);
+            redimensionne(lignes, r - lf, px);
+    }
+    for (const réponse_du_tableau& r : {colonnes, lignes})
+        if (r.détachée)
+            connect(r.entête, SIGNAL(sectionResized(int, int, int)), this, r.slot);
+    if (colonnes.essayée || lignes.essayée) {
+        updateGeometries();
+        viewport()->update();
     }
     synchronise_ = avant;
 }

@@ -184,8 +184,9 @@ TEST_F(fenêtre_compta, un_échange_de_la_saisie_au_fichier)
 {
     données.mode_grille = QStringLiteral("comptes");
     ouvre();
-    // The restore point holds the data as they were at opening.
-    EXPECT_EQ(lit("repère/trovane.sel"), écrit_données(données));
+    // The restore point holds the data as they were at opening: it is
+    // written while the window opens, whole before anything is recorded.
+    const QByteArray à_l_ouverture = écrit_données(données);
     // The sixth account in alphabetical order is chosen on both sides.
     EXPECT_EQ(choisi(f->Liste_comptes), 5);
     EXPECT_EQ(choisi(f->liste_comptes_à_créditer), 5);
@@ -227,6 +228,8 @@ TEST_F(fenêtre_compta, un_échange_de_la_saisie_au_fichier)
 
     f->bt_créditer_adh->click();
     ASSERT_EQ(données.nombre_lignes_compte, 4);
+    EXPECT_EQ(lit("repère/trovane.sel"), à_l_ouverture);
+    EXPECT_TRUE(QFileInfo::exists(chemin("repère/trovane.sld")));
     EXPECT_EQ(données.table_lignes_compte[1].dte_opé, date_depuis(QDate(2026, 3, 12)));
     EXPECT_EQ(données.table_adhérents[2].der_solde, monnaie::unités(349));
     EXPECT_EQ(données.comptes_asso[0].solde, monnaie::unités(1));
@@ -696,9 +699,32 @@ TEST_F(fenêtre_compta, payer_et_prélever_une_liste)
     EXPECT_TRUE(boîtes.messages.empty()) << boîtes.textes().join('\n').toStdString();
 }
 
+// The restore point that cannot be written as the window opens is told
+// before the first exchange, with its Retry and Cancel; the exchange is then
+// recorded, as it was when the refusal was told at opening.
+TEST_F(fenêtre_compta, le_point_de_repère_refusé_est_dit_avant_le_premier_échange)
+{
+    QDir().mkpath(chemin("repère/trovane.sel"));  // a folder where the copy goes
+    ouvre();
+    valide(1, 2, QStringLiteral("30"));
+    ASSERT_TRUE(boîtes.messages.empty()) << boîtes.textes().join('\n').toStdString();
+    boîtes.réponses = {rép_réessayer};
+    f->bt_créditer_adh->click();
+    ASSERT_GE(boîtes.messages.size(), 2u);
+    for (std::size_t i : {0u, 1u})
+        EXPECT_EQ(boîtes.messages[i].style, style_boîte::réessayer_annuler | style_boîte::critique);
+    EXPECT_EQ(données.nombre_lignes_compte, 2);
+    EXPECT_TRUE(QFileInfo(chemin("repère/trovane.sel")).isDir());
+    // Told once: what follows writes as usual.
+    boîtes.messages.clear();
+    ferme();
+    EXPECT_TRUE(boîtes.messages.empty()) << boîtes.textes().join('\n').toStdString();
+}
+
 TEST_F(fenêtre_compta, point_de_repère_et_remises_à_zéro)
 {
     ouvre();
+    attend_enregistrement_en_fond();
     QFile::remove(chemin("repère/trovane.sel"));
     appuie(f->Command1, Qt::ShiftModifier | Qt::ControlModifier);
     EXPECT_EQ(boîtes.textes(), QStringList{"Votre demande a bien été enregistrée.\r\nVous pourrez revenir aux données "

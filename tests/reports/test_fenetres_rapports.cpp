@@ -264,6 +264,19 @@ TEST_F(fenêtres_rapports, moins_de_six_comptes_aucun_n_est_choisi)
     EXPECT_EQ(f.gg_compte.Rows(), 1);
     EXPECT_EQ(f.gg_compte.Cols(), 7);
     EXPECT_EQ(f.gg_compte.TextMatrix(0, 6), "partenaire");
+
+    // The catalogue statements: none chosen either, the first member shown
+    // with its statement, and the count is the list's.
+    données.mode_grille = "adhérents";
+    auto& r = ouvre<f_relevés_comptes>("f_relevés_comptes");
+    EXPECT_EQ(entrées(r.Liste_comptes), QStringList({"1", "2", "9995"}));
+    EXPECT_EQ(r.Liste_comptes->currentRow(), -1);
+    EXPECT_EQ(r.nbr_listcount->text(), "3");
+    EXPECT_EQ(compte_courant, 1);
+    EXPECT_EQ(r.num_cpt->text(), "1");
+    EXPECT_TRUE(r.ctt_adresse->toPlainText().startsWith("NOM1 Prénom"));
+    EXPECT_EQ(r.gg_compte.TextMatrix(0, 0), "Code");
+    EXPECT_EQ(r.gg_compte.FontSize(), 10.0f);
 }
 
 TEST_F(fenêtres_rapports, la_liste_des_comptes_se_règle_et_se_réduit)

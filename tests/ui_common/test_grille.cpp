@@ -2,9 +2,11 @@
 #include "ui_common/grille_vue.h"
 
 #include <QAbstractItemModelTester>
+#include <QApplication>
 #include <QCollator>
 #include <QHeaderView>
 #include <QRandomGenerator>
+#include <QScrollBar>
 #include <gtest/gtest.h>
 
 namespace {
@@ -516,4 +518,18 @@ TEST(grille_vue, vue_suit_la_grille)
     EXPECT_FALSE(v.isHidden());
     g.setSelectionMode(mode_sélection::par_ligne);
     EXPECT_EQ(v.selectionBehavior(), QAbstractItemView::SelectRows);
+
+    // Widths set on the grid lay the table out at once, scroll bars and
+    // all; a column widened by hand still lays it out, a moment later.
+    v.resize(200, 150);
+    QApplication::processEvents();
+    g.setColWidth(1, 9000);
+    EXPECT_GT(v.horizontalScrollBar()->maximum(), 0);
+    g.setColWidth(1, 300);
+    g.setColWidth(2, 300);
+    EXPECT_EQ(v.horizontalScrollBar()->maximum(), 0);
+    v.horizontalHeader()->resizeSection(1, 600);
+    QApplication::processEvents();
+    EXPECT_GT(v.horizontalScrollBar()->maximum(), 0);
+    EXPECT_EQ(g.ColWidth(2), pixels_en_twips(600));
 }
