@@ -66,9 +66,14 @@ public:
         default: break;
         }
         // TROVANE_BENCH_TRACE: every event of a click that took a millisecond
-        // or more, to see where the time goes.
+        // or more (or as many nanoseconds as the variable says, from 2 up),
+        // to see where the time goes.
         static const bool trace = qEnvironmentVariableIsSet("TROVANE_BENCH_TRACE");
-        if (trace && suivi && horloge.nsecsElapsed() - début > 1000000)
+        static const qint64 seuil = [] {
+            const int ns = qEnvironmentVariableIntValue("TROVANE_BENCH_TRACE");
+            return ns > 1 ? ns : 1000000;
+        }();
+        if (trace && suivi && horloge.nsecsElapsed() - début > seuil)
             fprintf(stderr, "  %7.2f %6.2f ms  événement %d  %s %s\n", (début - départ_suivi) / 1e6,
                     (horloge.nsecsElapsed() - début) / 1e6, static_cast<int>(e->type()), o->metaObject()->className(),
                     qPrintable(o->objectName()));

@@ -1,6 +1,7 @@
 #include "ui_common/adaptation_ecran.h"
 
 #include "ui_common/grille_vue.h"
+#include "ui_common/memoire_affichage.h"
 #include "ui_common/outils.h"
 
 #include <QAbstractButton>
@@ -346,6 +347,7 @@ void adapte_feuille_écran(QWidget& feuille)
     const QRect g = écran->availableGeometry();
     const auto tpp = static_cast<float>(twips_par_pixel(*écran));
     adapte_feuille(feuille, static_cast<float>(g.width()) * tpp, static_cast<float>(g.height()) * tpp, tpp);
+    prépare_mémoire_affichage(feuille);
 }
 
 QRect place_conception(const QWidget& contrôle)

@@ -14,6 +14,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QTest>
 #include <QVBoxLayout>
 #include <gtest/gtest.h>
 
@@ -309,4 +310,36 @@ TEST(PlacementDesContrôles, LaGrilleSuitLesPolicesDeSaFenêtre)
     // as wide in twips as on the design.
     vue->horizontalHeader()->resizeSection(0, 2 * colonne + 2 * twips_en_pixels(600));
     EXPECT_NEAR(g.ColWidth(1), 2100, 30);
+}
+
+// A fitted window has its picture memory made ready while it is filled: it
+// still shows all of itself when it comes up, at the size it was prepared
+// for or at another, and one that goes without being shown waits for the
+// preparation before its memory goes.
+TEST(PlacementDesContrôles, UneFenêtrePréparéeSeMontreEntière)
+{
+    for (const int autre_taille : {0, 1}) {
+        QWidget feuille;
+        feuille.resize(400, 300);
+        feuille.setAutoFillBackground(true);
+        QPalette p = feuille.palette();
+        p.setColor(QPalette::Window, QColor(10, 200, 30));
+        feuille.setPalette(p);
+        adapte_feuille_écran(feuille);
+        if (autre_taille)
+            feuille.resize(feuille.width() + 120, feuille.height() + 80);
+        feuille.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&feuille));
+        QApplication::processEvents();
+        const QImage vue = feuille.screen()->grabWindow(feuille.winId()).toImage();
+        ASSERT_EQ(vue.size(), feuille.size() * feuille.devicePixelRatio());
+        for (const QPoint coin : {QPoint(1, 1), QPoint(vue.width() - 2, vue.height() - 2)})
+            EXPECT_EQ(vue.pixelColor(coin), QColor(10, 200, 30)) << autre_taille;
+    }
+    for (int i = 0; i < 3; ++i) {
+        auto* jamais_montrée = new QWidget;
+        jamais_montrée->resize(900, 700);
+        adapte_feuille_écran(*jamais_montrée);
+        delete jamais_montrée;
+    }
 }
