@@ -93,6 +93,7 @@ void entête_grille_écritures(grille& g, bool forme_courte)
         QStringLiteral("N° de..."), QStringLiteral("N° vers..."), QString()};
     static const int largeurs[] = {1000, 1000, 4000, 800, 800, 800, 1200, 1200, 800, 300, 300, 300, 300, 300};
     const int colonnes = forme_courte ? 7 : 15;
+    const redraw_suspendu une_fois(g);  // shown with all its widths at once
     entête(g, std::vector<QString>(titres.begin(), titres.begin() + colonnes));
     for (int c = 0; c < colonnes && c < static_cast<int>(std::size(largeurs)); ++c)
         g.setColWidth(c, largeurs[c]);

@@ -15,6 +15,7 @@
 #include <stdexcept>
 #include <thread>
 #include <utility>
+#include <variant>
 #include <vector>
 
 namespace {
@@ -520,23 +521,44 @@ void attend_modèles_remplacés() { anciens_modèles.attend(); }
 
 namespace {
 
+// Whether a save writes anything.
+bool enregistre_quelque_chose(const QString& chemin, bool forcer)
+{
+    if (sans_enregistrement)
+        return false;
+    if (!forcer && données.type_fichier == QLatin1String("archive"))
+        return false;
+    return !chemin.isEmpty();
+}
+
+// The bytes of the data, or what in them cannot be written.
+std::variant<QByteArray, QString> encode(const données_sel& d)
+{
+    try {
+        return écrit_données(d);
+    } catch (const std::out_of_range& e) {
+        return QString::fromUtf8(e.what());
+    }
+}
+
+void signale_incohérence(const QString& raison)
+{
+    MsgBox(QStringLiteral("Les données en mémoire sont incohérentes (%1) : le fichier n'a pas été enregistré.")
+               .arg(raison),
+           style_boîte::critique);
+}
+
 // The bytes a save writes, or nothing when it writes nothing.
 std::optional<QByteArray> octets_à_enregistrer(const QString& chemin, bool forcer)
 {
-    if (sans_enregistrement)
+    if (!enregistre_quelque_chose(chemin, forcer))
         return std::nullopt;
-    if (!forcer && données.type_fichier == QLatin1String("archive"))
-        return std::nullopt;
-    if (chemin.isEmpty())
-        return std::nullopt;
-    try {
-        return écrit_données(données);
-    } catch (const std::out_of_range& e) {
-        MsgBox(QStringLiteral("Les données en mémoire sont incohérentes (%1) : le fichier n'a pas été enregistré.")
-                   .arg(QString::fromUtf8(e.what())),
-               style_boîte::critique);
+    std::variant<QByteArray, QString> octets = encode(données);
+    if (const QString* raison = std::get_if<QString>(&octets)) {
+        signale_incohérence(*raison);
         return std::nullopt;
     }
+    return std::get<QByteArray>(std::move(octets));
 }
 
 // A failed write told, and written again while the user asks for it; true
@@ -554,7 +576,9 @@ bool réessaie(const QString& chemin, const QByteArray& octets, QString erreur)
 // read back once it is over.
 struct enregistrement_en_fond {
     QString chemin;
+    std::unique_ptr<données_sel> copie;  // encoded by the thread into octets
     QByteArray octets;
+    QString incohérence;  // what in the copy could not be written
     std::optional<soldes_à_écrire> soldes;  // on the accounting station
     bool tables_changées_avant = false;
     bool écrit = false;
@@ -566,6 +590,16 @@ public:
     void lance(std::unique_ptr<enregistrement_en_fond> e)
     {
         fil_ = std::thread([this, e = std::move(e)]() mutable {
+            if (e->copie) {
+                std::variant<QByteArray, QString> octets = encode(*e->copie);
+                e->copie.reset();
+                if (QString* raison = std::get_if<QString>(&octets)) {
+                    e->incohérence = std::move(*raison);
+                    fini_ = std::move(e);
+                    return;
+                }
+                e->octets = std::get<QByteArray>(std::move(octets));
+            }
             e->écrit = écrit_fichier_sûr(e->chemin, e->octets, e->erreur);
             if (e->écrit && e->soldes)
                 e->erreur_soldes = écrit_soldes(nom_fichier_soldes(e->chemin), *e->soldes);
@@ -611,12 +645,13 @@ bool enregistrer_fichier(const QString& chemin, bool forcer)
 bool enregistrer_fichier_en_fond(const QString& chemin)
 {
     attend_enregistrement_en_fond();
-    std::optional<QByteArray> octets = octets_à_enregistrer(chemin, false);
-    if (!octets)
+    if (!enregistre_quelque_chose(chemin, false))
         return false;
     auto e = std::make_unique<enregistrement_en_fond>();
     e->chemin = chemin;
-    e->octets = std::move(*octets);
+    // The data as they stand now; the thread encodes them while the windows
+    // go on changing theirs.
+    e->copie = std::make_unique<données_sel>(données);
     if (poste_compta)
         e->soldes = soldes_en_mémoire();
     // As a save made at once leaves it; a failure puts it back.
@@ -630,6 +665,11 @@ bool attend_enregistrement_en_fond()
     const std::unique_ptr<enregistrement_en_fond> e = enregistrement_de_fond.attend();
     if (!e)
         return true;
+    if (!e->incohérence.isEmpty()) {
+        signale_incohérence(e->incohérence);
+        tables_changées_non_enregistrées = tables_changées_non_enregistrées || e->tables_changées_avant;
+        return false;
+    }
     if (!e->écrit) {
         if (!réessaie(e->chemin, e->octets, e->erreur)) {
             tables_changées_non_enregistrées = tables_changées_non_enregistrées || e->tables_changées_avant;

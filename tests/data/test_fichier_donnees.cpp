@@ -516,6 +516,36 @@ TEST_F(fichier_données, enregistrement_échoué_dit_pourquoi_et_peut_reprendre)
               QStringList{QDir::toNativeSeparators(chemin("dossier.sel")) + " est un dossier, pas un fichier"});
 }
 
+// The restore point a window writes on a thread of its own: a count beyond
+// its bounds is told when the write is waited for, nothing is written, and
+// the tables still count as unsaved. The data encoded are those of the
+// moment it was asked for, whatever changes after.
+TEST_F(fichier_données, enregistrement_en_fond_des_données_du_moment)
+{
+    const QByteArray original = association_enregistrée();
+    tables_changées_non_enregistrées = true;
+    const int16 nombre = données.nombre_adhérents;
+    données.nombre_adhérents = -1;
+    ASSERT_TRUE(enregistrer_fichier_en_fond(chemin("trovane.sel")));
+    données.nombre_adhérents = nombre;
+    EXPECT_FALSE(attend_enregistrement_en_fond());
+    EXPECT_EQ(boîtes.textes(), QStringList{"Les données en mémoire sont incohérentes (nombre d'adhérents) : le fichier "
+                                           "n'a pas été enregistré."});
+    EXPECT_EQ(lit("trovane.sel"), original);
+    EXPECT_TRUE(tables_changées_non_enregistrées);
+
+    boîtes.messages.clear();
+    données.nom_monnaie = "avant";
+    const QByteArray attendu = écrit_données(données);
+    ASSERT_TRUE(enregistrer_fichier_en_fond(chemin("trovane.sel")));
+    données.nom_monnaie = "après";
+    données.table_adhérents[1].rue = "changée pendant l'écriture";
+    EXPECT_TRUE(attend_enregistrement_en_fond());
+    EXPECT_TRUE(boîtes.messages.empty());
+    EXPECT_EQ(lit("trovane.sel"), attendu);
+    EXPECT_FALSE(tables_changées_non_enregistrées);
+}
+
 TEST_F(fichier_données, soldes_non_enregistrés_nomment_l_adhérent_en_cause)
 {
     initialise_paramètres();
