@@ -264,6 +264,66 @@ vue_grille::vue_grille(grille& g, QWidget* parent) : QTableView(parent), modèle
     applique_affichage();
 }
 
+// The table lays its cells out on a timer after a change (a new content, a
+// new font), or, when its window paints first, as it is painted: it then
+// asks for a second paint of all its cells. Laid out as its window begins
+// to paint, it is painted once.
+bool vue_grille::event(QEvent* e)
+{
+    if (e->type() == QEvent::Show || e->type() == QEvent::ParentChange) {
+        if (fenêtre_suivie_ != window()) {
+            if (fenêtre_suivie_)
+                fenêtre_suivie_->removeEventFilter(this);
+            fenêtre_suivie_ = window();
+            fenêtre_suivie_->installEventFilter(this);
+        }
+    }
+    return QTableView::event(e);
+}
+
+bool vue_grille::eventFilter(QObject* o, QEvent* e)
+{
+    if (o == fenêtre_suivie_ && e->type() == QEvent::UpdateRequest && isVisible())
+        executeDelayedItemsLayout();
+    return QTableView::eventFilter(o, e);
+}
+
+bool vue_grille::viewportEvent(QEvent* e)
+{
+    // The table repaints all its cells when its window comes to the front or
+    // leaves it, for the colours of a selection in a window behind: when the
+    // palette draws both alike, there is nothing to repaint.
+    if ((e->type() == QEvent::WindowActivate || e->type() == QEvent::WindowDeactivate) &&
+        palette().isEqual(QPalette::Active, QPalette::Inactive))
+        return QAbstractScrollArea::viewportEvent(e);
+    return QTableView::viewportEvent(e);
+}
+
+// Likewise when it gains or loses the focus: then only the current cell
+// changes, its focus frame.
+void vue_grille::focusInEvent(QFocusEvent* e)
+{
+    // Without a current cell the table chooses one as it comes in.
+    if (!currentIndex().isValid() || !palette().isEqual(QPalette::Active, QPalette::Inactive)) {
+        QTableView::focusInEvent(e);
+        return;
+    }
+    QAbstractScrollArea::focusInEvent(e);
+    setAttribute(Qt::WA_InputMethodEnabled, false);  // nothing is edited in place
+    update(currentIndex());
+}
+
+void vue_grille::focusOutEvent(QFocusEvent* e)
+{
+    if (!palette().isEqual(QPalette::Active, QPalette::Inactive)) {
+        QTableView::focusOutEvent(e);
+        return;
+    }
+    QAbstractScrollArea::focusOutEvent(e);
+    if (currentIndex().isValid())
+        update(currentIndex());
+}
+
 void vue_grille::fixe_échelle(double échelle)
 {
     if (échelle <= 0 || échelle == échelle_)

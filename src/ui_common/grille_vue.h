@@ -8,6 +8,7 @@
 #include <QAbstractTableModel>
 #include <QColor>
 #include <QFont>
+#include <QPointer>
 #include <QTableView>
 
 class QScreen;
@@ -76,6 +77,13 @@ public:
     void fixe_échelle(double échelle);
     double échelle() const { return échelle_; }
 
+protected:
+    bool event(QEvent* e) override;
+    bool eventFilter(QObject* o, QEvent* e) override;
+    bool viewportEvent(QEvent* e) override;
+    void focusInEvent(QFocusEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
+
 private:
     void applique_géométrie();
     void applique_sélection();
@@ -86,6 +94,7 @@ private:
     int en_pixels(double twips) const;
 
     modele_grille* modèle_;
+    QPointer<QWidget> fenêtre_suivie_;
     double échelle_ = 1;
     bool synchronise_ = false;  // the view is being set from the grid, or the reverse
 };

@@ -5,8 +5,11 @@
 #include <QApplication>
 #include <QCollator>
 #include <QHeaderView>
+#include <QLineEdit>
+#include <QPaintEvent>
 #include <QRandomGenerator>
 #include <QScrollBar>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
@@ -532,4 +535,92 @@ TEST(grille_vue, vue_suit_la_grille)
     QApplication::processEvents();
     EXPECT_GT(v.horizontalScrollBar()->maximum(), 0);
     EXPECT_EQ(g.ColWidth(2), pixels_en_twips(600));
+}
+
+namespace {
+
+// The paints of a table's cells, and the part of the table each covered.
+struct peintures_cellules : QObject {
+    std::vector<QRect> zones;
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        if (e->type() == QEvent::Paint)
+            zones.push_back(static_cast<QPaintEvent*>(e)->region().boundingRect());
+        return false;
+    }
+};
+
+void laisse_peindre()
+{
+    for (int i = 0; i < 20; ++i) {
+        QApplication::processEvents(QEventLoop::AllEvents, 5);
+        QTest::qWait(5);
+    }
+}
+
+}  // namespace
+
+// A grid filled again, in a new font, has its cells painted once, not again
+// a moment later; the focus coming and going, or the window coming to the
+// front and leaving it, repaints the current cell alone when the palette
+// draws a selection alike in every case, and all of them when it does not.
+TEST(grille_vue, les_cellules_peintes_une_fois)
+{
+    grille g(1, 4, 1, 1);
+    QWidget fenêtre;
+    fenêtre.resize(500, 400);
+    auto* v = new vue_grille(g, &fenêtre);
+    v->setGeometry(0, 0, 500, 360);
+    auto* autre = new QLineEdit(&fenêtre);
+    autre->setGeometry(0, 365, 200, 30);
+    fenêtre.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&fenêtre));
+    laisse_peindre();
+    peintures_cellules p;
+    v->viewport()->installEventFilter(&p);
+
+    {
+        const redraw_suspendu une_fois(g);
+        g.Clear();
+        g.setRows(200);
+        for (int r = 1; r < 200; ++r)
+            for (int c = 0; c < 4; ++c)
+                g.setTextMatrix(r, c, QStringLiteral("%1-%2").arg(r).arg(c));
+        g.setFontBold(true);
+        g.setFontSize(11);
+    }
+    laisse_peindre();
+    EXPECT_EQ(p.zones.size(), 1u);
+
+    g.setRow(3);
+    g.setCol(2);
+    laisse_peindre();
+    const QRect cellule = v->visualRect(v->currentIndex());
+    ASSERT_TRUE(cellule.isValid());
+    for (QWidget* vers : {static_cast<QWidget*>(v), static_cast<QWidget*>(autre)}) {
+        p.zones.clear();
+        vers->setFocus();
+        laisse_peindre();
+        for (const QRect& z : p.zones)
+            EXPECT_TRUE(cellule.contains(z)) << z.x() << "," << z.y() << " " << z.width() << "x" << z.height();
+    }
+    for (const QEvent::Type t : {QEvent::WindowDeactivate, QEvent::WindowActivate}) {
+        p.zones.clear();
+        QEvent e(t);
+        QApplication::sendEvent(v->viewport(), &e);
+        laisse_peindre();
+        EXPECT_TRUE(p.zones.empty());
+    }
+
+    QPalette autre_palette = v->palette();
+    autre_palette.setColor(QPalette::Inactive, QPalette::Highlight, Qt::gray);
+    v->setPalette(autre_palette);
+    laisse_peindre();
+    p.zones.clear();
+    QEvent e(QEvent::WindowDeactivate);
+    QApplication::sendEvent(v->viewport(), &e);
+    v->setFocus();
+    laisse_peindre();
+    ASSERT_FALSE(p.zones.empty());
+    EXPECT_EQ(p.zones.back(), v->viewport()->rect());
 }
