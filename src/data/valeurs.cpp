@@ -361,18 +361,19 @@ QString date_courte(double d)
 {
     if (d == 0)
         return {};
-    const QDate j = jour_de(d);
-    if (j.year() < 0 || j.year() > 9999)
-        return deux(j.day()) + QLatin1Char('/') + deux(j.month()) + QLatin1Char('/') +
-               QString::number(j.year()).rightJustified(4, QLatin1Char('0'));
+    int année = 0, mois = 0, jour = 0;
+    jour_de(d).getDate(&année, &mois, &jour);  // the calendar worked out once
+    if (année < 0 || année > 9999)
+        return deux(jour) + QLatin1Char('/') + deux(mois) + QLatin1Char('/') +
+               QString::number(année).rightJustified(4, QLatin1Char('0'));
     QString s(10, Qt::Uninitialized);
     QChar* p = s.data();
-    écrit_deux(p, j.day());
+    écrit_deux(p, jour);
     *p++ = QLatin1Char('/');
-    écrit_deux(p, j.month());
+    écrit_deux(p, mois);
     *p++ = QLatin1Char('/');
-    écrit_deux(p, j.year() / 100);
-    écrit_deux(p, j.year() % 100);
+    écrit_deux(p, année / 100);
+    écrit_deux(p, année % 100);
     return s;
 }
 

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <initializer_list>
 
 namespace {
@@ -77,7 +78,14 @@ void première_ligne_courante(grille& gg)
 // The whole list, even when a count read from somewhere went astray.
 int compte(int n, int maximum) { return std::clamp(n, 0, maximum); }
 
-QString nombre(int v) { return QString::number(v); }
+// As QString::number, without its detour through the locale: a full
+// table holds tens of thousands of them.
+QString nombre(int v)
+{
+    char chiffres[12];
+    const auto fin = std::to_chars(chiffres, chiffres + sizeof chiffres, v).ptr;
+    return QString::fromLatin1(chiffres, fin - chiffres);
+}
 
 }  // namespace
 
