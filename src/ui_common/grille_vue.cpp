@@ -40,10 +40,16 @@ QFont police_qt(const police_grille& p)
 
 namespace {
 
+// The font a cell is shown in. Its text is set glyph after glyph, without
+// kerning or ligatures, as the column widths are measured: the cell shows
+// exactly the width its column was fitted to, and a screen of cells is set
+// without shaping each text.
 QFont à_l_échelle(QFont f, double échelle)
 {
     if (échelle != 1 && f.pointSizeF() > 0)
         f.setPointSizeF(f.pointSizeF() * échelle);
+    f.setKerning(false);
+    f.setStyleStrategy(QFont::PreferNoShaping);
     return f;
 }
 
