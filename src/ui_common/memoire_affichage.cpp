@@ -1,5 +1,6 @@
 #include "ui_common/memoire_affichage.h"
 
+#include <QApplication>
 #include <QBackingStore>
 #include <QEvent>
 #include <QImage>
@@ -72,6 +73,11 @@ struct création : QWidget {
 void prépare_mémoire_affichage(QWidget& feuille)
 {
     if (!feuille.isWindow() || feuille.isVisible() || feuille.size().isEmpty())
+        return;
+    // At start-up the program has more to do than to wait for the first
+    // window: the fetching would only slow its reading of the data down.
+    const QWidgetList fenêtres = QApplication::topLevelWidgets();
+    if (std::none_of(fenêtres.begin(), fenêtres.end(), [&](const QWidget* w) { return w != &feuille && w->isVisible(); }))
         return;
     création::crée(feuille);  // the window and its picture memory exist from now on
     QBackingStore* mémoire = feuille.backingStore();

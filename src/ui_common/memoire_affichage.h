@@ -8,6 +8,7 @@
 // without being shown.
 class QWidget;
 
-// For a window not shown yet, at the size it will be shown at; does nothing
-// for a window already shown or a control inside a window.
+// For a window not shown yet, at the size it will be shown at, opened from
+// another window; does nothing for the first window of the program, a window
+// already shown or a control inside a window.
 void prépare_mémoire_affichage(QWidget& feuille);

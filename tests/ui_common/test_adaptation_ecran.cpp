@@ -312,12 +312,15 @@ TEST(PlacementDesContrôles, LaGrilleSuitLesPolicesDeSaFenêtre)
     EXPECT_NEAR(g.ColWidth(1), 2100, 30);
 }
 
-// A fitted window has its picture memory made ready while it is filled: it
-// still shows all of itself when it comes up, at the size it was prepared
-// for or at another, and one that goes without being shown waits for the
-// preparation before its memory goes.
+// A fitted window opened from another has its picture memory made ready
+// while it is filled: it still shows all of itself when it comes up, at the
+// size it was prepared for or at another, and one that goes without being
+// shown waits for the preparation before its memory goes.
 TEST(PlacementDesContrôles, UneFenêtrePréparéeSeMontreEntière)
 {
+    QWidget principale;  // the window the others are opened from
+    principale.resize(200, 100);
+    principale.show();
     for (const int autre_taille : {0, 1}) {
         QWidget feuille;
         feuille.resize(400, 300);
