@@ -497,20 +497,16 @@ public:
     void jette(std::unique_ptr<données_sel> d)
     {
         attend();
-        fil_ = std::thread([d = std::move(d)]() mutable { d.reset(); });
+        fil_ = std::jthread([d = std::move(d)]() mutable { d.reset(); });
     }
     void attend()
     {
         if (fil_.joinable())
             fil_.join();
     }
-    corbeille() = default;
-    corbeille(const corbeille&) = delete;
-    corbeille& operator=(const corbeille&) = delete;
-    ~corbeille() { attend(); }
 
 private:
-    std::thread fil_;
+    std::jthread fil_;  // joined at the program's end
 };
 
 corbeille anciens_modèles;
@@ -589,20 +585,20 @@ class enregistrement_en_cours {
 public:
     void lance(std::unique_ptr<enregistrement_en_fond> e)
     {
-        fil_ = std::thread([this, e = std::move(e)]() mutable {
+        fil_ = std::jthread([this, e = std::move(e)]() mutable {
             if (e->copie) {
                 std::variant<QByteArray, QString> octets = encode(*e->copie);
                 e->copie.reset();
-                if (QString* raison = std::get_if<QString>(&octets)) {
+                if (QString* raison = std::get_if<QString>(&octets))
                     e->incohérence = std::move(*raison);
-                    fini_ = std::move(e);
-                    return;
-                }
-                e->octets = std::get<QByteArray>(std::move(octets));
+                else
+                    e->octets = std::get<QByteArray>(std::move(octets));
             }
-            e->écrit = écrit_fichier_sûr(e->chemin, e->octets, e->erreur);
-            if (e->écrit && e->soldes)
-                e->erreur_soldes = écrit_soldes(nom_fichier_soldes(e->chemin), *e->soldes);
+            if (e->incohérence.isEmpty()) {
+                e->écrit = écrit_fichier_sûr(e->chemin, e->octets, e->erreur);
+                if (e->écrit && e->soldes)
+                    e->erreur_soldes = écrit_soldes(nom_fichier_soldes(e->chemin), *e->soldes);
+            }
             fini_ = std::move(e);
         });
     }
@@ -613,14 +609,10 @@ public:
             fil_.join();
         return std::move(fini_);
     }
-    enregistrement_en_cours() = default;
-    enregistrement_en_cours(const enregistrement_en_cours&) = delete;
-    enregistrement_en_cours& operator=(const enregistrement_en_cours&) = delete;
-    ~enregistrement_en_cours() { attend(); }
 
 private:
-    std::thread fil_;
     std::unique_ptr<enregistrement_en_fond> fini_;
+    std::jthread fil_;  // last, so that it is joined before fini_ goes
 };
 
 enregistrement_en_cours enregistrement_de_fond;

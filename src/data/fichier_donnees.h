@@ -34,8 +34,8 @@ bool enregistrer_fichier(const QString& chemin, bool forcer);
 // and its syncs done by a thread of their own while the program goes on, and
 // may change the data. The next save, opening or reading of a balances file
 // waits for it first, as does attend_enregistrement_en_fond(): a failure is
-// told there, with its Retry and Cancel. False when nothing was started (no
-// saving allowed, an archive open, or data that cannot be written, told).
+// told there, with its Retry and Cancel, as are data that cannot be written.
+// False when nothing was started (no saving allowed, an archive open).
 bool enregistrer_fichier_en_fond(const QString& chemin);
 // Waits for the save started by enregistrer_fichier_en_fond, if one is under
 // way, and tells its failure; false when it failed and was not retried.

@@ -4,10 +4,7 @@
 #include <QBackingStore>
 #include <QEvent>
 #include <QImage>
-#include <QObject>
-#include <QPaintDevice>
 #include <QWidget>
-#include <QWindow>
 #include <algorithm>
 #include <cstdint>
 #include <thread>
@@ -21,31 +18,31 @@
 namespace {
 
 // Owns the thread that fetches the pages; joins it when the window is shown
-// or destroyed, whichever comes first, then goes.
+// or, destroyed unshown, as the window deletes its children (before its
+// picture memory goes), then goes.
 class préparation : public QObject {
 public:
-    préparation(QWidget& feuille, const uchar* début, qsizetype taille) : QObject(&feuille)
+    préparation(QWidget& feuille, const uchar* début, qsizetype taille)
+        : QObject(&feuille), fil_([début, taille] {
+              const auto page = static_cast<std::uintptr_t>(sysconf(_SC_PAGESIZE));
+              const auto a = reinterpret_cast<std::uintptr_t>(début) & ~(page - 1);
+              const auto b = reinterpret_cast<std::uintptr_t>(début) + static_cast<std::uintptr_t>(taille);
+              // In steps, so that the window's own allocations never wait
+              // long for the memory map. Pages already there, or a system
+              // that cannot: the first paint fetches them as it would have.
+              const std::uintptr_t pas = 32 * page;
+              for (std::uintptr_t p = a; p < b; p += pas)
+                  if (madvise(reinterpret_cast<void*>(p), std::min(pas, b - p), MADV_POPULATE_WRITE) != 0)
+                      break;
+          })
     {
         feuille.installEventFilter(this);
-        fil_ = std::thread([début, taille] {
-            const auto page = static_cast<std::uintptr_t>(sysconf(_SC_PAGESIZE));
-            const auto a = reinterpret_cast<std::uintptr_t>(début) & ~(page - 1);
-            const auto b = reinterpret_cast<std::uintptr_t>(début) + static_cast<std::uintptr_t>(taille);
-            // In steps, so that the window's own allocations never wait
-            // long for the memory map. Pages already there, or a system
-            // that cannot: the first paint fetches them as it would have.
-            const std::uintptr_t pas = 32 * page;
-            for (std::uintptr_t p = a; p < b; p += pas)
-                if (madvise(reinterpret_cast<void*>(p), std::min(pas, b - p), MADV_POPULATE_WRITE) != 0)
-                    break;
-        });
     }
-    ~préparation() override { attend(); }
 
     bool eventFilter(QObject* o, QEvent* e) override
     {
-        if (e->type() == QEvent::Show || e->type() == QEvent::Destroy) {
-            attend();
+        if (e->type() == QEvent::Show) {
+            fil_.join();
             o->removeEventFilter(this);
             deleteLater();
         }
@@ -53,12 +50,7 @@ public:
     }
 
 private:
-    void attend()
-    {
-        if (fil_.joinable())
-            fil_.join();
-    }
-    std::thread fil_;
+    std::jthread fil_;  // joined, if it was not yet, when the object goes
 };
 
 // The window made without being shown, as showing it would. Not through

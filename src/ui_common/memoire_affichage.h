@@ -3,7 +3,7 @@
 // filled. The first paint of a window writes every pixel of a buffer that
 // the system has only promised: each of its pages is then fetched at the
 // first touch, which on some machines costs more than the paint itself. The
-// pages are asked for in one go, on a thread of their own, while the window
+// pages are asked for ahead, on a thread of their own, while the window
 // fills its lists; the window waits for them as it is shown, or when it goes
 // without being shown.
 class QWidget;
