@@ -55,6 +55,20 @@ int copie(const QString& source, const QString& cible)
     QFile entrée(source);
     if (!entrée.open(QIODevice::ReadOnly))
         return entrée.error() == QFileDevice::PermissionsError ? erreur_permission : erreur_fichier_introuvable;
+    // QSaveFile writes through a link: one of that name goes first, as a
+    // link, and nothing but a plain file is written over.
+    struct stat s {};
+    const QByteArray nom_cible = QFile::encodeName(cible);
+    if (::lstat(nom_cible.constData(), &s) == 0) {
+        if (S_ISLNK(s.st_mode)) {
+            if (::unlink(nom_cible.constData()) != 0)
+                return numéro_de_errno(errno);
+        } else if (!S_ISREG(s.st_mode)) {
+            return erreur_accès;
+        }
+    } else if (errno != ENOENT) {
+        return numéro_de_errno(errno);
+    }
     QSaveFile sortie(cible);
     if (!sortie.open(QIODevice::WriteOnly))
         return sortie.error() == QFileDevice::PermissionsError ? erreur_permission : erreur_accès;
@@ -172,6 +186,12 @@ std::vector<échec> exécute(const std::vector<action>& actions, bool arrêt_pre
     return échecs;
 }
 
+std::filesystem::file_type type_sans_suivre(const QString& chemin)
+{
+    std::error_code ec;
+    return std::filesystem::symlink_status(chemin_système(chemin), ec).type();
+}
+
 QStringList fichiers_listés(const QString& dossier)
 {
     // System takes in broken links, which are files of the folder too.
@@ -180,9 +200,7 @@ QStringList fichiers_listés(const QString& dossier)
 
 bool présent(const QString& chemin)
 {
-    std::error_code ec;
-    return std::filesystem::symlink_status(chemin_système(chemin), ec).type() !=
-           std::filesystem::file_type::not_found;
+    return type_sans_suivre(chemin) != std::filesystem::file_type::not_found;
 }
 
 void ajoute_dossier(std::vector<action>& plan, const QString& P, const QString& relatif,
@@ -207,15 +225,34 @@ void ajoute_dossier(std::vector<action>& plan, const QString& P, const QString& 
     bool garde = std::any_of(plan.begin(), plan.end(), [&dossier](const action& a) {
         return a.op == opération::garde && a.chemin.startsWith(dossier + QLatin1Char('/'));
     });
-    for (const QString& n : fichiers_listés(dossier)) {
-        const QString fichier = QDir(dossier).filePath(n);
-        if (!QDir::match(à_trovane, n)) {
-            plan.push_back({opération::garde, fichier});
-            garde = true;
+    using std::filesystem::file_type;
+    const auto entrées =
+        QDir(dossier).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+    for (const QString& n : entrées) {
+        const QString entrée = QDir(dossier).filePath(n);
+        const file_type type = type_sans_suivre(entrée);
+        // A folder Trovane made here has had its own step.
+        if (type != file_type::regular && std::any_of(plan.begin(), plan.end(), [&entrée](const action& a) {
+                return a.chemin == entrée || a.chemin.startsWith(entrée + QLatin1Char('/'));
+            }))
+            continue;
+        const bool de_trovane = QDir::match(à_trovane, n);
+        if (type == file_type::symlink) {
+            // Never followed, copied from nor made ordinary: a link goes, as
+            // a link, unless it shows one of the user's files.
+            if (de_trovane || !QFileInfo(entrée).isFile()) {
+                plan.push_back({opération::supprime, entrée});
+                continue;
+            }
+        } else if (type == file_type::regular && de_trovane) {
+            for (const opération op : traitement)
+                plan.push_back(
+                    {op, entrée, op == opération::copie ? QDir(P).filePath(préfixe_copie + n) : QString()});
             continue;
         }
-        for (const opération op : traitement)
-            plan.push_back({op, fichier, op == opération::copie ? QDir(P).filePath(préfixe_copie + n) : QString()});
+        // A folder Trovane did not make is the user's, like his files.
+        plan.push_back({opération::garde, entrée});
+        garde = true;
     }
     if (!garde)
         plan.push_back({opération::retire_dossier, dossier});

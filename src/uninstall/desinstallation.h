@@ -5,11 +5,12 @@
 // first, then run the list.
 //
 // They run only in Trovane's own program folder. Nothing outside P is ever
-// touched: a folder that is a link is removed as a link, never emptied, one
-// that lies behind a link is left alone, and deleting a file that is a link
-// removes the link, never what it points to. In each folder only the kinds
-// of files Trovane itself writes there go; whatever else the user put there
-// stays, and so does its folder.
+// touched: a link is never followed nor written through. A folder that is a
+// link is removed as a link, never emptied, one that lies behind a link is
+// left alone, and a link in a folder goes as a link, never what it points
+// to. In each folder only the kinds of files Trovane itself writes there go;
+// whatever else the user put there, his files and his sub-folders, stays,
+// and so does its folder.
 #include "uninstall/boites.h"
 
 #include <QString>
@@ -37,7 +38,7 @@ QStringList fichiers_de_trovane(const QString& relatif);
 
 enum class opération {
     ordinaire,       // attributes back to ordinary: the owner may read and write
-    copie,           // copy chemin to cible, through a temporary file
+    copie,           // copy chemin to cible, through a temporary file; a link cible goes first
     supprime,        // delete the file chemin
     retire_dossier,  // remove the folder chemin, which must be empty
     refus,           // chemin is not ours to empty: never done, always a failure
@@ -66,12 +67,14 @@ std::vector<échec> exécute(const std::vector<action>& actions, bool arrêt_pre
 // folder, hidden ones included, sub-folders left out, in name order.
 QStringList fichiers_listés(const QString& dossier);
 
-// Adds to plan what empties P/relatif and removes it: for each listed file
-// N of Trovane's, the operations of `traitement` in order (a copy goes to
-// P/préfixe + N); every other file is kept; then the removal of the folder
-// unless a file in it, or in a sub-folder planned before, is kept. Nothing when nothing of that name is in P, when it
-// is not a folder or when it lies behind a link; the removal of the link
-// alone when it is one.
+// Adds to plan what empties P/relatif and removes it: for each plain file N
+// of Trovane's in it, the operations of `traitement` in order (a copy goes
+// to P/préfixe + N); the removal of each link, alone, but for a link to a
+// file of the user's; every other file and every sub-folder not planned
+// before is kept; then the removal of the folder unless something in it, or
+// in a sub-folder planned before, is kept. Nothing when nothing of that name
+// is in P, when it is not a folder or when it lies behind a link; the
+// removal of the link alone when it is one.
 void ajoute_dossier(std::vector<action>& plan, const QString& P, const QString& relatif,
                     const std::vector<opération>& traitement, const QString& préfixe_copie = {});
 // Adds the operations of `traitement` on the file P/nom when it is there

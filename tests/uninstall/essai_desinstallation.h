@@ -7,6 +7,7 @@
 #include "uninstall/desinstallation.h"
 #include "support/impression_qt.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -85,6 +86,12 @@ inline QStringList arbre(const QString& racine)
     return lignes;
 }
 
+// A checksum of that picture.
+inline QByteArray empreinte(const QString& racine)
+{
+    return QCryptographicHash::hash(arbre(racine).join(QLatin1Char('\n')).toUtf8(), QCryptographicHash::Sha256);
+}
+
 class essai_désinstallation : public ::testing::Test {
 protected:
     void SetUp() override
@@ -121,6 +128,37 @@ protected:
     {
         for (const char* f : {"images/vacances.jpg", "photos/famille.jpg", "archives/impots2023.pdf"})
             écrit(QString::fromUtf8(f), QByteArray("à moi : ") + f);
+    }
+
+    // Links a user or a backup tool left in P, and two sub-folders of his
+    // own; returns the folder outside P that the links show.
+    QString ajoute_liens() const
+    {
+        const QString dehors = dossier.filePath(QStringLiteral("Hors du programme"));
+        for (const char* f : {"page.html", "image.gif", "dossier/page.html"}) {
+            QDir().mkpath(QFileInfo(dehors + QLatin1Char('/') + QString::fromUtf8(f)).absolutePath());
+            QFile cible(dehors + QLatin1Char('/') + QString::fromUtf8(f));
+            EXPECT_TRUE(cible.open(QIODevice::WriteOnly));
+            cible.write(QByteArray("de dehors : ") + f);
+        }
+        const auto lien = [this](const QString& cible, const char* nom) {
+            const QString l = chemin(QString::fromUtf8(nom));
+            QDir().mkpath(QFileInfo(l).absolutePath());
+            EXPECT_TRUE(QFile::link(cible, l)) << nom;
+        };
+        // Where the help goes back into P, and in the help folders.
+        lien(dehors + QStringLiteral("/page.html"), "F_commencer.html");
+        lien(dehors + QStringLiteral("/image.gif"), "fleche.gif");
+        lien(dehors, "A_commencer.html");
+        lien(dehors + QStringLiteral("/page.html"), "Aide/français/lien.html");
+        lien(dehors + QStringLiteral("/dossier"), "Aide/français/sous");
+        lien(dehors + QStringLiteral("/dossier"), "Aide/lien");
+        lien(dehors + QStringLiteral("/nulle part.gif"), "Aide/images/perdue.gif");
+        lien(dehors + QStringLiteral("/nulle part"), "etats/perdu.eta");
+        lien(chemin(QStringLiteral("photos")), "archives/photos");
+        écrit(QStringLiteral("archives/2024/trovane.sel"), "à moi");
+        écrit(QStringLiteral("Aide/images/mes images/photo.jpg"), "à moi");
+        return dehors;
     }
 
     QString chemin(const QString& relatif) const { return QDir(P).filePath(relatif); }

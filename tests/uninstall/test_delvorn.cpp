@@ -72,7 +72,7 @@ TEST_F(essai_delvorn, tout_supprime_ce_que_trovane_a_écrit_garde_les_fichiers_d
 TEST_F(essai_delvorn, ce_qui_reste_est_dit_et_sans_journal_le_message_le_dit)
 {
     installe_trovane();
-    // Not descended into: the folder keeps it and stays.
+    // A sub-folder is the user's: not descended into, kept, and so is its folder.
     écrit(QStringLiteral("archives/2025/trovane.sel"), "ancien");
     écrit(QStringLiteral("etats/.caché.eta"), "caché");
     boîtes.réponses = {rép_oui};
@@ -85,18 +85,16 @@ TEST_F(essai_delvorn, ce_qui_reste_est_dit_et_sans_journal_le_message_le_dit)
     EXPECT_FALSE(QFileInfo::exists(fichier_réglages()));
     EXPECT_TRUE(lanceur.lignes.isEmpty());
 
-    ASSERT_EQ(boîtes.messages.size(), 4u);
+    ASSERT_EQ(boîtes.messages.size(), 3u);
     EXPECT_TRUE(boîtes.messages[1].texte.startsWith(QStringLiteral("Ces fichiers ne sont pas de Trovane")));
-    EXPECT_EQ(boîtes.messages[2].texte, QStringLiteral("Ces fichiers et dossiers n'ont pas pu être supprimés :\r\n") +
-                                            chemin(QStringLiteral("archives")));
-    EXPECT_EQ(boîtes.messages[2].style, 48);
+    EXPECT_TRUE(boîtes.messages[1].texte.split(QStringLiteral("\r\n")).contains(chemin(QStringLiteral("archives/2025"))));
     // No tool of another system: where the program files stay.
-    EXPECT_EQ(boîtes.messages[3].texte,
+    EXPECT_EQ(boîtes.messages[2].texte,
               QStringLiteral("Le fichier journal de la désinstallation (St5unst.log) n'a pas été trouvé ou n'existe "
                              "plus : les fichiers du programme restent dans %1. Supprimez-les vous-même, en gardant "
                              "vos données (trovane.sel) si vous en avez besoin.")
                   .arg(QDir::toNativeSeparators(P)));
-    EXPECT_EQ(boîtes.messages[3].style, 0);
+    EXPECT_EQ(boîtes.messages[2].style, 0);
 }
 
 TEST_F(essai_delvorn, un_lien_s_en_va_comme_lien_et_ce_qu_il_montre_reste)
@@ -158,6 +156,30 @@ TEST_F(essai_delvorn, un_désinstallateur_qui_ne_démarre_pas_est_signalé)
     delvorn::win_uninstall(e());
     ASSERT_EQ(boîtes.messages.size(), 1u);
     EXPECT_TRUE(boîtes.messages[0].texte.endsWith(QStringLiteral("n'a pas pu être lancé.")));
+}
+
+TEST_F(essai_delvorn, aucun_lien_n_est_suivi_et_chaque_étape_se_fait)
+{
+    installe_trovane();
+    const QString dehors = ajoute_liens();
+    const QByteArray avant = empreinte(dehors);
+    boîtes.réponses = {rép_oui};
+    delvorn::Command1_Click(e());
+
+    EXPECT_EQ(empreinte(dehors), avant);
+    for (const char* f : {"archives/photos", "archives/trovane.sel", "etats", "repère", "Aide/français", "Aide/lien",
+                          "Aide/images/fleche.gif", "Aide/images/perdue.gif", "Aide/index.html", "evolstat.dat",
+                          "trovane.sld"})
+        EXPECT_FALSE(existe(QString::fromUtf8(f))) << f;
+    for (const char* f : {"archives/2024/trovane.sel", "Aide/images/mes images/photo.jpg", "photos/dupont.jpg"})
+        EXPECT_TRUE(existe(QString::fromUtf8(f))) << f;
+    EXPECT_FALSE(QFileInfo::exists(fichier_réglages()));
+    // Asked, kept, no log: nothing failed.
+    ASSERT_EQ(boîtes.messages.size(), 3u);
+    for (const char* f : {"archives/2024", "Aide/images/mes images"})
+        EXPECT_TRUE(boîtes.messages[1].texte.split(QStringLiteral("\r\n")).contains(chemin(QString::fromUtf8(f))))
+            << f;
+    EXPECT_TRUE(boîtes.messages[2].texte.startsWith(QStringLiteral("Le fichier journal de la désinstallation")));
 }
 
 }  // namespace

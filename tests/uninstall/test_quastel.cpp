@@ -110,15 +110,21 @@ TEST_F(essai_quastel, chaque_fichier_est_rendu_ordinaire_avant_d_être_copié_ou
 TEST_F(essai_quastel, la_première_erreur_arrête_tout)
 {
     installe_trovane();
+    // The user's sub-folder stays and the run goes on; a folder where a
+    // help picture goes back cannot be written over.
     écrit(QStringLiteral("repère/ancien/trovane.sel"), "x");
+    ASSERT_TRUE(QDir(P).mkdir(QStringLiteral("fleche.gif")));
     boîtes.réponses = {rép_oui};
     quastel::Form_Load(P, boîtes);
 
-    // archives comes before repère; the rest, after, stays.
+    // archives, repère, photos and images come before the help pictures;
+    // the rest, after, stays.
     EXPECT_FALSE(existe(QStringLiteral("archives")));
     EXPECT_FALSE(existe(QStringLiteral("repère/trovane.sel")));
     EXPECT_TRUE(existe(QStringLiteral("repère/ancien/trovane.sel")));
     EXPECT_TRUE(existe(QStringLiteral("images/logo.gif")));
+    EXPECT_TRUE(existe(QStringLiteral("Aide/images/fleche.gif")));
+    EXPECT_TRUE(QFileInfo(chemin(QStringLiteral("fleche.gif"))).isDir());
     EXPECT_TRUE(existe(QStringLiteral("Aide/français/commencer.html")));
     EXPECT_TRUE(existe(QStringLiteral("etats/famille.eta")));
     EXPECT_TRUE(existe(QStringLiteral("evolstat.dat")));
@@ -126,7 +132,7 @@ TEST_F(essai_quastel, la_première_erreur_arrête_tout)
     ASSERT_EQ(boîtes.messages.size(), 2u);
     EXPECT_EQ(boîtes.messages[1].texte,
               QStringLiteral("75 rencontré. La désinstallation n'est peut être pas complète.\r\n") +
-                  chemin(QStringLiteral("repère")));
+                  chemin(QStringLiteral("fleche.gif")));
 }
 
 TEST_F(essai_quastel, rien_n_est_touché_hors_du_programme)
@@ -153,6 +159,37 @@ TEST_F(essai_quastel, rien_n_est_touché_hors_du_programme)
     EXPECT_FALSE(existe(QStringLiteral("E_page.html")));
     EXPECT_FALSE(existe(QStringLiteral("Aide")));
     EXPECT_TRUE(boîtes.messages.back().texte.startsWith(QStringLiteral("Trovane a retiré tous les fichiers")));
+}
+
+TEST_F(essai_quastel, aucun_lien_n_est_suivi_ni_écrit_et_chaque_étape_se_fait)
+{
+    installe_trovane();
+    const QString dehors = ajoute_liens();
+    const QByteArray avant = empreinte(dehors);
+    boîtes.réponses = {rép_oui};
+    quastel::Form_Load(P, boîtes);
+
+    EXPECT_EQ(empreinte(dehors), avant);
+    // The help goes back into plain files, in place of the links.
+    for (const char* f : {"F_commencer.html", "A_commencer.html", "fleche.gif"})
+        EXPECT_TRUE(QFileInfo(chemin(QString::fromUtf8(f))).isFile() &&
+                    !QFileInfo(chemin(QString::fromUtf8(f))).isSymLink()) << f;
+    EXPECT_EQ(lit(QStringLiteral("F_commencer.html")), QByteArray("Aide/français/commencer.html"));
+    EXPECT_EQ(lit(QStringLiteral("A_commencer.html")), QByteArray("Aide/anglais/commencer.html"));
+    EXPECT_EQ(lit(QStringLiteral("fleche.gif")), QByteArray("Aide/images/fleche.gif"));
+    // The links go as links, never copied from; the user's folders stay.
+    for (const char* f : {"F_lien.html", "F_sous", "perdue.gif", "archives/photos", "archives/trovane.sel",
+                          "Aide/français", "Aide/lien", "Aide/images/fleche.gif", "Aide/index.html", "etats",
+                          "evolstat.dat"})
+        EXPECT_FALSE(existe(QString::fromUtf8(f))) << f;
+    for (const char* f : {"archives/2024/trovane.sel", "Aide/images/mes images/photo.jpg", "photos/dupont.jpg"})
+        EXPECT_TRUE(existe(QString::fromUtf8(f))) << f;
+    EXPECT_EQ(réglages().childGroups(), QStringList{QStringLiteral("Autre")});
+    ASSERT_EQ(boîtes.messages.size(), 3u);
+    for (const char* f : {"archives/2024", "Aide/images/mes images"})
+        EXPECT_TRUE(boîtes.messages[1].texte.split(QStringLiteral("\r\n")).contains(chemin(QString::fromUtf8(f))))
+            << f;
+    EXPECT_TRUE(boîtes.messages[2].texte.startsWith(QStringLiteral("Trovane a retiré tous les fichiers")));
 }
 
 }  // namespace
