@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 action="${1:-run}"
 
 packages="cmake ninja-build g++ pkg-config qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev \
-fonts-liberation fonts-symbola libgtest-dev libgmock-dev libbenchmark-dev poppler-utils ccache qt6-translations-l10n xvfb xauth \
+fonts-liberation fonts-symbola libgtest-dev libgmock-dev libbenchmark-dev poppler-utils ccache qt6-translations-l10n xvfb xauth openbox \
 libxcb1-dev clang libclang-rt-14-dev"
 missing=""
 for p in $packages; do

@@ -603,6 +603,7 @@ void f_rubriques::bt_ajouter_rubrique_Click()
         ajout_rubrique_ = true;
         bt_ajouter_rubrique->setText(valider);
         bt_supprimer->setText(annuler);
+        bt_supprimer->setEnabled(true);
         bt_modifier->setEnabled(false);
         bt_permuter_rubriques->setEnabled(false);
         {
@@ -651,6 +652,7 @@ void f_rubriques::bt_ajouter_sous_rubrique_Click()
         ajout_sous_rubrique_ = true;
         bt_ajouter_sous_rubrique->setText(valider);
         bt_supprimer_sous_rubriques->setText(annuler);
+        bt_supprimer_sous_rubriques->setEnabled(true);
         bt_permuter_sous_rubriques->setEnabled(false);
         bt_modifier_sous_rubriques->setEnabled(false);
         ctt_sous_rubrique->setFocus(Qt::OtherFocusReason);
@@ -687,6 +689,7 @@ void f_rubriques::boutons_au_repos()
     bt_supprimer->setText(supprimer);
     bt_ajouter_sous_rubrique->setText(ajouter);
     bt_supprimer_sous_rubriques->setText(supprimer);
+    bt_ajouter_rubrique->setEnabled(true);
     bt_parcourir->setEnabled(true);
     active_boutons();
 }

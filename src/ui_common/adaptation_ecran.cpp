@@ -17,6 +17,7 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <QWidget>
+#include <QWindow>
 #include <algorithm>
 #include <cmath>
 #include <vector>
@@ -171,12 +172,22 @@ protected:
         if (o == &feuille_) {
             if (e->type() == QEvent::Resize) {
                 applique();
+                cadre_connu();
+            } else if (e->type() == QEvent::Move) {
+                cadre_connu();
             } else if (e->type() == QEvent::Show) {
                 applique();
+                // Its frame is known by the time it is exposed.
+                if (QWindow* fenêtre = feuille_.windowHandle())
+                    fenêtre->installEventFilter(this);
                 tient_dans_l_écran();
                 // A window manager tells the frame's size a little later.
                 QTimer::singleShot(0, this, [this] { tient_dans_l_écran(); });
             }
+            return false;
+        }
+        if (e->type() == QEvent::Expose && o == feuille_.windowHandle()) {
+            cadre_connu();
             return false;
         }
         auto* c = qobject_cast<QWidget*>(o);
@@ -247,6 +258,15 @@ private:
         }
     }
 
+    // A window manager puts its frame around the window once it is shown,
+    // and tells its size with a move or a resize: the window is fitted again
+    // with it, once, and the user then places it as he likes.
+    void cadre_connu()
+    {
+        if (feuille_.isVisible() && feuille_.frameGeometry().size() - feuille_.size() != bords_ajustés_)
+            tient_dans_l_écran();
+    }
+
     // The whole frame inside the usable part of the screen.
     void tient_dans_l_écran()
     {
@@ -256,6 +276,7 @@ private:
         const QRect place = écran->availableGeometry();
         const QRect cadre = feuille_.frameGeometry();
         const QSize bords = cadre.size() - feuille_.size();
+        bords_ajustés_ = bords;
         const QSize taille(std::min(feuille_.width(), place.width() - bords.width()),
                            std::min(feuille_.height(), place.height() - bords.height()));
         if (taille != feuille_.size())
@@ -271,6 +292,8 @@ private:
     QSize conception_;
     float twips_par_pixel_ = twips_par_pixel_conception;
     bool en_cours_ = false;
+    // The frame's edges as the last fit knew them.
+    QSize bords_ajustés_;
 };
 
 }  // namespace

@@ -14,6 +14,8 @@
 #include <QMenuBar>
 #include <QPointer>
 #include <QScreen>
+#include <QTimer>
+#include <QWindow>
 #include <algorithm>
 
 namespace {
@@ -82,6 +84,59 @@ std::vector<QRect> contrôles_montrés(const QWidget& principale)
     return r;
 }
 
+// The frame's edges, which a window manager tells once it has framed the
+// window.
+QSize bords_du_cadre(const QWidget& w) { return w.frameGeometry().size() - w.size(); }
+
+// The window's frame where none of the main window's controls shows half
+// covered.
+void place_par_rapport_à(QWidget& w, const QWidget& principale)
+{
+    if (w.windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))
+        return;
+    const QScreen* écran = principale.screen();
+    if (!écran)
+        return;
+    const QSize bords = bords_du_cadre(w);
+    const QRect cadre =
+        place_fenêtre_travail(w.frameGeometry().size(), écran->availableGeometry(), contrôles_montrés(principale));
+    w.resize(cadre.size() - bords);
+    w.move(cadre.topLeft());
+}
+
+// Places the window once more when its frame becomes known: placed before,
+// its frame was taken for the window alone.
+class placement_au_cadre : public QObject {
+public:
+    explicit placement_au_cadre(QWidget& w) : QObject(&w), w_(w), bords_(bords_du_cadre(w))
+    {
+        w.installEventFilter(this);
+        if (QWindow* fenêtre = w.windowHandle())
+            fenêtre->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        const bool peut_dire = e->type() == QEvent::Expose || e->type() == QEvent::Move || e->type() == QEvent::Resize;
+        if (!peut_dire || fait_ || !w_.isVisible() || bords_du_cadre(w_) == bords_ || bords_du_cadre(w_).isEmpty())
+            return false;
+        fait_ = true;
+        // After the window's own fit to the screen, which the same news starts.
+        QTimer::singleShot(0, this, [this] {
+            if (const QWidget* principale = fenêtre_principale_ouverte(); principale && principale->isVisible())
+                place_par_rapport_à(w_, *principale);
+            deleteLater();
+        });
+        return false;
+    }
+
+private:
+    QWidget& w_;
+    const QSize bords_;
+    bool fait_ = false;
+};
+
 // A work window shown for the first time opens over the main window where
 // none of the main window's controls shows half covered; shown again, it
 // keeps its place.
@@ -92,16 +147,9 @@ void place_sur_la_principale(QWidget& w)
         w.property("_trovane_placée").toBool())
         return;
     w.setProperty("_trovane_placée", true);
-    if (w.windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))
-        return;
-    const QScreen* écran = principale->screen();
-    if (!écran)
-        return;
-    const QSize bords = w.frameGeometry().size() - w.size();
-    const QRect cadre =
-        place_fenêtre_travail(w.frameGeometry().size(), écran->availableGeometry(), contrôles_montrés(*principale));
-    w.resize(cadre.size() - bords);
-    w.move(cadre.topLeft());
+    place_par_rapport_à(w, *principale);
+    if (bords_du_cadre(w).isNull())
+        new placement_au_cadre(w);
 }
 
 }  // namespace

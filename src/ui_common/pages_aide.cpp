@@ -61,8 +61,13 @@ QString page_aide(const QString& sujet)
 void ouvre_aide(const QString& sujet)
 {
     const QString page = page_aide(sujet);
-    if (!page.isEmpty())
-        shell().ouvre(QUrl::fromLocalFile(page));
+    // A page the desktop has no program for is named, so that the user can
+    // open it himself.
+    if (!page.isEmpty() && !shell().ouvre(QUrl::fromLocalFile(page)))
+        MsgBox(QStringLiteral("La page d'aide n'a pas pu être ouverte : aucun programme ne lit les pages HTML sur ce "
+                              "bureau. Vous pouvez l'ouvrir vous-même avec votre navigateur : ") +
+                   QDir::toNativeSeparators(page),
+               style_boîte::ok + style_boîte::information);
 }
 
 bool premier_démarrage() { return !QFileInfo(chemin_programme(dossier_aide)).isDir(); }

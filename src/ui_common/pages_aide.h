@@ -11,8 +11,9 @@
 // empty when neither exists.
 QString page_aide(const QString& sujet);
 
-// Opens the topic's page with the desktop. A missing page, a missing language
-// folder or a desktop that refuses: nothing happens and nothing is said.
+// Opens the topic's page with the desktop. A missing page or a missing
+// language folder: nothing happens and nothing is said; a page the desktop
+// cannot open: a box names its path.
 void ouvre_aide(const QString& sujet);
 
 // P/Aide is missing: the program has never started in this folder.

@@ -233,6 +233,18 @@ TEST_F(fenêtres_classification, ajouts_en_deux_temps)
     EXPECT_EQ(f->bt_ajouter_rubrique->text(), "Ajouter");
     EXPECT_TRUE(f->bt_ajouter_sous_rubrique->isEnabled());
 
+    // A first sub-section begun under the new section can be cancelled; the
+    // section buttons come back with it.
+    f->bt_ajouter_sous_rubrique_Click();
+    EXPECT_EQ(f->bt_supprimer_sous_rubriques->text(), "Annuler");
+    EXPECT_TRUE(f->bt_supprimer_sous_rubriques->isEnabled());
+    EXPECT_FALSE(f->bt_ajouter_rubrique->isEnabled());
+    f->bt_supprimer_sous_rubriques->click();
+    EXPECT_FALSE(f->ajout_sous_rubrique_en_cours());
+    for (QPushButton* b : {f->bt_ajouter_rubrique, f->bt_modifier, f->bt_permuter_rubriques, f->bt_supprimer,
+                           f->bt_parcourir, f->bt_ajouter_sous_rubrique})
+        EXPECT_TRUE(b->isEnabled()) << b->objectName().toStdString();
+
     // A typed sub-section code that does not exist: Yes starts its addition
     // under the typed digit.
     boîtes.réponses = {rép_oui};
@@ -247,7 +259,11 @@ TEST_F(fenêtres_classification, ajouts_en_deux_temps)
     EXPECT_EQ(données.noms_rubriques[125], "Jardinage");
     EXPECT_EQ(textes(*f->cb_rub2), (QStringList{"Meubles", "Outils", "  Jardinage  "}));
     EXPECT_EQ(f->bt_supprimer_sous_rubriques->text(), "Supprimer");
-    EXPECT_TRUE(f->bt_supprimer->isEnabled());
+    // Every button is back, the section "Ajouter" as well.
+    for (QPushButton* b : {f->bt_ajouter_rubrique, f->bt_modifier, f->bt_permuter_rubriques, f->bt_supprimer,
+                           f->bt_parcourir, f->bt_ajouter_sous_rubrique, f->bt_modifier_sous_rubriques,
+                           f->bt_permuter_sous_rubriques, f->bt_supprimer_sous_rubriques})
+        EXPECT_TRUE(b->isEnabled()) << b->objectName().toStdString();
 
     // Adding writes nothing; closing saves.
     données_sel avant, après;

@@ -26,6 +26,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
+#include <QTest>
 #include <QTimer>
 #include <iostream>
 
@@ -55,10 +56,21 @@ protected:
         QDir().mkpath(captures);
     }
 
-    // The window as it stands once every pending event has run.
+    // The window as it stands once every pending event has run; on X11, once
+    // it is on the screen and its place has stopped changing (a window
+    // manager frames it a little after it is shown).
     void vérifie(QWidget& w, const QString& où, const QStringList& défilants = {})
     {
         QApplication::processEvents();
+        if (QGuiApplication::platformName() == QLatin1String("xcb")) {
+            EXPECT_TRUE(QTest::qWaitForWindowExposed(&w)) << où.toStdString();
+            QRect avant;
+            for (int tours = 0, stables = 0; tours < 100 && stables < 3; ++tours) {
+                QTest::qWait(10);
+                stables = w.frameGeometry() == avant ? stables + 1 : 0;
+                avant = w.frameGeometry();
+            }
+        }
         ++fenêtres_vues;
         for (const QString& d : défauts_d_affichage(w, défilants))
             défauts << où + " : " + d;

@@ -20,10 +20,11 @@ namespace {
 class shell_noté : public service_shell {
 public:
     QStringList ouverts;
+    bool refuse = false;
     bool ouvre(const QUrl& adresse) override
     {
         ouverts << adresse.toLocalFile();
-        return true;
+        return !refuse;
     }
 };
 
@@ -81,6 +82,15 @@ TEST_F(pages_aide, une_page_html_passe_avant_la_page_htm)
     écrit("Aide/français/index.html", "html");
     ouvre_aide("index");
     EXPECT_EQ(bureau.ouverts, QStringList{chemin("Aide/français/index.html")});
+}
+
+TEST_F(pages_aide, une_page_que_le_bureau_ne_sait_pas_ouvrir_est_nommee)
+{
+    écrit("Aide/français/commencer.html", "html");
+    bureau.refuse = true;
+    ouvre_aide("commencer");
+    ASSERT_EQ(boîtes.messages.size(), 1u);
+    EXPECT_TRUE(boîtes.messages[0].texte.contains(QDir::toNativeSeparators(chemin("Aide/français/commencer.html"))));
 }
 
 TEST_F(pages_aide, la_page_est_prise_dans_la_langue_de_l_aide)
