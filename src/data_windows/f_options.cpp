@@ -171,6 +171,10 @@ f_options::f_options(QWidget* parent) : fenêtre_modale(parent)
     for (int i = 0; i < 2; ++i)
         QObject::connect(Op_qui[i], &QRadioButton::clicked, this, [this, i] { Op_qui_Click(i); });
     QObject::connect(cb_comptes, &QComboBox::activated, this, [this] { cb_comptes_Click(); });
+    // "Débiter sur:" names the accounts as they are being renamed here.
+    for (int i = 0; i < 5; ++i)
+        QObject::connect(nom_compte_asso[i], &QLineEdit::textChanged, this,
+                         [this, i](const QString& nom) { cb_comptes->setItemText(i, nom); });
     QObject::connect(bt_parcourir, &QPushButton::clicked, this, [this] { bt_parcourir_Click(); });
     QObject::connect(bt_corriger, &QPushButton::clicked, this, [this] { bt_corriger_Click(); });
     QObject::connect(bt_annuler, &QPushButton::clicked, this, [this] { bt_annuler_Click(); });

@@ -89,6 +89,12 @@ TEST_F(fenêtres_données, paramètres_soldes_verrouillés_et_rangement_à_la_fe
     EXPECT_EQ(f->cb_comptes->currentIndex(), 1);
     EXPECT_TRUE(f->ctt_solde_asso[0]->isEnabled());
     EXPECT_FALSE(f->ctt_solde_asso[1]->isEnabled());
+    // An account renamed here is offered under its new name at once.
+    f->nom_compte_asso[2]->selectAll();
+    tape(f->nom_compte_asso[2], "Fonds");
+    EXPECT_EQ(f->cb_comptes->itemText(2), "Fonds");
+    EXPECT_EQ(f->cb_comptes->itemData(2).toInt(), 9997);
+    EXPECT_EQ(f->cb_comptes->currentIndex(), 1);
 
     boîtes.réponses = {rép_non, rép_oui};
     f->bt_corriger->click();
@@ -134,6 +140,7 @@ TEST_F(fenêtres_données, paramètres_soldes_verrouillés_et_rangement_à_la_fe
     EXPECT_EQ(données.solde_départ, monnaie::depuis_brut(75000));
     EXPECT_EQ(données.symboles_genres[2], "74");
     EXPECT_EQ(données.comptes_asso[4].solde, monnaie::depuis_brut(-35000));
+    EXPECT_EQ(données.comptes_asso[2].nom, "Fonds");
     EXPECT_EQ(lit("trovane.sel"), écrit_données(données));
 }
 
