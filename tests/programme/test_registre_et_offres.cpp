@@ -5,6 +5,7 @@
 // way, and never written into another data file opened meanwhile.
 #include "accounts/f_compta.h"
 #include "classification/f_base.h"
+#include "classification/f_rubriques.h"
 #include "data/dossiers.h"
 #include "data_windows/archivage.h"
 #include "data_windows/extraction.h"
@@ -669,4 +670,37 @@ TEST_F(registre_et_offres, le_crédit_d_un_nouvel_abandonné_quitte_aussi_le_fic
             décharge_fenêtre("f_adhérents");
         laisse_passer();
     }
+}
+
+// Proposition 1 (code 101) changed in the editor, sections 1 and 2 swapped in
+// the classification editor: the change is validated first, under its own
+// code, and the swap then files the proposition under 201, in memory and on disk.
+TEST_F(registre_et_offres, une_permutation_de_rubriques_valide_d_abord_l_éditeur)
+{
+    f_base* b = ouvre_éditeur();
+    ASSERT_TRUE(b);
+    ASSERT_EQ(b->proposition_éditée(), 1);
+    tape(b->ctt_offre_demande, " maison");
+    ASSERT_TRUE(b->modification_en_attente());
+
+    f->activateWindow();
+    laisse_passer();
+    f->op(2)->click();
+    f->Bt_appel_feuilles->click();
+    laisse_passer();
+    auto* r = dynamic_cast<f_rubriques*>(fenêtre_chargée("f_rubriques"));
+    ASSERT_TRUE(r);
+    ASSERT_GE(r->cb_rub1->count(), 2);
+    r->cb_rub1->clearSelection();
+    r->cb_rub1->item(0)->setSelected(true);
+    r->cb_rub1->item(1)->setSelected(true);
+    clique(r->bt_permuter_rubriques);
+
+    EXPECT_EQ(p(1).code_rubrique, 201);
+    EXPECT_TRUE(p(1).désignation.trimmed().contains("maison"));
+    EXPECT_EQ(relu().table_propositions[1].code_rubrique, 201);
+    b->activateWindow();
+    laisse_passer();
+    EXPECT_FALSE(b->modification_en_attente());
+    EXPECT_EQ(p(1).code_rubrique, 201);
 }
