@@ -101,6 +101,7 @@ std::optional<int> défait_dernière_opération()
         données.table_lignes_compte[static_cast<std::size_t>(e.indice)] = ligne_de_compte{};
     données.nombre_lignes_compte = static_cast<int16>(données.nombre_lignes_compte - static_cast<int>(journal.size()));
     efface_journal_écritures();
+    reprend_sur_disque(journal_posé_à());
     return static_cast<int>(journal.size());
 }
 

@@ -22,6 +22,7 @@ bool ajoute_sans_débordement(std::int64_t a, std::int64_t b, std::int64_t& r)
 }
 
 std::vector<écriture_journalisée> journal;
+std::uint64_t journal_posé = 0;  // saves of the open file when it was posted
 
 // Plays the movements on the accounts' figures without touching them: every
 // counter, balance and volume must stay within its type.
@@ -292,6 +293,7 @@ bool poste_lignes(const std::vector<mouvement_à_poster>& mouvements, const std:
         posées.push_back({indice, m.compte, m.partenaire, m.sens, m.montant});
     }
     journal = std::move(posées);
+    journal_posé = enregistrements_du_fichier_courant();
     return true;
 }
 
@@ -300,6 +302,8 @@ bool poste_lignes(const std::vector<mouvement_à_poster>& mouvements, const std:
 const std::vector<écriture_journalisée>& journal_écritures() { return journal; }
 
 void efface_journal_écritures() { journal.clear(); }
+
+std::uint64_t journal_posé_à() { return journal_posé; }
 
 bool journal_à_jour()
 {

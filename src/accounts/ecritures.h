@@ -9,6 +9,7 @@
 #include "ui_common/grille.h"
 
 #include <QString>
+#include <cstdint>
 #include <vector>
 
 inline constexpr int sens_débit = 1;
@@ -112,6 +113,8 @@ struct écriture_journalisée {
 
 const std::vector<écriture_journalisée>& journal_écritures();
 void efface_journal_écritures();
+// Saves of the open file when the journal's lines were posted.
+std::uint64_t journal_posé_à();
 // True when the journal is not empty, its last line is the last line of the
 // table and every journaled line is still in the table as it was posted;
 // an undo must not run otherwise (lines added, removed or reloaded since).

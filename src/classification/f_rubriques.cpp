@@ -724,9 +724,17 @@ void f_rubriques::annule_ajout_sous_rubrique()
 
 // ---------------------------------------------------------------- swapping and deleting
 
+// A swap recodes propositions: the propositions editor first validates the
+// change it holds, under the code it was typed for; refused, no swap.
+static bool éditeur_validé()
+{
+    fenêtre_programme* base = fenêtre_chargée(noms_fenêtres::base);
+    return !base || base->valide_avant_chargement();
+}
+
 void f_rubriques::bt_permuter_rubriques_Click()
 {
-    if (!permute_rubriques(sélectionnés(*cb_rub1)))
+    if (!éditeur_validé() || !permute_rubriques(sélectionnés(*cb_rub1)))
         return;
     // The swap is saved at once, as the classification is rebuilt.
     enregistrer_fichier(fichier_courant, false);
@@ -737,7 +745,7 @@ void f_rubriques::bt_permuter_rubriques_Click()
 void f_rubriques::bt_permuter_sous_rubriques_Click()
 {
     const int n = rubrique_courante();
-    if (!permute_sous_rubriques(n, sélectionnés(*cb_rub2)))
+    if (!éditeur_validé() || !permute_sous_rubriques(n, sélectionnés(*cb_rub2)))
         return;
     constitue_liste_sous_rubriques(n);
     constitue_code();

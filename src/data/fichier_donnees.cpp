@@ -617,7 +617,23 @@ private:
 
 enregistrement_en_cours enregistrement_de_fond;
 
+std::uint64_t enregistrements_courant = 0;
+
+void compte_enregistrement(const QString& chemin)
+{
+    if (chemin == fichier_courant)
+        ++enregistrements_courant;
+}
+
 }  // namespace
+
+std::uint64_t enregistrements_du_fichier_courant() { return enregistrements_courant; }
+
+void reprend_sur_disque(std::uint64_t posé)
+{
+    if (enregistrements_courant != posé)
+        enregistrer_fichier(fichier_courant, false);
+}
 
 bool enregistrer_fichier(const QString& chemin, bool forcer)
 {
@@ -629,6 +645,7 @@ bool enregistrer_fichier(const QString& chemin, bool forcer)
     if (!écrit_fichier_sûr(chemin, *octets, erreur) && !réessaie(chemin, *octets, erreur))
         return false;
     tables_changées_non_enregistrées = false;
+    compte_enregistrement(chemin);
     if (poste_compta)
         enregistrer_soldes(nom_fichier_soldes(chemin));
     return true;
@@ -649,6 +666,8 @@ bool enregistrer_fichier_en_fond(const QString& chemin)
     // As a save made at once leaves it; a failure puts it back.
     e->tables_changées_avant = std::exchange(tables_changées_non_enregistrées, false);
     enregistrement_de_fond.lance(std::move(e));
+    // The copy on its way holds what is posted now.
+    compte_enregistrement(chemin);
     return true;
 }
 

@@ -7,6 +7,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <cstdint>
 #include <memory>
 
 // Items of a whole data file for d.
@@ -37,6 +38,14 @@ bool enregistrer_fichier(const QString& chemin, bool forcer);
 // told there, with its Retry and Cancel, as are data that cannot be written.
 // False when nothing was started (no saving allowed, an archive open).
 bool enregistrer_fichier_en_fond(const QString& chemin);
+// Saves of the open file (fichier_courant), counted from the start of the
+// run: what is posted in memory keeps the count of its posting.
+std::uint64_t enregistrements_du_fichier_courant();
+// What was posted at count `posé` has just been taken back in memory: when a
+// save of the open file has written it since, the file is written again, so
+// that what is taken back in memory is taken back on disk too. Every taking
+// back of a posted thing goes through here.
+void reprend_sur_disque(std::uint64_t posé);
 // Waits for the save started by enregistrer_fichier_en_fond, if one is under
 // way, and tells its failure; false when it failed and was not retried.
 bool attend_enregistrement_en_fond();

@@ -130,7 +130,7 @@ issue_crédit crédite_inscription(const QString& texte_numéro, const champs_ad
     const int ligne_membre = ++données.nombre_lignes_compte;
     données.table_lignes_compte[static_cast<std::size_t>(ligne_membre)] = ligne;
 
-    crédit = {n, asso, montant, ligne_asso, ligne_membre, avant};
+    crédit = {n, asso, montant, ligne_asso, ligne_membre, avant, enregistrements_du_fichier_courant()};
     return issue_crédit::posté;
 }
 
@@ -148,5 +148,6 @@ bool annule_crédit_inscription(const crédit_inscription& c)
     --asso.débits;
     asso.volume -= c.montant;
     pose_figures(membre(c.numéro), c.figures_avant);
+    reprend_sur_disque(c.posé);
     return true;
 }

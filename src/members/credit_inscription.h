@@ -18,6 +18,7 @@ struct crédit_inscription {
     monnaie montant;
     int ligne_asso = 0, ligne_membre = 0;  // entries of table_lignes_compte
     figures_compte figures_avant;          // the member's figures before the credit
+    std::uint64_t posé = 0;                // saves of the open file when posted
 };
 
 enum class issue_crédit { posté, réglages_manquants, refusé };
@@ -34,6 +35,7 @@ issue_crédit crédite_inscription(const QString& texte_numéro, const champs_ad
                                  crédit_inscription& crédit);
 
 // Takes a credit back: removes its two lines and puts back every balance,
-// counter and volume it moved. False, changing nothing, when its lines are no
-// longer in the table as they were posted.
+// counter and volume it moved, in memory and, when a save has written the
+// credit since, in the open file. False, changing nothing, when its lines are
+// no longer in the table as they were posted.
 bool annule_crédit_inscription(const crédit_inscription& crédit);

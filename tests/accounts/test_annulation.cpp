@@ -3,6 +3,7 @@
 #include "accounts/annulation.h"
 #include "accounts/grilles_comptes.h"
 #include "accounts/reprise.h"
+#include "data/fichier_donnees.h"
 #include "support/dossier_test.h"
 #include "support/impression_qt.h"
 
@@ -86,6 +87,26 @@ TEST_F(annulation, défaire_un_échange_et_son_prélèvement)
     EXPECT_EQ(défait_dernière_opération(), std::nullopt);
     EXPECT_EQ(boîtes.messages.size(), 1u);
     EXPECT_TRUE(données == avant);
+}
+
+TEST_F(annulation, un_échange_défait_après_un_enregistrement_quitte_aussi_le_fichier)
+{
+    fichier_courant = chemin("trovane.sel");
+    ASSERT_TRUE(enregistrer_fichier(fichier_courant, false));
+    const QByteArray avant = lit("trovane.sel");
+    // Undone before any save: the file is left alone.
+    ASSERT_TRUE(enregistre_échange(saisie(12, 7, QStringLiteral("20"))));
+    ASSERT_TRUE(défait_dernière_opération());
+    EXPECT_EQ(lit("trovane.sel"), avant);
+    // Saved meanwhile (another window deactivated): undone on disk too.
+    ASSERT_TRUE(enregistre_échange(saisie(12, 7, QStringLiteral("20"))));
+    ASSERT_TRUE(enregistrer_fichier(fichier_courant, false));
+    ASSERT_TRUE(défait_dernière_opération());
+    données_sel disque;
+    lit_données(lit("trovane.sel"), disque);
+    EXPECT_EQ(disque.nombre_lignes_compte, 0);
+    EXPECT_EQ(disque.table_adhérents[7].der_solde, données.table_adhérents[7].der_solde);
+    EXPECT_EQ(disque.table_adhérents[12].der_solde, données.table_adhérents[12].der_solde);
 }
 
 TEST_F(annulation, rien_n_est_défait_quand_le_journal_a_vieilli)

@@ -5,6 +5,7 @@
 // way, and never written into another data file opened meanwhile.
 #include "accounts/f_compta.h"
 #include "classification/f_base.h"
+#include "classification/f_rubriques.h"
 #include "data/dossiers.h"
 #include "data_windows/archivage.h"
 #include "data_windows/extraction.h"
@@ -609,4 +610,97 @@ TEST_F(registre_et_offres, la_grille_convertie_reste_celle_que_l_utilisateur_a_l
     EXPECT_TRUE(lit("trovane.sel").contains("saisi@registre.fr"));
     EXPECT_FALSE(registre());
     EXPECT_EQ(a(1).e_mail.trimmed(), "grille@exemple.fr");
+}
+
+// A new member given the registration credit, the main window activated (the
+// register saves as it is deactivated), then the new member abandoned: the
+// file on disk holds neither the credit's lines nor its balances, whichever
+// way the member is abandoned.
+TEST_F(registre_et_offres, le_crédit_d_un_nouvel_abandonné_quitte_aussi_le_fichier)
+{
+    auto somme = [](données_sel d) {
+        monnaie s;
+        pour_chaque_adhérent(d, [&](int, adhérent& m) { s += m.der_solde; });
+        for (const compte_asso& c : d.comptes_asso)
+            s += c.solde;
+        return s;
+    };
+    const std::vector<std::pair<const char*, std::function<void(f_adhérents*)>>> abandons = {
+        {"Annuler", [](f_adhérents* r) { clique(r->bt_supprimer); }},
+        {"Retour, puis Non", [](f_adhérents* r) { clique(r->bt_quitter); }},
+        {"Quitter, puis Non", [this](f_adhérents*) { f->bt_annuler->click(); }},
+    };
+    for (const auto& [nom, abandonne] : abandons) {
+        SCOPED_TRACE(nom);
+        adhérent_courant = 1;
+        const données_sel départ = relu();
+        données.compte_asso_débité = 9996;
+        données.solde_départ = monnaie::unités(50);
+        f_adhérents* r = ouvre_registre();
+        ASSERT_TRUE(r);
+        clique(r->bt_nouvelle);
+        const int n = lit_numéro_adhérent(r->num_adhérent->text());
+        ASSERT_GT(n, 0);
+        tape(r->ctt_prénom, "Zoé");
+        // A starting balance typed in the account field, then the credit.
+        tape(r->ctt_solde, "20");
+        clique(r->bt_créditer_adh);
+        ASSERT_EQ(données.nombre_lignes_compte, départ.nombre_lignes_compte + 2);
+
+        f->activateWindow();
+        laisse_passer();
+        ASSERT_EQ(relu().nombre_lignes_compte, départ.nombre_lignes_compte + 2);
+
+        boîtes.réponses.assign(8, rép_non);
+        if (std::string(nom) == "Annuler") {
+            r->activateWindow();
+            laisse_passer();
+        }
+        abandonne(r);
+        laisse_passer();
+        const données_sel disque = relu();
+        EXPECT_EQ(disque.nombre_lignes_compte, départ.nombre_lignes_compte);
+        for (int i = 1; i <= disque.nombre_lignes_compte; ++i)
+            EXPECT_NE(disque.table_lignes_compte[static_cast<std::size_t>(i)].compte, n);
+        EXPECT_EQ(disque.comptes_asso[1].solde, départ.comptes_asso[1].solde);
+        EXPECT_EQ(disque.table_adhérents[static_cast<std::size_t>(n)].der_solde,
+                  départ.table_adhérents[static_cast<std::size_t>(n)].der_solde);
+        EXPECT_EQ(somme(disque), somme(départ));
+        if (f && fenêtre_chargée("f_adhérents"))
+            décharge_fenêtre("f_adhérents");
+        laisse_passer();
+    }
+}
+
+// Proposition 1 (code 101) changed in the editor, sections 1 and 2 swapped in
+// the classification editor: the change is validated first, under its own
+// code, and the swap then files the proposition under 201, in memory and on disk.
+TEST_F(registre_et_offres, une_permutation_de_rubriques_valide_d_abord_l_éditeur)
+{
+    f_base* b = ouvre_éditeur();
+    ASSERT_TRUE(b);
+    ASSERT_EQ(b->proposition_éditée(), 1);
+    tape(b->ctt_offre_demande, " maison");
+    ASSERT_TRUE(b->modification_en_attente());
+
+    f->activateWindow();
+    laisse_passer();
+    f->op(2)->click();
+    f->Bt_appel_feuilles->click();
+    laisse_passer();
+    auto* r = dynamic_cast<f_rubriques*>(fenêtre_chargée("f_rubriques"));
+    ASSERT_TRUE(r);
+    ASSERT_GE(r->cb_rub1->count(), 2);
+    r->cb_rub1->clearSelection();
+    r->cb_rub1->item(0)->setSelected(true);
+    r->cb_rub1->item(1)->setSelected(true);
+    clique(r->bt_permuter_rubriques);
+
+    EXPECT_EQ(p(1).code_rubrique, 201);
+    EXPECT_TRUE(p(1).désignation.trimmed().contains("maison"));
+    EXPECT_EQ(relu().table_propositions[1].code_rubrique, 201);
+    b->activateWindow();
+    laisse_passer();
+    EXPECT_FALSE(b->modification_en_attente());
+    EXPECT_EQ(p(1).code_rubrique, 201);
 }
