@@ -45,13 +45,23 @@ void prépare_dossier_repère()
 bool pose_point_repère()
 {
     prépare_dossier_repère();
-    return enregistrer_fichier(fichier_repère(), false);
+    return enregistrer_fichier(
+        fichier_repère(), false,
+        QStringLiteral(" : le point de repère n'a pas pu être enregistré.\r\n[Réessayer] essaie à nouveau de "
+                       "l'enregistrer.\r\n[Annuler] laisse les données sans point de repère : le fichier repère "
+                       "garde des données plus anciennes, qui ne seront pas restaurées."));
 }
 
 bool pose_point_repère_en_fond()
 {
     prépare_dossier_repère();
-    return enregistrer_fichier_en_fond(fichier_repère());
+    return enregistrer_fichier_en_fond(
+        fichier_repère(),
+        QStringLiteral(" : le point de repère de l'ouverture de la fenêtre des comptes n'a pas pu être "
+                       "enregistré.\r\n[Réessayer] essaie à nouveau de l'enregistrer.\r\n[Annuler] continue sans "
+                       "point de repère : aucun retour aux données de l'ouverture ne sera possible ; le fichier "
+                       "repère garde des données plus anciennes, qui ne seront pas restaurées tant qu'un nouveau "
+                       "point de repère n'aura pas été posé (clic sur le bouton du point de repère)."));
 }
 
 QString raison_sans_point_repère()
@@ -62,7 +72,18 @@ QString raison_sans_point_repère()
                                   QLatin1Char('.');
 }
 
-bool restaure_point_repère() { return recharge(fichier_repère()); }
+bool restaure_point_repère()
+{
+    // A restore point still being written is waited for; its failure, once
+    // told, ends the restore there.
+    if (!attend_enregistrement_en_fond())
+        return false;
+    if (!point_repère_à_jour()) {
+        MsgBox(message_point_repère_pas_à_jour(), style_boîte::exclamation);
+        return false;
+    }
+    return recharge(fichier_repère());
+}
 
 bool restaure_copie_départ() { return recharge(copie_départ()); }
 

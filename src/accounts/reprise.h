@@ -21,7 +21,8 @@ QString raison_sans_point_repère();
 // over the data in memory; fichier_courant stays, so the next save writes the
 // restored data over the open file. A file that cannot be read is told and
 // changes nothing. After a reload, the last operation can no longer be
-// undone.
+// undone. The restore point is refused, with a message, while it holds older
+// data than the last one set (point_repère_à_jour): its writing failed.
 bool restaure_point_repère();
 bool restaure_copie_départ();
 

@@ -6,6 +6,7 @@
 #include "data/soldes.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <array>
 #include <bitset>
@@ -557,16 +558,30 @@ std::optional<QByteArray> octets_à_enregistrer(const QString& chemin, bool forc
     return std::get<QByteArray>(std::move(octets));
 }
 
-// A failed write told, and written again while the user asks for it; true
-// once written.
-bool réessaie(const QString& chemin, const QByteArray& octets, QString erreur)
+// A failed write told (its cause, then suite_échec), and written again while
+// the user asks for it; true once written.
+bool réessaie(const QString& chemin, const QByteArray& octets, QString erreur, const QString& suite_échec)
 {
     do {
-        if (MsgBox(erreur, style_boîte::réessayer_annuler | style_boîte::critique) != rép_réessayer)
+        if (MsgBox(erreur + suite_échec, style_boîte::réessayer_annuler | style_boîte::critique) != rép_réessayer)
             return false;
     } while (!écrit_fichier_sûr(chemin, octets, erreur));
     return true;
 }
+
+// The restore point that does not hold what its last writing was asked to
+// put there (a restore from it is refused); empty when there is none. Kept by
+// path: another program folder has its own.
+QString repère_périmé;
+
+void note_écriture(const QString& chemin, bool écrit)
+{
+    if (mêmes_chemins(chemin, fichier_repère()))
+        repère_périmé = écrit ? QString() : fichier_repère();
+}
+
+// Only a save of the data file being worked on makes the grid's changes saved.
+bool fichier_de_travail(const QString& chemin) { return mêmes_chemins(chemin, fichier_courant); }
 
 // A save whose writing a thread of its own does; what it made and found is
 // read back once it is over.
@@ -576,6 +591,7 @@ struct enregistrement_en_fond {
     QByteArray octets;
     QString incohérence;  // what in the copy could not be written
     std::optional<soldes_à_écrire> soldes;  // on the accounting station
+    QString suite_échec;                    // what a failure means, after its cause
     bool tables_changées_avant = false;
     bool écrit = false;
     QString erreur, erreur_soldes;
@@ -621,7 +637,7 @@ std::uint64_t enregistrements_courant = 0;
 
 void compte_enregistrement(const QString& chemin)
 {
-    if (chemin == fichier_courant)
+    if (fichier_de_travail(chemin))
         ++enregistrements_courant;
 }
 
@@ -635,36 +651,87 @@ void reprend_sur_disque(std::uint64_t posé)
         enregistrer_fichier(fichier_courant, false);
 }
 
-bool enregistrer_fichier(const QString& chemin, bool forcer)
+namespace {
+
+// The file just loaded becomes the restore point, written from the bytes read
+// (the file is read once), with the balances file beside it when it has one:
+// none is left from an earlier restore point.
+void rafraîchit_point_repère(const QString& chemin, const QByteArray& octets)
+{
+    if (sans_enregistrement) {
+        note_écriture(fichier_repère(), false);
+        return;
+    }
+    QDir().mkpath(QFileInfo(fichier_repère()).absolutePath());
+    QString erreur;
+    const bool écrit = écrit_fichier_sûr(fichier_repère(), octets, erreur);
+    note_écriture(fichier_repère(), écrit);
+    if (!écrit) {
+        MsgBox(erreur + QStringLiteral(" : le point de repère n'a pas pu être mis à jour. Le fichier repère garde "
+                                       "des données plus anciennes, qui ne seront pas restaurées tant qu'un nouveau "
+                                       "point de repère n'aura pas été posé."),
+               style_boîte::exclamation);
+        return;
+    }
+    const QString soldes = nom_fichier_soldes(chemin);
+    const QString soldes_repère = nom_fichier_soldes(fichier_repère());
+    if (QFileInfo(soldes).isFile() ? copie_fichier_sûre(soldes, soldes_repère, erreur)
+                                   : !QFileInfo::exists(soldes_repère) || QFile::remove(soldes_repère))
+        return;
+    // Never the former restore point's: lire_soldes would refuse it anyway.
+    QFile::remove(soldes_repère);
+    MsgBox((erreur.isEmpty() ? description_erreur_fichier(soldes_repère, true) : erreur) +
+               QStringLiteral(" : le fichier des soldes du point de repère n'a pas pu être mis à jour ; le point "
+                              "de repère sera restauré sans lui."),
+           style_boîte::exclamation);
+}
+
+}  // namespace
+
+bool enregistrer_fichier(const QString& chemin, bool forcer, const QString& suite_échec)
 {
     attend_enregistrement_en_fond();
     const std::optional<QByteArray> octets = octets_à_enregistrer(chemin, forcer);
-    if (!octets)
+    if (!octets) {
+        // An archive copy open keeps the restore point its load left.
+        if (sans_enregistrement || enregistre_quelque_chose(chemin, forcer))
+            note_écriture(chemin, false);
         return false;
+    }
     QString erreur;
-    if (!écrit_fichier_sûr(chemin, *octets, erreur) && !réessaie(chemin, *octets, erreur))
+    const bool écrit = écrit_fichier_sûr(chemin, *octets, erreur) || réessaie(chemin, *octets, erreur, suite_échec);
+    note_écriture(chemin, écrit);
+    if (!écrit)
         return false;
-    tables_changées_non_enregistrées = false;
+    if (fichier_de_travail(chemin))
+        tables_changées_non_enregistrées = false;
     compte_enregistrement(chemin);
     if (poste_compta)
         enregistrer_soldes(nom_fichier_soldes(chemin));
     return true;
 }
 
-bool enregistrer_fichier_en_fond(const QString& chemin)
+bool enregistrer_fichier_en_fond(const QString& chemin, const QString& suite_échec)
 {
     attend_enregistrement_en_fond();
-    if (!enregistre_quelque_chose(chemin, false))
+    if (!enregistre_quelque_chose(chemin, false)) {
+        if (sans_enregistrement)
+            note_écriture(chemin, false);
         return false;
+    }
     auto e = std::make_unique<enregistrement_en_fond>();
     e->chemin = chemin;
+    e->suite_échec = suite_échec;
     // The data as they stand now; the thread encodes them while the windows
     // go on changing theirs.
     e->copie = std::make_unique<données_sel>(données);
     if (poste_compta)
         e->soldes = soldes_en_mémoire();
     // As a save made at once leaves it; a failure puts it back.
-    e->tables_changées_avant = std::exchange(tables_changées_non_enregistrées, false);
+    if (fichier_de_travail(chemin))
+        e->tables_changées_avant = std::exchange(tables_changées_non_enregistrées, false);
+    // Until it is written, the file there is not what was asked for.
+    note_écriture(chemin, false);
     enregistrement_de_fond.lance(std::move(e));
     // The copy on its way holds what is posted now.
     compte_enregistrement(chemin);
@@ -682,13 +749,14 @@ bool attend_enregistrement_en_fond()
         return false;
     }
     if (!e->écrit) {
-        if (!réessaie(e->chemin, e->octets, e->erreur)) {
+        if (!réessaie(e->chemin, e->octets, e->erreur, e->suite_échec)) {
             tables_changées_non_enregistrées = tables_changées_non_enregistrées || e->tables_changées_avant;
             return false;
         }
         if (e->soldes)
             e->erreur_soldes = écrit_soldes(nom_fichier_soldes(e->chemin), *e->soldes);
     }
+    note_écriture(e->chemin, true);
     if (!e->erreur_soldes.isEmpty())
         signale_soldes_non_enregistrés(e->erreur_soldes);
     return true;
@@ -702,6 +770,8 @@ QString raison_sans_enregistrement()
         return QStringLiteral("le fichier ouvert est un fichier d'archive pour consultation");
     return {};
 }
+
+bool tables_à_enregistrer() { return tables_changées_non_enregistrées && raison_sans_enregistrement().isEmpty(); }
 
 bool ouvrir_fichier(const QString& chemin, bool rafraîchit_repère, const QString& suite_échec, QByteArray* lus)
 {
@@ -732,15 +802,18 @@ bool ouvrir_fichier(const QString& chemin, bool rafraîchit_repère, const QStri
         MsgBox(message_archive_ouverte, style_boîte::information);
     if (avis_fichier_chargé)
         avis_fichier_chargé();
-    // The restore point is written from the bytes just read: the file is
-    // read once.
-    if (rafraîchit_repère && !sans_enregistrement && !mêmes_chemins(chemin, fichier_repère())) {
-        QDir().mkpath(QFileInfo(fichier_repère()).absolutePath());
-        if (!écrit_fichier_sûr(fichier_repère(), *octets, erreur))
-            MsgBox(erreur + QStringLiteral(" : le point de reprise n'a pas pu être mis à jour."),
-                   style_boîte::exclamation);
-    }
+    if (rafraîchit_repère && !mêmes_chemins(chemin, fichier_repère()))
+        rafraîchit_point_repère(chemin, *octets);
     return true;
+}
+
+bool point_repère_à_jour() { return repère_périmé.isEmpty() || repère_périmé != fichier_repère(); }
+
+QString message_point_repère_pas_à_jour()
+{
+    return QStringLiteral("Le dernier point de repère n'a pas pu être enregistré : le fichier repère garde des "
+                          "données plus anciennes. Il n'est pas restauré, et les données actuelles restent telles "
+                          "qu'elles sont.\r\nPosez un nouveau point de repère pour pouvoir y revenir.");
 }
 
 bool contrôle_archive()

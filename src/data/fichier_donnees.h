@@ -29,15 +29,17 @@ inline const QString suite_erreur_lecture = QStringLiteral(
 // Writes the data model to chemin (and the balances file on the accounting
 // station). Skipped, reporting false, while nothing may be saved or, without
 // forcer, while an archive copy is open. A failure offers Retry and Cancel;
-// the former file stays whole.
-bool enregistrer_fichier(const QString& chemin, bool forcer);
+// the former file stays whole; its box shows the failure's cause followed
+// by suite_échec. Only a save of fichier_courant clears
+// tables_changées_non_enregistrées.
+bool enregistrer_fichier(const QString& chemin, bool forcer, const QString& suite_échec = {});
 // The same save of the data as they are now (without forcer), the writing
 // and its syncs done by a thread of their own while the program goes on, and
 // may change the data. The next save, opening or reading of a balances file
 // waits for it first, as does attend_enregistrement_en_fond(): a failure is
 // told there, with its Retry and Cancel, as are data that cannot be written.
 // False when nothing was started (no saving allowed, an archive open).
-bool enregistrer_fichier_en_fond(const QString& chemin);
+bool enregistrer_fichier_en_fond(const QString& chemin, const QString& suite_échec = {});
 // Saves of the open file (fichier_courant), counted from the start of the
 // run: what is posted in memory keeps the count of its posting.
 std::uint64_t enregistrements_du_fichier_courant();
@@ -52,6 +54,14 @@ bool attend_enregistrement_en_fond();
 // Why an ordinary save writes nothing now ("le dossier du programme n'accepte
 // aucune écriture", or an archive copy is open); empty when it writes.
 QString raison_sans_enregistrement();
+// The tables hold changes made from the grid that a save would keep.
+bool tables_à_enregistrer();
+// False from the moment a writing of the restore point failed, was
+// cancelled or could not be made (nothing may be saved), until one succeeds:
+// the restore point then holds older data than the last one set, and
+// restoring it is refused with message_point_repère_pas_à_jour().
+bool point_repère_à_jour();
+QString message_point_repère_pas_à_jour();
 // Replaces the data model with the file at chemin; on failure the model is
 // untouched and the user is told. Does not change fichier_courant. The
 // loaded file becomes the restore point unless rafraîchit_repère is false

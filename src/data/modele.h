@@ -187,7 +187,8 @@ extern float hauteur_ligne_vide;  // twips
 extern float hauteur_images;      // twips
 extern int16 nombre_lignes_vides;
 // The tables were changed from the grid (conversion, import) and not saved
-// since; a successful save of the data file clears it.
+// since; only a successful save of fichier_courant clears it (and a load the
+// user let replace them without saving).
 extern bool tables_changées_non_enregistrées;
 
 // Told after every successful load of a data file (the main window resets

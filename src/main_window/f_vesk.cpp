@@ -551,15 +551,11 @@ void F_vesk::Form_QueryUnload(bool& cancel)
         if (crochet_évolution)
             crochet_évolution();
     }
-    if (tables_changées_non_enregistrées && !sans_enregistrement && données.type_fichier != QLatin1String("archive") &&
+    if (tables_à_enregistrer() &&
         MsgBox(QStringLiteral("Les tables ont été modifiées depuis la grille et ces modifications n'ont pas été "
                               "enregistrées. Voulez-vous les enregistrer maintenant ?"),
-               style_boîte::oui_non | style_boîte::question) == rép_oui) {
-        if (fichier_courant.isEmpty())
-            enregistrer_sous_Click();
-        else
-            enregistrer_fichier(fichier_courant, false);
-    }
+               style_boîte::oui_non | style_boîte::question) == rép_oui)
+        enregistrer_click();
     // A window whose pending change was refused stays open with it, and so
     // does the program.
     if (!ferme_fenêtres(this))

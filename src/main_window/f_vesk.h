@@ -7,6 +7,7 @@
 #include <QString>
 #include <array>
 #include <map>
+#include <optional>
 
 class QAction;
 class QLabel;
@@ -130,6 +131,11 @@ private:
     // The grid shown while a mode is chosen, unless the user hides it.
     void montre_grille();
     void mets_titre();
+    // Before a load replaces the tables, the changes made from the grid and
+    // not saved are saved, dropped, or kept with nothing loaded, as the user
+    // answers. Nothing when the load must not be made; else whether they are
+    // dropped (the load, once made, then clears the mark).
+    std::optional<bool> tables_avant_chargement();
     void coche_langue();
     void active_selon_fenêtres();
     QAction* ajoute(QMenu* menu, const QString& nom, const QString& titre, std::function<void()> action = {});

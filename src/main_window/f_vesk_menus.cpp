@@ -1,6 +1,7 @@
 // The main window's menus: the File menu, the display options and help.
 #include "main_window/f_vesk.h"
 
+#include "accounts/reprise.h"
 #include "data/dialogues.h"
 #include "data/fichier_donnees.h"
 #include "data/reglages.h"
@@ -46,7 +47,8 @@ void F_vesk::ouvrir_la_base_Click()
     d.DefaultExt = QStringLiteral("sel");
     if (!d.ShowOpen())
         return;
-    if (!libère_fenêtres_avant_chargement())
+    const std::optional<bool> abandonnées = tables_avant_chargement();
+    if (!abandonnées || !libère_fenêtres_avant_chargement())
         return;
     const QString choisi = d.FileName;
     const QString avant = fichier_courant;
@@ -55,6 +57,8 @@ void F_vesk::ouvrir_la_base_Click()
         fichier_courant = avant;
         return;
     }
+    if (*abandonnées)
+        tables_changées_non_enregistrées = false;
     fichier_illisible_ = false;
     titre_ = QStringLiteral("Trovane ") + fichier_courant;
     mets_titre();
@@ -62,10 +66,40 @@ void F_vesk::ouvrir_la_base_Click()
 
 void F_vesk::restaure_Click()
 {
-    if (!mêmes_chemins(fichier_courant, fichier_données_défaut()) || !libère_fenêtres_avant_chargement())
+    if (!mêmes_chemins(fichier_courant, fichier_données_défaut()))
         return;
-    if (ouvrir_fichier(copie_départ()))
-        clique_op(1);
+    const std::optional<bool> abandonnées = tables_avant_chargement();
+    if (!abandonnées || !libère_fenêtres_avant_chargement() || !ouvrir_fichier(copie_départ()))
+        return;
+    if (*abandonnées)
+        tables_changées_non_enregistrées = false;
+    clique_op(1);
+}
+
+std::optional<bool> F_vesk::tables_avant_chargement()
+{
+    if (!tables_à_enregistrer())
+        return false;
+    const QString où = fichier_courant.isEmpty()
+                           ? QStringLiteral("dans un fichier que vous choisirez")
+                           : QStringLiteral("dans le fichier ") + QDir::toNativeSeparators(fichier_courant);
+    switch (MsgBox(QStringLiteral("Les tables ont été modifiées depuis la grille et ces modifications n'ont pas été "
+                                  "enregistrées.\r\n[Oui] les enregistre %1, puis charge les autres données\r\n"
+                                  "[Non] charge les autres données sans les enregistrer : ces modifications seront "
+                                  "perdues\r\n[Annuler] ne charge rien et garde les tables telles qu'elles sont")
+                       .arg(où),
+                   style_boîte::oui_non_annuler | style_boîte::question)) {
+    case rép_non:
+        return true;
+    case rép_oui:
+        enregistrer_click();
+        // A save that failed or was cancelled loads nothing.
+        if (!tables_changées_non_enregistrées)
+            return false;
+        return std::nullopt;
+    default:
+        return std::nullopt;
+    }
 }
 
 namespace {
@@ -96,10 +130,12 @@ void F_vesk::enr_rep_Click()
 
 void F_vesk::restaure_repere_Click()
 {
-    if (!libère_fenêtres_avant_chargement())
+    const std::optional<bool> abandonnées = tables_avant_chargement();
+    if (!abandonnées || !libère_fenêtres_avant_chargement())
         return;
     // The load shows the file's mode again (fichier_chargé).
-    ouvrir_fichier(fichier_repère());
+    if (restaure_point_repère() && *abandonnées)
+        tables_changées_non_enregistrées = false;
 }
 
 void F_vesk::enregistrer_click()
@@ -123,9 +159,13 @@ void F_vesk::enregistrer_sous_Click()
     d.demande_écrasement = true;
     if (!d.ShowSave())
         return;
-    if (!enregistrer_fichier(d.FileName, false))
-        return;
+    // Saved as the data file worked on from now on.
+    const QString avant = fichier_courant;
     fichier_courant = d.FileName;
+    if (!enregistrer_fichier(fichier_courant, false)) {
+        fichier_courant = avant;
+        return;
+    }
     fichier_illisible_ = false;
     titre_ = QStringLiteral("Trovane ") + fichier_courant;
     mets_titre();
@@ -143,7 +183,8 @@ void F_vesk::récup_Click()
     d.FileName = QStringLiteral("trovane.sel");
     if (!d.ShowOpen())
         return;
-    if (!libère_fenêtres_avant_chargement())
+    const std::optional<bool> abandonnées = tables_avant_chargement();
+    if (!abandonnées || !libère_fenêtres_avant_chargement())
         return;
     const QString choisi = d.FileName;
     const QString avant = fichier_courant;
@@ -152,6 +193,8 @@ void F_vesk::récup_Click()
         fichier_courant = avant;
         return;
     }
+    if (*abandonnées)
+        tables_changées_non_enregistrées = false;
     if (poste_compta) {
         const QString soldes = nom_fichier_soldes(choisi);
         if (QFileInfo::exists(soldes))

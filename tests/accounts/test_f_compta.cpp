@@ -8,6 +8,7 @@
 #include "data/fichier_donnees.h"
 #include "data/reglages.h"
 #include "support/dossier_test.h"
+#include "support/pannes_fichiers.h"
 #include "ui_common/ajuste_grille.h"
 #include "ui_common/filtre_membres.h"
 #include "ui_common/grille_vue.h"
@@ -719,6 +720,55 @@ TEST_F(fenêtre_compta, le_point_de_repère_refusé_est_dit_avant_le_premier_éc
     boîtes.messages.clear();
     ferme();
     EXPECT_TRUE(boîtes.messages.empty()) << boîtes.textes().join('\n').toStdString();
+}
+
+// A restore point left from earlier data, that the opening cannot replace:
+// the box says so and what Cancel means; a restore is then refused and the
+// data, in memory and on disk, stay those of now.
+TEST_F(fenêtre_compta, un_point_de_repère_ancien_n_est_jamais_restauré)
+{
+    données_sel ancien = données;
+    ancien.table_adhérents[1].der_solde = monnaie::unités(7);
+    écrit("repère/trovane.sel", écrit_données(ancien));
+    const QByteArray sur_disque = lit("trovane.sel");
+    {
+        pannes_fichiers pannes;
+        pannes.lecture_seule(true);
+        ouvre();
+        valide(1, 2, QStringLiteral("30"));
+        boîtes.réponses = {rép_réessayer, rép_annuler};
+        f->bt_créditer_adh->click();
+    }
+    ASSERT_EQ(boîtes.messages.size(), 2u);
+    EXPECT_TRUE(boîtes.messages[1].texte.contains(
+        "le point de repère de l'ouverture de la fenêtre des comptes n'a pas pu être enregistré.\r\n[Réessayer]"));
+    EXPECT_TRUE(boîtes.messages[1].texte.contains("[Annuler] continue sans point de repère"));
+    EXPECT_EQ(données.nombre_lignes_compte, 2);
+    const données_sel après = données;
+    boîtes.messages.clear();
+    boîtes.réponses = {rép_ok};
+    appuie(f->Command1, Qt::ControlModifier);
+    ASSERT_EQ(boîtes.messages.size(), 2u);
+    EXPECT_EQ(boîtes.messages[1].texte, message_point_repère_pas_à_jour());
+    EXPECT_TRUE(mêmes_comptes(données, après));
+    EXPECT_EQ(lit("trovane.sel"), sur_disque);
+    ferme();
+    données_sel relu;
+    lit_données(lit("trovane.sel"), relu);
+    EXPECT_EQ(relu.nombre_lignes_compte, 2);
+
+    // Asked at once after opening: the failure ends the restore there.
+    {
+        pannes_fichiers pannes;
+        pannes.lecture_seule(true);
+        ouvre();
+        boîtes.messages.clear();
+        boîtes.réponses = {rép_ok, rép_annuler};
+        appuie(f->Command1, Qt::ControlModifier);
+    }
+    EXPECT_EQ(boîtes.messages.size(), 2u);
+    EXPECT_EQ(données.nombre_lignes_compte, 2);
+    EXPECT_EQ(lit("repère/trovane.sel"), écrit_données(ancien));
 }
 
 TEST_F(fenêtre_compta, point_de_repère_et_remises_à_zéro)

@@ -386,6 +386,54 @@ TEST_F(fichier_données, point_de_reprise)
     EXPECT_FALSE(QFileInfo::exists(fichier_repère()));
 }
 
+// On the accounting station the restore point a load refreshes takes the
+// loaded file's balances file along, or loses the one of an earlier restore
+// point, which would be refused over it. A restore point that could not be
+// written is known as such until one is.
+TEST_F(fichier_données, le_point_de_reprise_et_ses_soldes)
+{
+    association_enregistrée();
+    poste_compta = true;
+    QDir().mkpath(chemin("repère"));
+    ASSERT_TRUE(enregistrer_fichier(fichier_repère(), false));
+    ASSERT_TRUE(QFileInfo::exists(chemin("repère/trovane.sld")));
+    // Another file, without balances file beside it, and other balances.
+    données.table_adhérents[données.table_adhérents[1].ordre].der_solde += monnaie::unités(5);
+    poste_compta = false;
+    ASSERT_TRUE(enregistrer_fichier(chemin("autre.sel"), false));
+    poste_compta = true;
+    ASSERT_TRUE(ouvrir_fichier(chemin("autre.sel")));
+    EXPECT_FALSE(QFileInfo::exists(chemin("repère/trovane.sld")));
+    EXPECT_TRUE(lire_soldes(nom_fichier_soldes(fichier_repère()), fichier_repère()));
+    // With one, it goes along and is read back over the restore point.
+    ASSERT_TRUE(enregistrer_fichier(chemin("autre.sel"), false));
+    ASSERT_TRUE(ouvrir_fichier(chemin("autre.sel")));
+    EXPECT_EQ(lit("repère/trovane.sld"), lit("autre.sld"));
+    EXPECT_TRUE(lire_soldes(nom_fichier_soldes(fichier_repère()), fichier_repère()));
+    EXPECT_TRUE(boîtes.messages.empty()) << boîtes.textes().join(" | ").toStdString();
+
+    EXPECT_TRUE(point_repère_à_jour());
+    {
+        pannes_fichiers pannes;
+        pannes.lecture_seule(true);
+        boîtes.réponses = {rép_réessayer, rép_annuler};
+        EXPECT_FALSE(enregistrer_fichier(fichier_repère(), false));
+        EXPECT_FALSE(point_repère_à_jour());
+        EXPECT_TRUE(ouvrir_fichier(chemin("trovane.sel")));  // told, and loaded
+        EXPECT_FALSE(point_repère_à_jour());
+    }
+    ASSERT_EQ(boîtes.messages.size(), 3u);
+    EXPECT_TRUE(boîtes.messages[2].texte.endsWith(
+        " : le point de repère n'a pas pu être mis à jour. Le fichier repère garde des données plus anciennes, qui "
+        "ne seront pas restaurées tant qu'un nouveau point de repère n'aura pas été posé."));
+    EXPECT_EQ(lit("repère/trovane.sld"), lit("autre.sld"));  // the pair stays whole
+    ASSERT_TRUE(ouvrir_fichier(chemin("trovane.sel")));
+    EXPECT_TRUE(point_repère_à_jour());
+    sans_enregistrement = true;
+    ASSERT_TRUE(ouvrir_fichier(chemin("autre.sel")));
+    EXPECT_FALSE(point_repère_à_jour());
+}
+
 TEST_F(fichier_données, sans_enregistrement_rien_n_est_écrit)
 {
     initialise_paramètres();
@@ -523,6 +571,7 @@ TEST_F(fichier_données, enregistrement_échoué_dit_pourquoi_et_peut_reprendre)
 TEST_F(fichier_données, enregistrement_en_fond_des_données_du_moment)
 {
     const QByteArray original = association_enregistrée();
+    fichier_courant = chemin("trovane.sel");
     tables_changées_non_enregistrées = true;
     const int16 nombre = données.nombre_adhérents;
     données.nombre_adhérents = -1;
@@ -543,6 +592,34 @@ TEST_F(fichier_données, enregistrement_en_fond_des_données_du_moment)
     EXPECT_TRUE(attend_enregistrement_en_fond());
     EXPECT_TRUE(boîtes.messages.empty());
     EXPECT_EQ(lit("trovane.sel"), attendu);
+    EXPECT_FALSE(tables_changées_non_enregistrées);
+}
+
+// The grid's changes count as saved only once the data file worked on holds
+// them: the restore point, a copy elsewhere, a save that failed leave them
+// unsaved.
+TEST_F(fichier_données, seul_le_fichier_de_travail_enregistre_les_changements_de_la_grille)
+{
+    const QByteArray original = association_enregistrée();
+    fichier_courant = chemin("trovane.sel");
+    tables_changées_non_enregistrées = true;
+    QDir().mkpath(chemin("repère"));
+    ASSERT_TRUE(enregistrer_fichier_en_fond(fichier_repère()));
+    EXPECT_TRUE(tables_changées_non_enregistrées);
+    EXPECT_TRUE(attend_enregistrement_en_fond());
+    EXPECT_TRUE(tables_changées_non_enregistrées);
+    ASSERT_TRUE(enregistrer_fichier(fichier_repère(), false));
+    ASSERT_TRUE(enregistrer_fichier(chemin("ailleurs.sel"), false));
+    EXPECT_TRUE(tables_changées_non_enregistrées);
+    {
+        pannes_fichiers pannes;
+        pannes.lecture_seule(true);
+        boîtes.réponses = {rép_annuler};
+        EXPECT_FALSE(enregistrer_fichier(chemin("./trovane.sel"), false));
+    }
+    EXPECT_TRUE(tables_changées_non_enregistrées);
+    EXPECT_EQ(lit("trovane.sel"), original);
+    ASSERT_TRUE(enregistrer_fichier(chemin("./trovane.sel"), false));
     EXPECT_FALSE(tables_changées_non_enregistrées);
 }
 

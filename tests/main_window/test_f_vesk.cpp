@@ -467,6 +467,39 @@ TEST_F(fenêtre_principale_essai, menu_fichier)
     EXPECT_TRUE(f->menu("restaure")->isEnabled());
 }
 
+// Changes made from the grid and not saved are asked about before a load
+// replaces them; a restore point written meanwhile does not save them.
+TEST_F(fenêtre_principale_essai, les_changements_de_la_grille_sont_demandés_avant_un_chargement)
+{
+    const QByteArray original = association_par_défaut();
+    QDir().mkpath(chemin("Aide"));
+    démarre();
+    écrit("autre.sel", original);
+    données.nom_monnaie = QStringLiteral("coquillages");
+    tables_changées_non_enregistrées = true;
+    ASSERT_TRUE(enregistrer_fichier(fichier_repère(), false));
+    EXPECT_TRUE(tables_changées_non_enregistrées);
+    boîtes.messages.clear();
+    boîtes.fichiers = {chemin("autre.sel")};
+    boîtes.réponses = {rép_annuler};
+    f->ouvrir_la_base_Click();
+    ASSERT_EQ(boîtes.messages.size(), 1u);
+    EXPECT_TRUE(boîtes.messages[0].texte.contains("[Annuler] ne charge rien"));
+    EXPECT_EQ(données.nom_monnaie, "coquillages");
+    EXPECT_EQ(lit("trovane.sel"), original);
+    EXPECT_TRUE(lit("repère/trovane.sel").contains("coquillages"));
+    boîtes.réponses = {rép_annuler};
+    f->restaure_repere_Click();
+    EXPECT_EQ(boîtes.messages.size(), 2u);
+    EXPECT_EQ(données.nom_monnaie, "coquillages");
+    boîtes.fichiers = {chemin("autre.sel")};
+    boîtes.réponses = {rép_non};
+    f->ouvrir_la_base_Click();
+    EXPECT_NE(données.nom_monnaie, "coquillages");
+    EXPECT_EQ(lit("trovane.sel"), original);
+    EXPECT_FALSE(tables_changées_non_enregistrées);
+}
+
 TEST_F(fenêtre_principale_essai, récupération_relit_les_soldes_au_poste_comptable)
 {
     association_par_défaut();
