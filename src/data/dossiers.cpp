@@ -51,3 +51,12 @@ bool mêmes_chemins(const QString& a, const QString& b)
     const QString cb = fb.exists() ? fb.canonicalFilePath() : QDir::cleanPath(fb.absoluteFilePath());
     return ca == cb;
 }
+
+QString copie_du_programme(const QString& chemin)
+{
+    if (mêmes_chemins(chemin, fichier_repère()))
+        return QStringLiteral("du point de repère");
+    if (mêmes_chemins(chemin, copie_départ()))
+        return QStringLiteral("de la copie de démarrage");
+    return {};
+}

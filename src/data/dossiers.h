@@ -25,3 +25,9 @@ QString copie_départ();            // P/archives/trovane.sel
 
 // Two paths name the same file (canonical paths when they exist).
 bool mêmes_chemins(const QString& a, const QString& b);
+
+// The copies the program writes over on its own (the restore point at every
+// load, the start-up copy at every start): no work is saved there, nor
+// taken there as the working file. When chemin names one, which one, as
+// "du point de repère" or "de la copie de démarrage"; else empty.
+QString copie_du_programme(const QString& chemin);

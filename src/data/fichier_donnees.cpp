@@ -56,7 +56,7 @@ struct écriture {
         return table[static_cast<std::size_t>(v)];
     }
     template <typename T>
-    void fin_de_fiche(const std::vector<T>&, int, const T&, const QString&)
+    void fin_de_fiche(const std::vector<T>&, int, const T&)
     {
     }
     template <typename T>
@@ -85,10 +85,11 @@ struct lecture {
     // read over the first record, which the next save would lose. A former
     // version saved while a new record was being typed: the list then held
     // a last place reserved for it, naming 0 or the number it named before,
-    // and the file that record 0 or a second copy of the record named. Such
-    // a place holds nothing of its own and is left out; any other entry
-    // naming 0 or a number already named is damage. The record of an entry
-    // that may be such a place is read aside and judged at its end.
+    // and the file that record 0, blank, or a second copy of the record
+    // named. Such a place holds nothing of its own and is left out; any other
+    // entry naming 0 (a name left blank over a balance or an address) or a
+    // number already named is damage. The record of an entry that may be
+    // such a place is read aside and judged at its end.
     struct place_en_doute {
         int ligne = 0, déjà = 0;
         int16 numéro = 0;
@@ -109,15 +110,14 @@ struct lecture {
         à_part = T{};
         return à_part;
     }
-    // texte: the record's name, empty in a place reserved under 0.
     template <typename T>
-    void fin_de_fiche(const std::vector<T>& table, int i, T& à_part, const QString& texte)
+    void fin_de_fiche(const std::vector<T>& table, int i, T& à_part)
     {
         if (!en_doute)
             return;
         const place_en_doute p = *std::exchange(en_doute, std::nullopt);
         if (p.numéro == 0) {
-            if (!texte.trimmed().isEmpty())
+            if (!(à_part == T{}))
                 throw erreur_lecture{QStringLiteral("Ligne %1 : %2 hors limites (0 au lieu de 1 à %3)")
                                          .arg(p.ligne)
                                          .arg(QString::fromUtf8(p.quoi))
@@ -220,7 +220,7 @@ void parcours(F& f, D& d, int étapes_finales)
         f.montant(a.volume);
         f.date(a.d_naiss);
         f.entier(a.catégorie);
-        f.fin_de_fiche(d.table_adhérents, i, adhérent_à_part, a.identifiant);
+        f.fin_de_fiche(d.table_adhérents, i, adhérent_à_part);
     }
     f.ôte_places_réservées(d.table_adhérents, d.nombre_adhérents);
 
@@ -369,7 +369,7 @@ void parcours(F& f, D& d, int étapes_finales)
         f.texte(p.kid);
         f.texte(p.adulte);
         f.entier(p.num_adh);
-        f.fin_de_fiche(d.table_propositions, i, proposition_à_part, p.désignation);
+        f.fin_de_fiche(d.table_propositions, i, proposition_à_part);
     }
     f.ôte_places_réservées(d.table_propositions, d.nombre_propositions);
 

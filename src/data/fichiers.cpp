@@ -85,10 +85,12 @@ QString description_erreur_système(int code, const QString& chemin)
 
 namespace {
 
-// The end of a temporary file's name: at most seven base-36 digits.
+// The end of a temporary file's name: at most seven base-36 digits. The
+// restore point is written by a thread of its own while the main thread
+// saves: each thread draws from its own generator.
 QByteArray suite_au_hasard()
 {
-    static std::mt19937 hasard(std::random_device{}());
+    thread_local std::mt19937 hasard(std::random_device{}());
     return QByteArray::number(static_cast<quint32>(hasard()), 36);
 }
 

@@ -172,16 +172,13 @@ bool enregistrer_archive()
     // The working file is lightened afterwards: it cannot be its own archive.
     // Nor can the copies that lead back to the data as they were: a read-only
     // archive there would be no way back.
-    const std::pair<QString, QString> réservés[] = {{fichier_courant, QStringLiteral("du fichier en cours")},
-                                                    {fichier_repère(), QStringLiteral("du point de repère")},
-                                                    {copie_départ(), QStringLiteral("de la copie de démarrage")}};
-    for (const auto& [chemin, lequel] : réservés) {
-        if (mêmes_chemins(nom, chemin)) {
-            MsgBox(QStringLiteral("Le fichier d'archive doit être différent %1 (%2).")
-                       .arg(lequel, QDir::toNativeSeparators(chemin)),
-                   style_boîte::information);
-            return false;
-        }
+    const QString copie = copie_du_programme(nom);
+    const bool en_cours = mêmes_chemins(nom, fichier_courant);
+    if (en_cours || !copie.isEmpty()) {
+        MsgBox(QStringLiteral("Le fichier d'archive doit être différent %1 (%2).")
+                   .arg(en_cours ? QStringLiteral("du fichier en cours") : copie, QDir::toNativeSeparators(nom)),
+               style_boîte::information);
+        return false;
     }
 
     const QString type = données.type_fichier;

@@ -3,6 +3,7 @@
 
 #include "accounts/reprise.h"
 #include "data/dialogues.h"
+#include "data/dossiers.h"
 #include "data/fichier_donnees.h"
 #include "data/reglages.h"
 #include "data/soldes.h"
@@ -52,7 +53,10 @@ void F_vesk::ouvrir_la_base_Click()
         return;
     const QString choisi = d.FileName;
     const QString avant = fichier_courant;
-    fichier_courant = choisi;  // the caption set by the load names it
+    // A copy the program writes over on its own is read as "Récupérer" reads
+    // it: the work then goes on in the default data file.
+    const bool copie = !copie_du_programme(choisi).isEmpty();
+    fichier_courant = copie ? fichier_données_défaut() : choisi;  // the caption set by the load names it
     if (!ouvrir_fichier(choisi)) {
         fichier_courant = avant;
         return;
@@ -60,7 +64,7 @@ void F_vesk::ouvrir_la_base_Click()
     if (*abandonnées)
         tables_changées_non_enregistrées = false;
     fichier_illisible_ = false;
-    titre_ = QStringLiteral("Trovane ") + fichier_courant;
+    titre_ = QStringLiteral("Trovane ") + fichier_courant + (copie ? QStringLiteral("restauré") : QString());
     mets_titre();
 }
 
@@ -159,6 +163,13 @@ void F_vesk::enregistrer_sous_Click()
     d.demande_écrasement = true;
     if (!d.ShowSave())
         return;
+    if (const QString copie = copie_du_programme(d.FileName); !copie.isEmpty()) {
+        MsgBox(QStringLiteral("Rien n'a été enregistré : %1 est l'emplacement %2, que le programme récrit lui-même. "
+                              "Choisissez un autre nom.")
+                   .arg(QDir::toNativeSeparators(d.FileName), copie),
+               style_boîte::information);
+        return;
+    }
     // Saved as the data file worked on from now on.
     const QString avant = fichier_courant;
     fichier_courant = d.FileName;

@@ -6,12 +6,17 @@
 #include "ui_common/shell.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QUrl>
 
 namespace {
 
 const QString dossier_aide = QStringLiteral("Aide");
+// Lies in P/Aide from the start of the installation until its last file is in
+// place: an installation cut short (a full disk) is made again at the next
+// start, rather than P/Aide alone telling it done.
+const QString marque_inachevée = QStringLiteral("Aide/.installation_inachevée");
 
 // A file of the folder named `nom`, exactly or else whatever its case.
 QString fichier_du_dossier(const QString& dossier, const QString& nom)
@@ -70,13 +75,25 @@ void ouvre_aide(const QString& sujet)
                style_boîte::ok + style_boîte::information);
 }
 
-bool premier_démarrage() { return !QFileInfo(chemin_programme(dossier_aide)).isDir(); }
+bool premier_démarrage()
+{
+    return !QFileInfo(chemin_programme(dossier_aide)).isDir() || QFileInfo::exists(chemin_programme(marque_inachevée));
+}
 
 bool copie_aide(const QString& source)
 {
     QString erreur;
-    bool réussi = true;
-    for (const char* dossier : {"", "/images", "/français", "/anglais"}) {
+    const QString aide = chemin_programme(dossier_aide);
+    const bool aide_nouvelle = !QFileInfo(aide).isDir();
+    bool réussi = crée_dossier(aide, erreur);
+    if (réussi && !écrit_fichier_sûr(chemin_programme(marque_inachevée), QByteArray(), erreur)) {
+        réussi = false;
+        if (aide_nouvelle)
+            QDir().rmdir(aide);  // without its mark, the folder would tell the installation done
+    }
+    for (const char* dossier : {"/images", "/français", "/anglais"}) {
+        if (!réussi)
+            break;
         if (!crée_dossier(chemin_programme(dossier_aide + QString::fromUtf8(dossier)), erreur)) {
             réussi = false;
             break;
@@ -106,7 +123,9 @@ bool copie_aide(const QString& source)
         }
     }
 
-    if (!réussi)
+    if (réussi)
+        QFile::remove(chemin_programme(marque_inachevée));
+    else
         MsgBox(erreur + QStringLiteral(" Les fichiers d'aide n'ont pas pu être correctement copiés"),
                style_boîte::ok + style_boîte::information);
     return réussi;

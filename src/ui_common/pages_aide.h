@@ -16,7 +16,8 @@ QString page_aide(const QString& sujet);
 // cannot open: a box names its path.
 void ouvre_aide(const QString& sujet);
 
-// P/Aide is missing: the program has never started in this folder.
+// The help is still to be installed: P/Aide is missing (the program has never
+// started in this folder), or the installation was cut short.
 bool premier_démarrage();
 
 // Installs the files shipped in `source` (the executable's folder): creates
@@ -24,7 +25,8 @@ bool premier_démarrage();
 // F_<page>.html/.htm to Aide/français/<page>, A_<page> to Aide/anglais/<page>,
 // the *.gif and *.jpg pictures to Aide/images and the *.eta selections to
 // P/etats. Other files stay where they are. The first failure stops the
-// installation with a message (what was done before stays) and gives false.
+// installation with a message (what was done before stays) and gives false;
+// the installation then counts as not done, until one goes through whole.
 bool copie_aide(const QString& source = dossier_installation());
 
 // Start-up, once the main window is shown: at the first start, installs the

@@ -225,13 +225,39 @@ TEST_F(fichier_données, numéro_donné_deux_fois_refusé_sans_rien_changer)
     // its list then ended with a place reserved for it, naming 0 and a blank
     // record, or the number it named before and a second copy of that
     // record. Such places hold nothing and are left out.
+    const int membres = données.nombre_adhérents;
+    const QList<QByteArray> premier = l.mid(7, 28);
+    QList<QByteArray> vide;
+    {
+        données_sel vierge = données;
+        vierge.nombre_adhérents = 1;
+        vierge.table_adhérents[1] = adhérent{};
+        vierge.table_adhérents[1].ordre = 1;
+        vide = lignes(écrit_données(vierge)).mid(7, 28);
+        vide[0] = "0";
+    }
+    // Under 0, a member whose name alone is blank still holds a balance, an
+    // address and account lines: refused as any other number out of bounds.
+    {
+        QList<QByteArray> sans_nom = premier;
+        sans_nom[0] = "0";
+        sans_nom[2] = "\"\"";
+        sans_nom[22] = "5000";
+        QList<QByteArray> faux = l;
+        for (int k = 0; k < 28; ++k)
+            faux.insert(7 + 28 * membres + k, sans_nom[k]);
+        faux[6] = QByteArray::number(membres + 1);
+        écrit("sans_nom.sel", joint(faux));
+        boîtes.messages.clear();
+        EXPECT_FALSE(ouvrir_fichier(chemin("sans_nom.sel")));
+        EXPECT_TRUE(données == avant);
+        EXPECT_EQ(boîtes.textes(), QStringList{QStringLiteral("Ligne %1 : numéro d'adhérent hors limites (0 au lieu "
+                                                              "de 1 à 5000)")
+                                                       .arg(8 + 28 * membres) +
+                                                   suite_erreur_lecture});
+    }
     {
         QList<QByteArray> réservées = l;
-        const int membres = données.nombre_adhérents;
-        const QList<QByteArray> premier = l.mid(7, 28);
-        QList<QByteArray> vide = premier;
-        vide[0] = "0";
-        vide[2] = "\"\"";
         const int fin_propositions = l.size() - 13;
         const QList<QByteArray> dernière = l.mid(fin_propositions - 11, 11);
         for (int k = 0; k < 11; ++k)

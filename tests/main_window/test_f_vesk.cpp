@@ -465,6 +465,34 @@ TEST_F(fenêtre_principale_essai, menu_fichier)
     EXPECT_TRUE(journal_écritures().empty());
     f->fichier_Click();
     EXPECT_TRUE(f->menu("restaure")->isEnabled());
+
+    // The copies the program writes over on its own are no working file:
+    // Save As refuses them, Open reads them and goes on in the default file.
+    const QByteArray ouvert = lit("trovane.sel");
+    données.nom_monnaie = "coquillages";
+    for (const char* copie : {"repère/trovane.sel", "archives/trovane.sel"}) {
+        écrit(copie, ouvert);
+        boîtes.messages.clear();
+        boîtes.fichiers = {chemin(copie)};
+        f->enregistrer_sous_Click();
+        EXPECT_EQ(lit(copie), ouvert) << copie;
+        EXPECT_EQ(fichier_courant, fichier_données_défaut());
+        ASSERT_EQ(boîtes.messages.size(), 1u) << copie;
+        EXPECT_TRUE(boîtes.messages[0].texte.startsWith("Rien n'a été enregistré : " +
+                                                        QDir::toNativeSeparators(chemin(copie)) + " est l'emplacement d"))
+            << boîtes.messages[0].texte.toStdString();
+
+        écrit(copie, écrit_données(données));
+        données.nom_monnaie = "grains";
+        boîtes.fichiers = {chemin(copie)};
+        f->ouvrir_la_base_Click();
+        EXPECT_EQ(données.nom_monnaie, "coquillages") << copie;
+        EXPECT_EQ(fichier_courant, fichier_données_défaut()) << copie;
+        EXPECT_EQ(f->windowTitle(), "Trovane " + fichier_données_défaut() + "restauré");
+        f->enregistrer_click();
+        EXPECT_TRUE(lit("trovane.sel").contains("coquillages")) << copie;
+        écrit("trovane.sel", ouvert);
+    }
 }
 
 // Changes made from the grid and not saved are asked about before a load

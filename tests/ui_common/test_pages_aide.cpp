@@ -169,6 +169,17 @@ TEST_F(pages_aide, la_premiere_copie_qui_echoue_arrete_l_installation)
     EXPECT_EQ(lit("Aide/anglais/aide.html"), "a");  // done before the failure, kept
     EXPECT_FALSE(QFileInfo::exists(chemin("Aide/français/index.html")));
     EXPECT_FALSE(QFileInfo::exists(chemin("Aide/images/TROVANE.gif")));
+
+    // The folder alone does not count: the next start installs again, whole.
+    EXPECT_TRUE(premier_démarrage());
+    QDir().rmdir(chemin("Aide/anglais/index.html"));
+    QDir().mkpath(chemin("etats"));
+    boîtes.messages.clear();
+    propose_aide_premier_démarrage(source.path());
+    EXPECT_TRUE(boîtes.messages.empty());  // no page "commencer": no question
+    EXPECT_EQ(lit("Aide/français/index.html"), "c");
+    EXPECT_EQ(lit("Aide/images/TROVANE.gif"), "d");
+    EXPECT_FALSE(premier_démarrage());
 }
 
 TEST_F(pages_aide, un_dossier_d_aide_impossible_a_creer_est_signale)
