@@ -60,6 +60,8 @@ public:
         entamé_ = false;
         return papier_.surface.EndDoc() ? issue_impression::terminée : issue_impression::échouée;
     }
+    // Each side is a job of a printer of its own (not the pages of a file).
+    bool un_travail_par_face() const { return séparées_; }
     // Nothing of the job under way reaches the printer.
     void abandonne()
     {
@@ -189,7 +191,8 @@ issue_impression imprime_tout(envoi_faces& envoi, bool double_a5, bool page_à_p
         return issue_impression::arrêtée;
     if (const issue_impression i = envoi.faces(ordre.recto); i != issue_impression::terminée)
         return i;
-    if (!pause_recto_verso()) {
+    // A file takes both passes at once: no stack to put back.
+    if (envoi.un_travail_par_face() && !pause_recto_verso()) {
         // What was printed stays printed, in a file too.
         const issue_impression i = envoi.termine();
         return i == issue_impression::terminée ? issue_impression::arrêtée : i;

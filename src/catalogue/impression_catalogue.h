@@ -52,7 +52,8 @@ enum class issue_impression { terminée, refusée, arrêtée, échouée };
 // close the supplement period (the new and deleted marks are reset and the
 // data file written), unless an archive is open. With un_travail_par_face
 // false (a PDF file, which each print job would write anew) the sides are
-// the pages of one document instead.
+// the pages of one document instead, both passes in a row, without the pause
+// for the stack.
 issue_impression imprime_catalogue(surface_page& imprimante, const grille& g, bool page_à_page,
                                    bool un_travail_par_face = true);
 

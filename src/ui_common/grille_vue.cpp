@@ -1,6 +1,7 @@
 #include "ui_common/grille_vue.h"
 
 #include "data/valeurs.h"
+#include "ui_common/surface.h"
 
 #include <QApplication>
 #include <QHeaderView>
@@ -48,9 +49,7 @@ QFont à_l_échelle(QFont f, double échelle)
 {
     if (échelle != 1 && f.pointSizeF() > 0)
         f.setPointSizeF(f.pointSizeF() * échelle);
-    f.setKerning(false);
-    f.setStyleStrategy(QFont::PreferNoShaping);
-    return f;
+    return sans_façonnage(f);
 }
 
 }  // namespace

@@ -70,6 +70,26 @@ private:
     grille& g_;
 };
 
+// The grid's texts are set as they are measured and as the grid shows them,
+// letter for letter; what the caller prints next is set as before.
+class texte_de_grille {
+public:
+    explicit texte_de_grille(surface_page& s) : s_(s), avant_(s.police().sans_façonnage) { façonnage(true); }
+    ~texte_de_grille() { façonnage(avant_); }
+    texte_de_grille(const texte_de_grille&) = delete;
+    texte_de_grille& operator=(const texte_de_grille&) = delete;
+
+private:
+    void façonnage(bool sans)
+    {
+        police_page p = s_.police();
+        p.sans_façonnage = sans;
+        s_.setPolice(p);
+    }
+    surface_page& s_;
+    bool avant_;
+};
+
 class impression_grille {
 public:
     impression_grille(surface_page& s, grille& g, double largeur, bool horizontales, bool verticales, bool tronquer)
@@ -85,6 +105,7 @@ public:
     void imprime(const QString& titre)
     {
         grille_en_impression en_cours(g_);
+        texte_de_grille lettre_à_lettre(s_);
         const bool grille_grasse = g_.FontBold();
         const bool grille_italique = g_.FontItalic();
         sablier pointeur;

@@ -102,6 +102,13 @@ QFont police_qt(const police_page& police)
     f.setItalic(police.italique);
     f.setStrikeOut(police.barré);
     f.setUnderline(police.souligné);
+    return police.sans_façonnage ? sans_façonnage(f) : f;
+}
+
+QFont sans_façonnage(QFont f)
+{
+    f.setKerning(false);
+    f.setStyleStrategy(QFont::PreferNoShaping);
     return f;
 }
 

@@ -27,6 +27,9 @@ struct police_page {
     bool italique = false;
     bool barré = false;     // struck through
     bool souligné = false;  // underlined
+    // Set glyph after glyph, without kerning or ligatures, as a grid's cells
+    // are: the text prints the width it was measured to, letter for letter.
+    bool sans_façonnage = false;
     bool operator==(const police_page&) const = default;
 };
 
@@ -147,6 +150,9 @@ private:
 void dessine_élément(QPainter& peintre, const élément_page& élément, double unités_par_twip);
 // The Qt font of a page font, for measuring or drawing on a device.
 QFont police_qt(const police_page& police);
+// The font f set glyph after glyph, without kerning or ligatures: a text
+// takes the width of its letters put end to end, and is set without shaping.
+QFont sans_façonnage(QFont f);
 
 // A picture file as the program reads it: GIF, JPEG, BMP, PNG. Anything else
 // (WMF included) or an unreadable file gives a null picture.

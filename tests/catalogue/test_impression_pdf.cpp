@@ -40,9 +40,14 @@ protected:
         pdf.setPageOrientation(format == 1 ? QPageLayout::Landscape : QPageLayout::Portrait);
         surface_imprimante papier(pdf);
         prépare_catalogue(gg(), papier);
-        boîtes.réponses = {rép_ok, rép_non};
+        // To a file, nothing asked but the closing question: no pause between
+        // the sides of a sheet, whose both passes go in the file.
+        boîtes.réponses = {rép_non};
         EXPECT_EQ(imprime_catalogue(papier, gg(), page_à_page, !imprime_dans_un_fichier(pdf)),
                   issue_impression::terminée);
+        EXPECT_EQ(boîtes.messages.size(), 1u);
+        for (const auto& m : boîtes.messages)
+            EXPECT_TRUE(m.texte.startsWith("Vous venez d'éditer le catalogue,")) << m.texte.toStdString();
         return pages_pdf();
     }
     int nombre_pages_pdf() const
@@ -226,12 +231,12 @@ TEST_F(catalogue_pdf, livret_de_l_association_complète_sans_titre_en_bas_de_pag
     prépare_catalogue(gg(), papier);
     const int pages = dernière_page_catalogue + 1;
     ASSERT_GT(pages, 100);
-    // Only the pause between the two sides and the closing question: the
-    // contents of fifty sections hold on the title page.
-    boîtes.réponses = {rép_ok, rép_non};
+    // Only the closing question: the contents of fifty sections hold on the
+    // title page, and a file needs no pause between the two sides.
+    boîtes.réponses = {rép_non};
     ASSERT_EQ(imprime_catalogue(papier, gg(), false, false), issue_impression::terminée);
-    ASSERT_EQ(boîtes.messages.size(), 2u);
-    EXPECT_TRUE(boîtes.messages[0].texte.startsWith("Replacez vos feuilles")) << boîtes.messages[0].texte.toStdString();
+    ASSERT_EQ(boîtes.messages.size(), 1u);
+    EXPECT_TRUE(boîtes.messages[0].texte.startsWith("Vous venez d'éditer")) << boîtes.messages[0].texte.toStdString();
 
     const ordre_feuilles ordre = ordre_livret(pages);
     std::vector<face_feuille> faces = ordre.recto;

@@ -294,6 +294,7 @@ TEST_F(essai_relevés, un_relevé_sur_papier)
     QPrinter imprimante(QPrinter::HighResolution);
     vers_pdf(imprimante, pdf);
     données.entête = "SEL de Quimper";
+    g.setFontName("DejaVu Sans");  // a face that has the "fi" ligature
     {
         surface_imprimante papier(imprimante);
         options_relevé o = options(0, true, adresse_du_membre(données.table_adhérents[1]));
@@ -308,6 +309,8 @@ TEST_F(essai_relevés, un_relevé_sur_papier)
     const QString& texte = pages->front();
     for (const char* attendu : {"Le samedi 14 mars 2026", "SEL de Quimper", "NOM1 Prénom", "29000 Quimper",
                                 "Relevé du compte Annick L. (toutes opérations)", "Dte enr.", "Cours de guitare",
+                                // letter for letter, as on screen: no "fi" ligature that a search would miss
+                                "Confitures",
                                 "Volume des échanges: 1590 grains", "Dernier solde du compte: 1510"})
         EXPECT_TRUE(texte.simplified().contains(QString::fromUtf8(attendu))) << attendu << "\n"
                                                                               << texte.toStdString();
