@@ -24,25 +24,7 @@ void entête(grille& g, const std::vector<QString>& titres)
 
 // At least three digits, groups of three separated by a blank, and the
 // decimals after a comma when there are any: "005", "1 500", "-12 345,5".
-QString groupé(monnaie m)
-{
-    const bool négatif = m.brut < 0;
-    const std::uint64_t u = négatif ? 0 - static_cast<std::uint64_t>(m.brut) : static_cast<std::uint64_t>(m.brut);
-    const QString chiffres = QString::number(u / 10000).rightJustified(3, QLatin1Char('0'));
-    QString s;
-    if (négatif)
-        s += QLatin1Char('-');
-    for (qsizetype i = 0; i < chiffres.size(); ++i) {
-        if (i > 0 && (chiffres.size() - i) % 3 == 0)
-            s += QLatin1Char(' ');
-        s += chiffres[i];
-    }
-    if (u % 10000) {
-        const QString décimales = texte_affiché(monnaie::depuis_brut(static_cast<std::int64_t>(u % 10000)));
-        s += décimales.mid(décimales.indexOf(QLatin1Char(',')));
-    }
-    return s;
-}
+QString groupé(monnaie m) { return format_groupes(m, u"000"); }
 
 QString groupé(int n) { return groupé(monnaie::unités(n)); }
 

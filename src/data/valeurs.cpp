@@ -114,6 +114,50 @@ bool lit_montant_de(qsizetype n, Car car, monnaie& résultat)
 QString texte_fichier(monnaie m) { return texte_montant(m, QLatin1Char('.'), false); }
 QString texte_affiché(monnaie m) { return texte_montant(m, QLatin1Char(','), true); }
 
+QString format_groupes(monnaie m, QStringView masque)
+{
+    const bool négatif = m.brut < 0;
+    const std::uint64_t absolu =
+        négatif ? 0 - static_cast<std::uint64_t>(m.brut) : static_cast<std::uint64_t>(m.brut);
+    char chiffres[24];
+    int reste = 0;
+    for (std::uint64_t u = absolu / 10000; u > 0; u /= 10)
+        chiffres[reste++] = static_cast<char>('0' + u % 10);  // from the units up
+
+    qsizetype places = 0;
+    for (const QChar c : masque)
+        if (c == QLatin1Char('0') || c == QLatin1Char('#'))
+            ++places;
+    // Each group beyond the mask is "### " in front of it.
+    const qsizetype groupes = reste > places ? (reste - places + 2) / 3 : 0;
+    QString résultat(masque.size() + 4 * groupes + (négatif ? 1 : 0), QLatin1Char(' '));
+    qsizetype fin = résultat.size();
+    int pris = 0;
+    const auto place = [&](QChar c) {
+        if (c == QLatin1Char('0') || c == QLatin1Char('#')) {
+            if (pris < reste)
+                résultat[--fin] = QLatin1Char(chiffres[pris++]);
+            else if (c == QLatin1Char('0'))
+                résultat[--fin] = QLatin1Char('0');
+        } else {
+            résultat[--fin] = c;
+        }
+    };
+    for (qsizetype i = masque.size() - 1; i >= 0; --i)
+        place(masque[i]);
+    for (qsizetype g = 0; g < groupes; ++g)
+        for (const char c : {' ', '#', '#', '#'})
+            place(QLatin1Char(c));
+    if (négatif)
+        résultat[--fin] = QLatin1Char('-');
+    résultat.remove(0, fin);
+    if (absolu % 10000) {
+        const QString fraction = texte_affiché(monnaie::depuis_brut(static_cast<std::int64_t>(absolu % 10000)));
+        résultat += fraction.mid(fraction.indexOf(QLatin1Char(',')));
+    }
+    return résultat;
+}
+
 bool lit_montant(const QString& texte, monnaie& résultat)
 {
     return lit_montant_de(texte.size(), [&](qsizetype i) { return texte[i]; }, résultat);

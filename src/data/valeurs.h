@@ -37,6 +37,14 @@ struct monnaie {
 QString texte_fichier(monnaie m);
 // Shown form: decimal comma, no trailing zeros ("12,5", "-0,25", "300").
 QString texte_affiché(monnaie m);
+// A whole amount in a Basic format mask made of "#", "0" and blanks
+// ("000", "### 000", "### ### 000"): digits fill the places from the right,
+// "0" places always show a digit, blanks show between the places, and digits
+// beyond the mask go in front in further groups of three, as if the mask
+// were longer. A minus sign stands first. An amount with decimals keeps them
+// after a comma, as texte_affiché writes them. The mask "000" gives the
+// tables' form: "005", "1 500", "12 406 520", "-12 345,5".
+QString format_groupes(monnaie m, QStringView masque);
 // Typed or grid form: blanks ignored, "," or "." as decimal point, an optional
 // sign; more than four decimals round half to even. False when not an amount.
 bool lit_montant(const QString& texte, monnaie& résultat);

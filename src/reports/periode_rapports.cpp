@@ -61,36 +61,4 @@ dernières_opérations choix_dernières(int position, int nombre_lignes, const d
     return r;
 }
 
-QString format_groupes(monnaie m, const QString& masque)
-{
-    const bool négatif = m.brut < 0;
-    const std::uint64_t absolu =
-        négatif ? 0 - static_cast<std::uint64_t>(m.brut) : static_cast<std::uint64_t>(m.brut);
-    const QString chiffres = absolu / 10000 ? QString::number(absolu / 10000) : QString();
-
-    // Places from the right; the digits left over go in front of the first.
-    QString résultat;
-    qsizetype reste = chiffres.size();
-    for (qsizetype i = masque.size() - 1; i >= 0; --i) {
-        const QChar c = masque[i];
-        if (c == QLatin1Char('0') || c == QLatin1Char('#')) {
-            if (reste > 0)
-                résultat.prepend(chiffres[--reste]);
-            else if (c == QLatin1Char('0'))
-                résultat.prepend(QLatin1Char('0'));
-        } else {
-            résultat.prepend(c);
-        }
-    }
-    if (reste > 0)
-        résultat.prepend(chiffres.left(reste));
-    if (absolu % 10000) {
-        const QString fraction = texte_affiché(monnaie::depuis_brut(static_cast<std::int64_t>(absolu % 10000)));
-        résultat += fraction.mid(fraction.indexOf(QLatin1Char(',')));
-    }
-    if (négatif)
-        résultat.prepend(QLatin1Char('-'));
-    return résultat;
-}
-
 monnaie montant_de_cellule(const QString& texte) { return monnaie::depuis_réel(val_fr(texte)); }

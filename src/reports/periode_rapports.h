@@ -28,12 +28,6 @@ struct dernières_opérations {
 // Any other position keeps the first line (and the count) it had.
 dernières_opérations choix_dernières(int position, int nombre_lignes, const dernières_opérations& avant);
 
-// A whole amount in a Basic format mask made of "#", "0" and blanks
-// ("### 000", "### ### 000"): digits fill the places from the right, "0"
-// places always show a digit, blanks always show, and digits beyond the mask
-// go in front. A minus sign stands first. An amount with decimals keeps them
-// after a comma, as the rows of the tables show them.
-QString format_groupes(monnaie m, const QString& masque);
 // A table cell read for a total: blanks skipped, "," or "." as decimal
 // separator, reading stops where no number can go on; an empty cell is 0.
 monnaie montant_de_cellule(const QString& texte);

@@ -69,6 +69,19 @@ qsizetype trimestres_entiers(const QByteArray& octets) { return octets.size() / 
 // lines since then none at all.
 bool moment_possible(double moment) { return std::isfinite(moment) && moment > 0 && moment <= maintenant(); }
 
+// A label of a quarter later than today's: written under a clock once set
+// ahead. The quarter of today would stand after it.
+bool trimestre_à_venir(const QString& libellé)
+{
+    static const QRegularExpression forme(QStringLiteral("^ ([0-9]{1,4})- ([1-4])°trim"));
+    const QRegularExpressionMatch m = forme.match(libellé);
+    if (!m.hasMatch())
+        return false;
+    const QDate jour = aujourdhui();
+    const int stocké = m.captured(1).toInt() * 4 + m.captured(2).toInt() - 1;
+    return stocké > jour.year() * 4 + (jour.month() - 1) / 3;
+}
+
 QString enregistrement_endommagé(qsizetype numéro)
 {
     return QStringLiteral("L'enregistrement n° %1 du fichier %2 est endommagé")
@@ -135,7 +148,8 @@ bool trimestre_intact(const stat_trimestre& s)
     const int16 comptes[] = {s.nbr_adhérents, s.nbr_enfants, s.nbr_adultes, s.nbr_masc, s.nbr_fem,
                              s.nbr_offres,    s.nbr_demandes, s.nbr_opérations};
     auto positif = [](int16 c) { return c >= 0; };
-    return std::all_of(std::begin(comptes), std::end(comptes), positif) &&
+    // A volume is a sum of debits.
+    return s.volume >= 0 && std::all_of(std::begin(comptes), std::end(comptes), positif) &&
            std::all_of(s.nbr_par_genre.begin(), s.nbr_par_genre.end(), positif);
 }
 
@@ -194,7 +208,7 @@ void enregistre_évolution()
     // A damaged last record is kept as it is and gives nothing to go on.
     const stat_trimestre dernier =
         n > 0 ? décode_trimestre(octets.constData() + (n - 1) * taille_stat_trimestre) : stat_trimestre{};
-    if (n > 0 && !trimestre_intact(dernier)) {
+    if (n > 0 && (!trimestre_intact(dernier) || trimestre_à_venir(dernier.trimestre))) {
         MsgBox(enregistrement_endommagé(n) + QStringLiteral(" : le trimestre en cours est enregistré à sa suite") +
                    suite_écriture,
                style_boîte::ok);

@@ -39,8 +39,8 @@ QByteArray encode_trimestre(const stat_trimestre& s);
 stat_trimestre décode_trimestre(const char* octets);
 
 // A record as a snapshot writes it: the label of a quarter (blank when the
-// date could not be read) and no count below zero. Bytes damaged on disk
-// almost never read as one.
+// date could not be read), no count and no volume below zero. Bytes damaged
+// on disk almost never read as one.
 bool trimestre_intact(const stat_trimestre& s);
 
 QString chemin_évolution();  // P/evolstat.dat

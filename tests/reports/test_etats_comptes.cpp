@@ -7,6 +7,7 @@
 #include "support/pdf_essai.h"
 #include "ui_common/surface_imprimante.h"
 
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 namespace {
@@ -188,6 +189,11 @@ TEST_F(essai_états, les_totaux_d_une_grande_association_tiennent_dans_leurs_col
     QStringList totaux;
     for (int c = 2; c < g.Cols(); ++c)
         totaux << g.TextMatrix(g.Rows() - 1, c).trimmed();
+    // Past a million too, every three digits are grouped as in the rows.
+    const QRegularExpression groupé(QStringLiteral("^-?[0-9]{1,3}( [0-9]{3})*(,[0-9]+)?$"));
+    for (const QString& t : totaux)
+        EXPECT_TRUE(groupé.match(t).hasMatch()) << t.toStdString();
+    ASSERT_GT(totaux[2].size(), 9) << "the volume total passes a million";
     QTemporaryDir dossier;
     QPrinter pdf(QPrinter::HighResolution);
     vers_pdf(pdf, dossier.filePath("etat.pdf"));

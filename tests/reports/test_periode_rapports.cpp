@@ -76,14 +76,18 @@ TEST(choix_dernières, la_plage_et_le_nombre_de_lignes_demandées)
 
 TEST(format_groupes, les_places_de_chiffres_et_les_blancs_du_masque)
 {
-    EXPECT_EQ(format_groupes(monnaie::unités(7), "### 000"), " 007");
-    EXPECT_EQ(format_groupes(monnaie::unités(1234), "### 000"), "1 234");
-    EXPECT_EQ(format_groupes(monnaie::unités(1550), "### ### 000"), " 1 550");
-    EXPECT_EQ(format_groupes(monnaie::unités(0), "### ### 000"), "  000");
-    EXPECT_EQ(format_groupes(monnaie::unités(1234567), "### 000"), "1234 567");
-    EXPECT_EQ(format_groupes(monnaie::unités(1234567), "### ### ### 000"), " 1 234 567");
-    EXPECT_EQ(format_groupes(monnaie::unités(-1550), "### ### ### 000"), "-  1 550");
-    EXPECT_EQ(format_groupes(monnaie::depuis_brut(125000), "### 000"), " 012,5");
+    EXPECT_EQ(format_groupes(monnaie::unités(7), u"### 000"), " 007");
+    EXPECT_EQ(format_groupes(monnaie::unités(1234), u"### 000"), "1 234");
+    EXPECT_EQ(format_groupes(monnaie::unités(1550), u"### ### 000"), " 1 550");
+    EXPECT_EQ(format_groupes(monnaie::unités(0), u"### ### 000"), "  000");
+    // Digits beyond the mask are grouped by three as well.
+    EXPECT_EQ(format_groupes(monnaie::unités(1234567), u"### 000"), "1 234 567");
+    EXPECT_EQ(format_groupes(monnaie::depuis_brut(124065205670), u"### 000"), "12 406 520,567");
+    EXPECT_EQ(format_groupes(monnaie::unités(-1234567890), u"000"), "-1 234 567 890");
+    EXPECT_EQ(format_groupes(monnaie::unités(5), u"000"), "005");
+    EXPECT_EQ(format_groupes(monnaie::unités(1234567), u"### ### ### 000"), " 1 234 567");
+    EXPECT_EQ(format_groupes(monnaie::unités(-1550), u"### ### ### 000"), "-  1 550");
+    EXPECT_EQ(format_groupes(monnaie::depuis_brut(125000), u"### 000"), " 012,5");
 }
 
 TEST(montant_de_cellule, relit_les_nombres_des_tableaux)

@@ -200,13 +200,17 @@ TEST_F(historique, un_trimestre_se_récrit_puis_le_suivant_s_ajoute)
     EXPECT_EQ(r[1].nbr_opérations, 1);
     EXPECT_EQ(r[1].volume, 4);
 
-    // A clock set back to an earlier quarter appends rather than rewrites.
+    // A clock set back to an earlier quarter appends rather than rewrites;
+    // the last record, of a quarter after today's, is kept and told of.
+    EXPECT_TRUE(boîtes.messages.empty());
     fixe_horloge(QDateTime(QDate(2026, 3, 25), QTime(9, 0)));
     enregistre_évolution();
     r = relus();
     ASSERT_EQ(r.size(), 3u);
     EXPECT_EQ(r[2].trimestre, QStringLiteral(" 2026- 1°trim"));
     EXPECT_EQ(lit(nom_fichier_évolution).size(), 3 * taille_stat_trimestre);
+    ASSERT_EQ(boîtes.messages.size(), 1u);
+    EXPECT_TRUE(boîtes.messages[0].texte.startsWith("L'enregistrement n° 2 du fichier evolstat.dat est endommagé"));
 }
 
 TEST_F(historique, seulement_avec_le_fichier_de_données_par_défaut)
@@ -316,13 +320,23 @@ TEST_F(historique, un_dernier_trimestre_endommagé_est_refusé)
     stat_trimestre négatif = ancien;
     négatif.nbr_par_genre[4] = -1;
     EXPECT_FALSE(trimestre_intact(négatif));
+    négatif = ancien;
+    négatif.volume = -1;  // a volume is a sum of debits
+    EXPECT_FALSE(trimestre_intact(négatif));
 
     ligne(hier + 0.5, 1, "1", 20000);
     // Garbage bytes, zeros: kept as they are, and the quarter starts afresh
     // after them rather than from their figures.
-    for (const char octet : {'\xff', '\0'}) {
+    // A negative volume, a quarter after today's (a clock once set ahead).
+    stat_trimestre volume_négatif = ancien, à_venir = ancien;
+    volume_négatif.volume = -500;
+    à_venir.trimestre = QStringLiteral(" 2027- 3°trim");
+    à_venir.date_relevé = date_depuis(QDate(2027, 8, 1));
+    const QByteArray endommagés[] = {QByteArray(taille_stat_trimestre, '\xff'), QByteArray(taille_stat_trimestre, '\0'),
+                                     encode_trimestre(volume_négatif), encode_trimestre(à_venir)};
+    for (const QByteArray& dernier : endommagés) {
         boîtes.messages.clear();
-        const QByteArray avant = encode_trimestre(ancien) + QByteArray(taille_stat_trimestre, octet);
+        const QByteArray avant = encode_trimestre(ancien) + dernier;
         écrit(nom_fichier_évolution, avant);
         enregistre_évolution();
         ASSERT_EQ(boîtes.messages.size(), 1u);
