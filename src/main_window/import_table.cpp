@@ -67,7 +67,7 @@ void défauts_adhérents(grille& gg)
     }
 }
 
-void prépare_offres(grille& gg)
+void prépare_offres(grille& gg, bool identifiants_des_lignes_sans_numéro)
 {
     if (MsgBox(QStringLiteral("Si vous importez depuis Accès, votre colonne d'adhérents comporte-t-elle plusieurs "
                               "numéros séparés par des virgules ?"),
@@ -86,7 +86,11 @@ void prépare_offres(grille& gg)
                               "pourront être associées à aucun adhérent."),
                style_boîte::information);
         [[fallthrough]];
-    case clé_adhérent::numéro: affecte_identifiants(gg); break;
+    case clé_adhérent::numéro:
+        affecte_identifiants(gg);
+        if (identifiants_des_lignes_sans_numéro)
+            retrouve_num_adhérents(gg);
+        break;
     case clé_adhérent::identifiant_incomplet:
         MsgBox(QStringLiteral("La colonne des identifiants d'adhérents est incomplète. Certaines lignes du catalogue "
                               "ne pourront être associées à aucun adhérent."),
@@ -254,7 +258,7 @@ int remplit_grille_texte(grille& gg, const QString& texte, int colonnes)
     return cellules;
 }
 
-void affecte_indices(grille& gg, table_importée table)
+void affecte_indices(grille& gg, table_importée table, bool identifiants_des_lignes_sans_numéro)
 {
     redraw_suspendu pause(gg);
     retire_lignes_vides_finales(gg);
@@ -265,7 +269,7 @@ void affecte_indices(grille& gg, table_importée table)
     if (table == table_importée::adhérents)
         défauts_adhérents(gg);
     else if (table == table_importée::offres)
-        prépare_offres(gg);
+        prépare_offres(gg, identifiants_des_lignes_sans_numéro);
 }
 
 clé_adhérent clé_identifiant(const grille& gg)
@@ -332,23 +336,52 @@ void affecte_identifiants(grille& gg)
     }
 }
 
-void retrouve_num_adhérents(grille& gg, bool sans_numéro_seulement)
+void retrouve_num_adhérents(grille& gg)
 {
     // One pass over the members, not one per row: tables of thousands.
-    QHash<QString, int> numéros;
+    QHash<QString, QList<int>> numéros;
+    std::vector<bool> listé(max_adhérents + 1, false);
     pour_chaque_adhérent(données, [&](int n, const adhérent& a) {
+        listé[static_cast<std::size_t>(n)] = true;
         const QString id = a.identifiant.trimmed();
-        if (!id.isEmpty() && !numéros.contains(id))
-            numéros.insert(id, n);
+        if (!id.isEmpty()) {
+            QList<int>& porteurs = numéros[id];
+            if (!porteurs.contains(n))
+                porteurs << n;
+        }
     });
+    QStringList partagés;  // in the order the rows meet them
     redraw_suspendu pause(gg);
     for (int r = 1; r < gg.Rows(); ++r) {
-        if (sans_numéro_seulement && nombre(gg.TextMatrix(r, col_offres::num_adh)) >= 1)
+        const double n = nombre(gg.TextMatrix(r, col_offres::num_adh));
+        if (n >= 1 && n <= max_adhérents && listé[static_cast<std::size_t>(n)])
+            continue;  // the row names its member
+        const QString id = gg.TextMatrix(r, col_offres::identifiant).trimmed();
+        const auto it = numéros.constFind(id);
+        if (it == numéros.cend())
             continue;
-        const auto it = numéros.constFind(gg.TextMatrix(r, col_offres::identifiant).trimmed());
-        if (it != numéros.cend())
-            gg.setTextMatrix(r, col_offres::num_adh, QString::number(*it));
+        if (it->size() == 1)
+            gg.setTextMatrix(r, col_offres::num_adh, QString::number(it->first()));
+        else if (!partagés.contains(id))
+            partagés << id;
     }
+    if (partagés.isEmpty())
+        return;
+    constexpr qsizetype nommés = 20;
+    QStringList lignes{QStringLiteral("Plusieurs adhérents portent le même identifiant : les lignes du catalogue qui "
+                                      "ne donnent que l'un de ces identifiants, sans numéro d'adhérent valable, n'ont "
+                                      "été associées à aucun adhérent.")};
+    for (qsizetype k = 0; k < partagés.size() && k < nommés; ++k) {
+        QStringList porteurs;
+        for (const int p : numéros.value(partagés[k]))
+            porteurs << QString::number(p);
+        lignes << QStringLiteral("« %1 » : adhérents n° %2").arg(partagés[k], porteurs.join(QStringLiteral(", ")));
+    }
+    if (partagés.size() > nommés)
+        lignes << QStringLiteral("et %1 autres identifiants.").arg(partagés.size() - nommés);
+    lignes << QStringLiteral("Indiquez le numéro de l'adhérent de ces lignes dans la colonne des numéros "
+                             "d'adhérents avant de convertir la grille.");
+    MsgBox(lignes.join(crlf), style_boîte::information);
 }
 
 void affecte_noms_rubriques(grille& gg)
@@ -378,12 +411,8 @@ bool importe_texte(grille& gg, table_importée table, const QString& texte, prov
         sablier attente;
         cellules = remplit_grille_texte(gg, remplace_guillemets(texte), colonnes_table(table));
     }
-    affecte_indices(gg, table);
-    if (table == table_importée::offres && provenance == provenance_import::presse_papiers)
-        // Identifiers shared by several members must not move a row that
-        // names its member to another one.
-        retrouve_num_adhérents(gg, true);
     const bool collage = provenance == provenance_import::presse_papiers;
+    affecte_indices(gg, table, collage);
     const QString réussite =
         collage ? QStringLiteral("Le collage a réussi.") : QStringLiteral("L'importation a réussi.");
     QStringList lignes{réussite + QStringLiteral(" Vous devez maintenant convertir les données au format de trovane "

@@ -39,8 +39,10 @@ int remplit_grille_texte(grille& gg, const QString& texte, int colonnes);
 // empty cells only: category 1, quality 2, balance solde_départ, ...),
 // offers and requests get their member numbers and identifiers, their codes
 // in place of section names, their slots and today's date. Asks and tells
-// the user.
-void affecte_indices(grille& gg, table_importée table);
+// the user. With identifiants_des_lignes_sans_numéro (a pasted table), the
+// rows without a valid member number are looked up by their identifier even
+// when the member key is the number.
+void affecte_indices(grille& gg, table_importée table, bool identifiants_des_lignes_sans_numéro = false);
 
 // Member key of an offers grid: which of the member number (column 9) and
 // the identifier (column 6) is filled the most, and whether on every row.
@@ -55,18 +57,19 @@ void éclate_numéros_adhérents(grille& gg);
 // Column 6 := the identifier of the member numbered in column 9 (after the
 // split above); rows without a valid member number are left alone.
 void affecte_identifiants(grille& gg);
-// Column 9 := the number of the first listed member whose identifier is the
-// one of column 6 (blanks around left out, case counts); no match, or no
-// identifier, leaves the row alone. With sans_numéro_seulement, rows that
-// already name a member keep it.
-void retrouve_num_adhérents(grille& gg, bool sans_numéro_seulement = false);
+// Rows whose column 9 does not name a listed member: column 9 := the number
+// of the one listed member whose identifier is the one of column 6 (blanks
+// around left out, case counts). A row that names a listed member keeps it;
+// no match, or no identifier, leaves the row alone; so does an identifier
+// that several members share, never guessed: the user is told which ones.
+void retrouve_num_adhérents(grille& gg);
 // Column 2 := the code_rubrique of the first classification entry named as
 // the cell; a cell no entry names stays as it is.
 void affecte_noms_rubriques(grille& gg);
 
 // The whole road from a text to a prepared grid: quotes replaced, split,
-// prepared (and, for a pasted offers table, the rows still without a member
-// number looked up by their identifier). True when the user then asks to
+// prepared (for a pasted offers table, see identifiants_des_lignes_sans_numéro
+// above). True when the user then asks to
 // convert at once; the question gives the text's column count when it is
 // not the table's.
 bool importe_texte(grille& gg, table_importée table, const QString& texte, provenance_import provenance);
