@@ -1,5 +1,7 @@
 #include "catalogue/polices.h"
 
+#include "ui_common/grille.h"
+
 #include <QCollator>
 #include <QFont>
 #include <QFontDatabase>
@@ -30,9 +32,8 @@ QStringList polices_imprimante()
         if (famille != secours && noms.contains(famille))
             noms << nom;
     }
-    QCollator ordre{QLocale(QLocale::French)};
-    ordre.setCaseSensitivity(Qt::CaseInsensitive);
-    std::sort(noms.begin(), noms.end(), ordre);
+    const QCollator& ordre = collation_française();
+    std::sort(noms.begin(), noms.end(), [&](const QString& a, const QString& b) { return ordre.compare(a, b) < 0; });
     noms.removeDuplicates();
     return noms;
 }

@@ -679,6 +679,7 @@ void f_impression::choix_police_Click()
         gg.setFontName(police_impression);
         gg.setFontSize(static_cast<float>(taille_police_impression));
         ajuste_grille(gg);
+        ajuste_hauteurs_lignes(gg);
     }
 }
 
@@ -704,6 +705,7 @@ void f_impression::bt_gras_Click()
         gg.setFontBold(!gg.FontBold());
         bt_gras->setChecked(gg.FontBold());
         ajuste_grille(gg);
+        ajuste_hauteurs_lignes(gg);
     }
 }
 
@@ -738,6 +740,7 @@ void f_impression::compose_grille()
     for (int i = 0; i < n && i < colonnes_liste_max; ++i)
         choix.push_back(cb_quoi_col[static_cast<std::size_t>(i)]->currentIndex());
     colonne_mél = ::compose_grille(gg, numéros_liste(*liste), choix);
+    ajuste_hauteurs_lignes(gg);
 }
 
 void f_impression::cb_nbr_cols_Click()

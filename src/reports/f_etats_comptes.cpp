@@ -6,6 +6,7 @@
 #include "reports/etats_comptes.h"
 #include "reports/listes_comptes.h"
 #include "reports/periode_rapports.h"
+#include "ui_common/ajuste_grille.h"
 #include "ui_common/filtre_membres.h"
 #include "ui_common/grille_vue.h"
 #include "ui_common/outils.h"
@@ -236,7 +237,7 @@ void f_états_comptes::bt_extraire_relevé_Click()
     } else {
         remplit_tableau_état(gg_compte, comptes_listés());
     }
-    ajuste_hauteurs_lignes();
+    ::ajuste_hauteurs_lignes(gg_compte);
     ct_largeur_grille_Click();
 }
 
@@ -244,7 +245,7 @@ void f_états_comptes::refuse_tableau(const QString& raison)
 {
     // What the grid held belongs to another table.
     vide_tableau(gg_compte, Op_type[0]->isChecked());
-    ajuste_hauteurs_lignes();
+    ::ajuste_hauteurs_lignes(gg_compte);
     ct_largeur_grille_Click();
     if (chargée_ && !refus_dit_) {
         MsgBox(raison, style_boîte::information);

@@ -7,6 +7,7 @@
 #include "reports/periode_rapports.h"
 #include "reports/releves.h"
 #include "ui_common/controles.h"
+#include "ui_common/ajuste_grille.h"
 #include "ui_common/filtre_membres.h"
 #include "ui_common/grille_vue.h"
 #include "ui_common/outils.h"
@@ -350,7 +351,7 @@ void f_relevés_comptes::bt_extraire_relevé_Click()
             date_fin = *d;
     }
     remplit_relevé(gg_compte, type_relevé, compte_courant, choix());
-    ajuste_hauteurs_lignes();
+    ::ajuste_hauteurs_lignes(gg_compte);
     if (type_relevé == relevé_compte || type_relevé == relevé_catalogue)
         compose_titre(Liste_comptes->currentRow());
 }

@@ -358,15 +358,6 @@ void fenêtre_rapport::remplit_listes_période()
     cb_dernières->setCurrentIndex(-1);
 }
 
-void fenêtre_rapport::ajuste_hauteurs_lignes()
-{
-    const int hauteur = std::max(grille::hauteur_défaut,
-                                 pixels_en_twips(QFontMetrics(police_qt(gg_compte.police())).height() + 2));
-    redraw_suspendu pause(gg_compte);
-    for (int r = 0; r < gg_compte.Rows(); ++r)
-        gg_compte.setRowHeight(r, hauteur);
-}
-
 std::vector<int> fenêtre_rapport::comptes_listés() const
 {
     std::vector<int> comptes;

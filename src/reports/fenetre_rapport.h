@@ -154,9 +154,6 @@ protected:
     // The month chosen put in the period fields; false when none is chosen.
     bool prend_mois();
     void remplit_listes_période();
-    // Rows tall enough for the grid's font, which the fills leave at the
-    // default height.
-    void ajuste_hauteurs_lignes();
     surface_page& papier();
 
     bool eventFilter(QObject* objet, QEvent* e) override;

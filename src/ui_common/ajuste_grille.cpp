@@ -5,6 +5,7 @@
 #include "ui_common/sablier.h"
 
 #include <QFont>
+#include <QFontMetrics>
 #include <algorithm>
 #include <cmath>
 
@@ -117,4 +118,13 @@ int hauteur_texte_écran(const police_grille& p)
 {
     const double tpp = twips_par_pixel();
     return static_cast<int>(std::ceil(QFontMetricsF(police_qt(p)).height() * tpp + tpp));
+}
+
+void ajuste_hauteurs_lignes(grille& g)
+{
+    const int hauteur =
+        std::max(grille::hauteur_défaut, pixels_en_twips(QFontMetrics(police_qt(g.police())).height() + 2));
+    redraw_suspendu pause(g);
+    for (int r = 0; r < g.Rows(); ++r)
+        g.setRowHeight(r, hauteur);
 }

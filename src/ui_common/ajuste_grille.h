@@ -41,3 +41,9 @@ void élargit_grille(grille& g);
 // pixel to spare: a row at least this tall shows the text whole, at any
 // scale the view draws it.
 int hauteur_texte_écran(const police_grille& p);
+
+// Sets every row to the height of one line of the grid's font, never below
+// the default height: a font larger than the default one shows the accents
+// of capitals whole. For a grid whose font the user chooses, after each fill
+// or change of font.
+void ajuste_hauteurs_lignes(grille& g);

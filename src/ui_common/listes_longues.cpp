@@ -1,5 +1,7 @@
 #include "ui_common/listes_longues.h"
 
+#include "ui_common/grille.h"
+
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QHash>
@@ -13,37 +15,73 @@
 #include <array>
 #include <bitset>
 
+namespace {
+
+// An entry of a list that sorts itself: placed in French order (Ç as C, Œ as
+// OE, accents and case weighed last), by a key made once per entry.
+class entrée_à_la_française final : public QListWidgetItem {
+public:
+    entrée_à_la_française(const QString& texte, QCollatorSortKey clé) : QListWidgetItem(texte), clé_(std::move(clé)) {}
+    bool operator<(const QListWidgetItem& autre) const override
+    {
+        if (const auto* f = dynamic_cast<const entrée_à_la_française*>(&autre))
+            return clé_.compare(f->clé_) < 0;
+        return clé_.compare(clé_à_la_française(autre.text())) < 0;
+    }
+    void setData(int rôle, const QVariant& valeur) override
+    {
+        if (rôle == Qt::DisplayRole || rôle == Qt::EditRole)
+            clé_ = clé_à_la_française(valeur.toString());
+        QListWidgetItem::setData(rôle, valeur);
+    }
+    QListWidgetItem* clone() const override { return new entrée_à_la_française(*this); }
+
+private:
+    QCollatorSortKey clé_;
+};
+
+}  // namespace
+
 void remplit_liste_longue(QListWidget& liste, const std::vector<entrée_liste_longue>& entrées)
 {
     const QSignalBlocker silence(&liste);
     liste.clear();
     const bool triée = liste.isSortingEnabled();
-    std::vector<std::size_t> ordre(entrées.size());
-    for (std::size_t k = 0; k < ordre.size(); ++k)
-        ordre[k] = triée ? ordre.size() - 1 - k : k;
-    // Inserted one by one, an entry goes before those it equals: taken from
-    // the last, a stable sort gives the same order. A sorted list compares
-    // its texts as QString::compare does, case and accents by code.
-    if (triée)
-        std::stable_sort(ordre.begin(), ordre.end(), [&](std::size_t a, std::size_t b) {
-            return entrées[a].texte.compare(entrées[b].texte) < 0;
-        });
-    // Sorting stays off while they go in: each would be placed again. The
-    // entries go in at once, and their values are set while the model is
+    // Sorting stays off while they go in: each would be placed again.
+    liste.setSortingEnabled(false);
+    if (triée) {
+        // Inserted one by one, an entry goes before those it equals: taken
+        // from the last, a stable sort gives the same order.
+        std::vector<QCollatorSortKey> clés;
+        clés.reserve(entrées.size());
+        for (const entrée_liste_longue& e : entrées)
+            clés.push_back(clé_à_la_française(e.texte));
+        std::vector<std::size_t> ordre(entrées.size());
+        for (std::size_t k = 0; k < ordre.size(); ++k)
+            ordre[k] = ordre.size() - 1 - k;
+        std::stable_sort(ordre.begin(), ordre.end(),
+                         [&](std::size_t a, std::size_t b) { return clés[a].compare(clés[b]) < 0; });
+        for (const std::size_t k : ordre) {
+            auto* élément = new entrée_à_la_française(entrées[k].texte, clés[k]);
+            élément->setData(Qt::UserRole, entrées[k].valeur);
+            liste.addItem(élément);
+        }
+        liste.setSortingEnabled(true);
+        return;
+    }
+    // The entries go in at once, and their values are set while the model is
     // silent: told of each one, the view would do for every entry what it
     // does once for all (a value under Qt::UserRole is never shown).
-    liste.setSortingEnabled(false);
     QStringList textes;
-    textes.reserve(static_cast<qsizetype>(ordre.size()));
-    for (const std::size_t k : ordre)
-        textes << entrées[k].texte;
+    textes.reserve(static_cast<qsizetype>(entrées.size()));
+    for (const entrée_liste_longue& e : entrées)
+        textes << e.texte;
     liste.addItems(textes);
     {
         const QSignalBlocker modèle_muet(liste.model());
-        for (std::size_t i = 0; i < ordre.size(); ++i)
-            liste.item(static_cast<int>(i))->setData(Qt::UserRole, entrées[ordre[i]].valeur);
+        for (std::size_t i = 0; i < entrées.size(); ++i)
+            liste.item(static_cast<int>(i))->setData(Qt::UserRole, entrées[i].valeur);
     }
-    liste.setSortingEnabled(triée);
 }
 
 void remplit_liste_longue(QComboBox& liste, const std::vector<entrée_liste_longue>& entrées)

