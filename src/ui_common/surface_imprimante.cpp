@@ -48,6 +48,26 @@ bool imprime_dans_un_fichier(const QPrinter& imprimante)
     return imprimante.outputFormat() == QPrinter::PdfFormat && !imprimante.outputFileName().isEmpty();
 }
 
+namespace {
+
+// PDF output with no file yet: Qt's printer when none is installed.
+bool sortie_sans_fichier(const QPrinter& imprimante)
+{
+    return imprimante.outputFormat() == QPrinter::PdfFormat && imprimante.outputFileName().isEmpty();
+}
+
+// A painter that could not begin on a PDF printer may leave it active: it
+// would then refuse every new file name for the rest of the run. Setting
+// the PDF version again makes Qt build a fresh engine with the same
+// settings.
+void rétablit_imprimante(QPrinter& imprimante)
+{
+    if (imprimante.outputFormat() == QPrinter::PdfFormat && imprimante.printerState() != QPrinter::Idle)
+        imprimante.setPdfVersion(imprimante.pdfVersion());
+}
+
+}  // namespace
+
 surface_imprimante::surface_imprimante(QPrinter& imprimante) : imprimante_(imprimante)
 {
     imprimante_.setFullPage(true);
@@ -120,6 +140,10 @@ bool surface_imprimante::termine_document()
     erreur_.clear();
     std::vector<page_dessinée> pages = std::move(pages_);
     pages_.clear();
+    if (pages.empty())
+        return true;
+    if (!sortie_choisie())
+        return false;
     if (en_suite() && imprime_dans_un_fichier(imprimante_)) {
         suite_.insert(suite_.end(), std::make_move_iterator(pages.begin()), std::make_move_iterator(pages.end()));
         return true;
@@ -130,9 +154,28 @@ bool surface_imprimante::termine_document()
 bool surface_imprimante::envoie_suite()
 {
     erreur_.clear();
+    sortie_refusée_ = false;
     std::vector<page_dessinée> pages = std::move(suite_);
     suite_.clear();
     return envoie(std::move(pages));
+}
+
+bool surface_imprimante::sortie_choisie()
+{
+    if (!sortie_sans_fichier(imprimante_))
+        return true;
+    if (sortie_refusée_)
+        return false;
+    // The printer may still be held by an earlier failed print: the choice
+    // made now must take.
+    rétablit_imprimante(imprimante_);
+    if (dialogues().réglage_imprimante(imprimante_) && !sortie_sans_fichier(imprimante_))
+        return true;
+    erreur_ = QStringLiteral("Choisissez d'abord l'imprimante ou le fichier PDF");
+    MsgBox(erreur_, style_boîte::exclamation);
+    // The other documents of the run are dropped without asking again.
+    sortie_refusée_ = en_suite();
+    return false;
 }
 
 bool surface_imprimante::envoie(std::vector<page_dessinée> pages)
@@ -141,6 +184,7 @@ bool surface_imprimante::envoie(std::vector<page_dessinée> pages)
         return true;
     QPainter peintre;
     if (!peintre.begin(&imprimante_)) {
+        rétablit_imprimante(imprimante_);
         if (imprime_dans_un_fichier(imprimante_))
             erreur_ = description_erreur_fichier(imprimante_.outputFileName(), true);
         else if (imprimante_.printerName().isEmpty())

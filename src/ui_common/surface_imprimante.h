@@ -54,12 +54,18 @@ protected:
 
 private:
     const QFontMetricsF& mesure(const police_page& police) const;
+    // A PDF output with no file (the printer Qt gives when none is
+    // installed) opens the printer choice first; when the user leaves it
+    // without a printer or a file, nothing is printed and he is told what to
+    // do, once in a run of documents.
+    bool sortie_choisie();
     bool envoie(std::vector<page_dessinée> pages);
 
     QPrinter& imprimante_;
     std::vector<page_dessinée> pages_;
     std::vector<page_dessinée> suite_;  // the documents ended in a run, kept for one file
     QString erreur_;
+    bool sortie_refusée_ = false;  // the choice was declined in the current run
     mutable police_page police_mesurée_;
     mutable std::optional<QFontMetricsF> mesure_;
     // Each text measured once in each face: a catalogue measures its

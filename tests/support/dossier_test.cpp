@@ -54,13 +54,15 @@ QString dialogues_scriptés::fichier_à_enregistrer(const QString& titre, const 
     return fichier_à_ouvrir(titre, départ, filtre);
 }
 
-bool dialogues_scriptés::réglage_imprimante(QPrinter&)
+bool dialogues_scriptés::réglage_imprimante(QPrinter& imprimante)
 {
     ++réglages_demandés;
     if (réglages_imprimante.empty())
         return false;
     const bool r = réglages_imprimante.front();
     réglages_imprimante.pop_front();
+    if (r && choix_imprimante)
+        choix_imprimante(imprimante);
     return r;
 }
 

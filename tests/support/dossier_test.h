@@ -10,6 +10,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <deque>
+#include <functional>
 #include <gtest/gtest.h>
 
 class dialogues_scriptés : public service_dialogues {
@@ -26,6 +27,7 @@ public:
     QStringList invites;             // prompts of the input boxes and titles of the file dialogs
     std::deque<bool> réglages_imprimante;  // answers to the next printer set-ups; then cancelled
     int réglages_demandés = 0;
+    std::function<void(QPrinter&)> choix_imprimante;  // what an accepted printer set-up does to the printer
 
     int message(const QString& texte, int style, const QString& titre) override;
     std::optional<QString> saisie(const QString& invite, const QString& titre, const QString& défaut) override;

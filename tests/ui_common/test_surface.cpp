@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QFile>
 #include <QImageReader>
+#include <QPainter>
 #include <QPrinter>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -262,6 +263,70 @@ TEST_F(surface_imprimante_échec, un_fichier_impossible_est_signalé)
     // The document is dropped: ending again sends nothing and says nothing.
     EXPECT_TRUE(s.EndDoc());
     EXPECT_EQ(boîtes.messages.size(), 1u);
+}
+
+// With no printer installed Qt's printer writes a PDF file it has no name
+// for: the first print asks for the printer or the file instead of failing,
+// and what is chosen then is printed.
+TEST_F(surface_imprimante_échec, sans_imprimante_ni_fichier_le_choix_est_demandé)
+{
+    const QString refus = "Choisissez d'abord l'imprimante ou le fichier PDF";
+    const auto choisit_pdf = [&](const QString& fichier) {
+        boîtes.choix_imprimante = [fichier](QPrinter& p) { p.setOutputFileName(fichier); };
+    };
+    QPrinter imprimante(QPrinter::HighResolution);
+    imprimante.setOutputFormat(QPrinter::PdfFormat);
+    {
+        surface_imprimante s(imprimante);
+        s.Print("Confitures");
+        EXPECT_FALSE(s.EndDoc());
+        EXPECT_EQ(boîtes.réglages_demandés, 1);
+        EXPECT_EQ(boîtes.textes(), QStringList{refus});
+        EXPECT_EQ(s.erreur(), refus);
+
+        boîtes.réglages_imprimante = {true};
+        choisit_pdf(chemin("choisi.pdf"));
+        s.Print("Confitures");
+        EXPECT_TRUE(s.EndDoc());
+    }
+    EXPECT_EQ(boîtes.réglages_demandés, 2);
+    EXPECT_EQ(boîtes.messages.size(), 1u);
+    const auto texte = texte_pdf(chemin("choisi.pdf"));
+    if (!texte)
+        GTEST_SKIP() << "pdftotext (poppler-utils) is not installed: PDF content not checked";
+    EXPECT_TRUE(texte->contains("Confitures"));
+
+    // In a run of documents the choice is asked once, before the first: the
+    // file then holds them all; declined, the run prints nothing and says so
+    // once.
+    for (const bool choisi : {true, false}) {
+        QPrinter suite(QPrinter::HighResolution);
+        suite.setOutputFormat(QPrinter::PdfFormat);
+        boîtes.réglages_demandés = 0;
+        boîtes.messages.clear();
+        boîtes.réglages_imprimante = {choisi};
+        choisit_pdf(chemin("suite.pdf"));
+        surface_imprimante s(suite);
+        {
+            suite_documents run(s);
+            for (const QString relevé : {"Relevé 1", "Relevé 2", "Relevé 3"}) {
+                s.Print(relevé);
+                EXPECT_EQ(s.EndDoc(), choisi);
+            }
+        }
+        EXPECT_EQ(boîtes.réglages_demandés, 1);
+        if (choisi) {
+            EXPECT_TRUE(boîtes.messages.empty());
+            const auto pages = pages_pdf(chemin("suite.pdf"));
+            ASSERT_EQ(pages->size(), 3);
+            EXPECT_TRUE((*pages)[0].contains("Relevé 1"));
+            EXPECT_TRUE((*pages)[2].contains("Relevé 3"));
+            QFile::remove(chemin("suite.pdf"));
+        } else {
+            EXPECT_EQ(boîtes.textes(), QStringList{refus});
+            EXPECT_FALSE(QFile::exists(chemin("suite.pdf")));
+        }
+    }
 }
 
 // ------------------------------------------------------------ preview
