@@ -57,13 +57,17 @@ bool sortie_sans_fichier(const QPrinter& imprimante)
 }
 
 // A painter that could not begin on a PDF printer may leave it active: it
-// would then refuse every new file name for the rest of the run. Setting
-// the PDF version again makes Qt build a fresh engine with the same
-// settings.
+// would then refuse every new file name for the rest of the run. A change of
+// PDF version makes Qt build a fresh engine with the same settings: set to
+// another one and back (the same version again changes nothing).
 void rétablit_imprimante(QPrinter& imprimante)
 {
-    if (imprimante.outputFormat() == QPrinter::PdfFormat && imprimante.printerState() != QPrinter::Idle)
-        imprimante.setPdfVersion(imprimante.pdfVersion());
+    if (imprimante.outputFormat() != QPrinter::PdfFormat || imprimante.printerState() == QPrinter::Idle)
+        return;
+    const QPrinter::PdfVersion version = imprimante.pdfVersion();
+    imprimante.setPdfVersion(version == QPrinter::PdfVersion_1_4 ? QPrinter::PdfVersion_1_6
+                                                                  : QPrinter::PdfVersion_1_4);
+    imprimante.setPdfVersion(version);
 }
 
 }  // namespace

@@ -327,6 +327,24 @@ TEST_F(surface_imprimante_échec, sans_imprimante_ni_fichier_le_choix_est_demand
             EXPECT_FALSE(QFile::exists(chemin("suite.pdf")));
         }
     }
+
+    // A printer left active by a painter that could not begin on it takes a
+    // file again and prints.
+    QPrinter bloquée(QPrinter::HighResolution);
+    bloquée.setOutputFormat(QPrinter::PdfFormat);
+    {
+        QPainter échec;
+        ASSERT_FALSE(échec.begin(&bloquée));
+    }
+    ASSERT_NE(bloquée.printerState(), QPrinter::Idle);
+    boîtes.réglages_imprimante = {true};
+    choisit_pdf(chemin("débloquée.pdf"));
+    {
+        surface_imprimante s(bloquée);
+        s.Print("Confitures");
+        EXPECT_TRUE(s.EndDoc());
+    }
+    EXPECT_TRUE(texte_pdf(chemin("débloquée.pdf")).value_or(QString()).contains("Confitures"));
 }
 
 // ------------------------------------------------------------ preview
