@@ -78,14 +78,10 @@ bool restaure_point_repère()
     // told, ends the restore there.
     if (!attend_enregistrement_en_fond())
         return false;
-    if (!point_repère_à_jour()) {
-        MsgBox(message_point_repère_pas_à_jour(), style_boîte::exclamation);
-        return false;
-    }
-    return recharge(fichier_repère());
+    return copie_restaurable(fichier_repère()) && recharge(fichier_repère());
 }
 
-bool restaure_copie_départ() { return recharge(copie_départ()); }
+bool restaure_copie_départ() { return copie_restaurable(copie_départ()) && recharge(copie_départ()); }
 
 QString texte_avertissement_remise()
 {

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 #include <array>
 #include <bitset>
 #include <memory>
@@ -569,15 +570,42 @@ bool réessaie(const QString& chemin, const QByteArray& octets, QString erreur, 
     return true;
 }
 
-// The restore point that does not hold what its last writing was asked to
-// put there (a restore from it is refused); empty when there is none. Kept by
-// path: another program folder has its own.
-QString repère_périmé;
+// The program's own copies (restore point, start-up copy) that do not hold
+// what their last writing was asked to put there, or, for the start-up copy,
+// not this start's file: a restore from one is refused. Kept by path: another
+// program folder has its own.
+QStringList copies_périmées;
+
+bool copie_périmée(const QString& chemin)
+{
+    return std::any_of(copies_périmées.cbegin(), copies_périmées.cend(),
+                       [&](const QString& p) { return mêmes_chemins(p, chemin); });
+}
 
 void note_écriture(const QString& chemin, bool écrit)
 {
-    if (mêmes_chemins(chemin, fichier_repère()))
-        repère_périmé = écrit ? QString() : fichier_repère();
+    if (copie_du_programme(chemin).isEmpty())
+        return;
+    copies_périmées.removeIf([&](const QString& p) { return mêmes_chemins(p, chemin); });
+    if (!écrit)
+        copies_périmées << chemin;
+}
+
+// Writes one of the program's own copies and records whether it holds the
+// bytes; a failure is told as its cause followed by suite_échec. Nothing is
+// written, nor told, when no saving is allowed.
+bool écrit_copie(const QString& copie, const QByteArray& octets, const QString& suite_échec)
+{
+    bool écrit = false;
+    QString erreur;
+    if (!sans_enregistrement) {
+        QDir().mkpath(QFileInfo(copie).absolutePath());
+        écrit = écrit_fichier_sûr(copie, octets, erreur);
+    }
+    note_écriture(copie, écrit);
+    if (!écrit && !sans_enregistrement)
+        MsgBox(erreur + suite_échec, style_boîte::exclamation);
+    return écrit;
 }
 
 // Only a save of the data file being worked on makes the grid's changes saved.
@@ -658,21 +686,12 @@ namespace {
 // none is left from an earlier restore point.
 void rafraîchit_point_repère(const QString& chemin, const QByteArray& octets)
 {
-    if (sans_enregistrement) {
-        note_écriture(fichier_repère(), false);
+    if (!écrit_copie(fichier_repère(), octets,
+                     QStringLiteral(" : le point de repère n'a pas pu être mis à jour. Le fichier repère garde "
+                                    "des données plus anciennes, qui ne seront pas restaurées tant qu'un nouveau "
+                                    "point de repère n'aura pas été posé.")))
         return;
-    }
-    QDir().mkpath(QFileInfo(fichier_repère()).absolutePath());
     QString erreur;
-    const bool écrit = écrit_fichier_sûr(fichier_repère(), octets, erreur);
-    note_écriture(fichier_repère(), écrit);
-    if (!écrit) {
-        MsgBox(erreur + QStringLiteral(" : le point de repère n'a pas pu être mis à jour. Le fichier repère garde "
-                                       "des données plus anciennes, qui ne seront pas restaurées tant qu'un nouveau "
-                                       "point de repère n'aura pas été posé."),
-               style_boîte::exclamation);
-        return;
-    }
     const QString soldes = nom_fichier_soldes(chemin);
     const QString soldes_repère = nom_fichier_soldes(fichier_repère());
     if (QFileInfo(soldes).isFile() ? copie_fichier_sûre(soldes, soldes_repère, erreur)
@@ -807,7 +826,34 @@ bool ouvrir_fichier(const QString& chemin, bool rafraîchit_repère, const QStri
     return true;
 }
 
-bool point_repère_à_jour() { return repère_périmé.isEmpty() || repère_périmé != fichier_repère(); }
+void prend_copie_départ(const QByteArray* lus)
+{
+    if (!lus) {
+        note_écriture(copie_départ(), false);
+        return;
+    }
+    écrit_copie(copie_départ(), *lus,
+                QStringLiteral(" : la copie du fichier au démarrage (%1) n'a pas pu être enregistrée. « Restaurer le "
+                               "fichier tel qu'il était lors de la dernière ouverture. » sera refusé jusqu'au "
+                               "prochain démarrage : il ramènerait les données d'un démarrage précédent.")
+                    .arg(QDir::toNativeSeparators(copie_départ())));
+}
+
+bool copie_restaurable(const QString& chemin)
+{
+    if (!copie_périmée(chemin))
+        return true;
+    MsgBox(mêmes_chemins(chemin, fichier_repère())
+               ? message_point_repère_pas_à_jour()
+               : QStringLiteral("La copie du fichier n'a pas pu être enregistrée à ce démarrage : %1, s'il existe, "
+                                "garde les données d'un démarrage précédent. Il n'est pas restauré, et les données "
+                                "actuelles restent telles qu'elles sont.")
+                     .arg(QDir::toNativeSeparators(copie_départ())),
+           style_boîte::exclamation);
+    return false;
+}
+
+bool point_repère_à_jour() { return !copie_périmée(fichier_repère()); }
 
 QString message_point_repère_pas_à_jour()
 {

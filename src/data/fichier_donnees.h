@@ -56,6 +56,14 @@ bool attend_enregistrement_en_fond();
 QString raison_sans_enregistrement();
 // The tables hold changes made from the grid that a save would keep.
 bool tables_à_enregistrer();
+// The file as this start loaded it (lus) becomes the start-up copy; a
+// failure to write it is told. Until this start has its copy (none when
+// lus is null: nothing was loaded), restoring it is refused.
+void prend_copie_départ(const QByteArray* lus);
+// False, after telling why, when chemin is one of the program's own copies
+// (restore point, start-up copy) that does not hold what it was last meant
+// to: restoring it would bring back older data.
+bool copie_restaurable(const QString& chemin);
 // False from the moment a writing of the restore point failed, was
 // cancelled or could not be made (nothing may be saved), until one succeeds:
 // the restore point then holds older data than the last one set, and

@@ -481,20 +481,16 @@ void F_vesk::Form_Load(const QString& ligne_de_commande)
     const QString défaut = fichier_données_défaut();
     fichier_courant = défaut;
     démarrage_ = true;  // the mode is shown once, below
+    // Only a file that loads becomes the start-up copy: after a damaged
+    // start, the copy of the last good one is the way back, and this start
+    // has none of its own. The file is read once: both copies (restore point,
+    // start-up copy) are written from the bytes the model came from.
+    QByteArray lus;
+    bool chargé = false;
     if (QFileInfo::exists(défaut)) {
-        // Only a file that loads becomes the start-up copy: after a damaged
-        // start, the copy of the last good one is the way back. The file is
-        // read once: both copies (restore point, start-up copy) are written
-        // from the bytes the model came from.
         const bool copie_gardée = QFileInfo(copie_départ()).isFile();
-        QByteArray lus;
-        if (ouvrir_fichier(défaut, true, copie_gardée ? suite_erreur_démarrage : suite_erreur_lecture, &lus)) {
-            if (!sans_enregistrement && !mêmes_chemins(défaut, copie_départ())) {
-                QString erreur;
-                QDir().mkpath(QFileInfo(copie_départ()).absolutePath());
-                écrit_fichier_sûr(copie_départ(), lus, erreur);
-            }
-        } else {
+        chargé = ouvrir_fichier(défaut, true, copie_gardée ? suite_erreur_démarrage : suite_erreur_lecture, &lus);
+        if (!chargé) {
             // Nothing may be saved over the unreadable file until the user
             // has opened or saved one.
             fichier_illisible_ = true;
@@ -502,6 +498,7 @@ void F_vesk::Form_Load(const QString& ligne_de_commande)
             mets_titre();
         }
     }
+    prend_copie_départ(chargé ? &lus : nullptr);
 
     const QString à_extraire = chemin_ligne_de_commande(ligne_de_commande);
     if (!à_extraire.isEmpty()) {

@@ -70,7 +70,7 @@ void F_vesk::ouvrir_la_base_Click()
 
 void F_vesk::restaure_Click()
 {
-    if (!mêmes_chemins(fichier_courant, fichier_données_défaut()))
+    if (!mêmes_chemins(fichier_courant, fichier_données_défaut()) || !copie_restaurable(copie_départ()))
         return;
     const std::optional<bool> abandonnées = tables_avant_chargement();
     if (!abandonnées || !libère_fenêtres_avant_chargement() || !ouvrir_fichier(copie_départ()))
