@@ -183,6 +183,44 @@ TEST_F(fenêtre_principale_essai, démarrage_abîmé_garde_la_copie_du_dernier_b
     EXPECT_EQ(lit("trovane.sel"), bon);
 }
 
+TEST_F(fenêtre_principale_essai, une_copie_de_démarrage_non_écrite_est_dite_et_rien_n_est_restauré)
+{
+    const QByteArray bon = association_par_défaut();
+    écrit("archives/trovane.sel", "ancienne copie");
+    QDir().mkpath(chemin("Aide"));
+    {
+        // The restore point is written first, then the start-up copy.
+        pannes_fichiers pannes;
+        pannes.fait_échouer(appel_fichier::synchronise, 2, EIO);
+        démarre();
+    }
+    EXPECT_EQ(lit("repère/trovane.sel"), bon);
+    EXPECT_EQ(lit("archives/trovane.sel"), "ancienne copie");
+    ASSERT_EQ(boîtes.messages.size(), 1u);
+    EXPECT_TRUE(boîtes.messages[0].texte.contains("la copie du fichier au démarrage"));
+
+    // "Restaurer" would bring an earlier start back: refused, nothing changed.
+    boîtes.messages.clear();
+    données.nom_monnaie = "Changé";
+    f->restaure_Click();
+    ASSERT_EQ(boîtes.messages.size(), 1u);
+    EXPECT_TRUE(boîtes.messages[0].texte.contains("Il n'est pas restauré"));
+    EXPECT_EQ(données.nom_monnaie, "Changé");
+    EXPECT_EQ(lit("trovane.sel"), bon);
+
+    // The next start has its copy, and restores it.
+    f->close();
+    QApplication::processEvents();
+    boîtes.messages.clear();
+    données = données_sel{};
+    démarre();
+    EXPECT_EQ(lit("archives/trovane.sel"), bon);
+    données.nom_monnaie = "Changé";
+    f->restaure_Click();
+    EXPECT_NE(données.nom_monnaie, "Changé");
+    EXPECT_TRUE(boîtes.messages.empty());
+}
+
 TEST_F(fenêtre_principale_essai, dossier_en_lecture_seule)
 {
     // Told once at start-up, and again by every save asked for, whatever the
