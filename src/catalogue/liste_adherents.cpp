@@ -3,6 +3,7 @@
 #include "catalogue/grille_catalogue.h"
 #include "catalogue/mesures.h"
 #include "data/modele.h"
+#include "ui_common/impression_texte.h"
 #include "ui_common/symboles.h"
 
 #include <cmath>
@@ -53,7 +54,9 @@ void ligne_membre(cible_page& c, const adhérent& a, int numéro, double décala
     s.setFontItalic(style.italique);
 
     auto texte = [&](const QString& stocké) { return c.papier() ? stocké : stocké.trimmed(); };
-    s.Print(texte(a.identifiant), false);
+    // A long identifier is shortened to end a blank before the telephone.
+    const double place = x_liste_adh3 + décalage - s.CurrentX() - s.TextWidth(QStringLiteral(" "));
+    s.Print(raccourci(s, texte(a.identifiant), place), false);
     s.setCurrentX(x_liste_adh3 + décalage);
     s.Print(texte(a.tel1), false);
     s.setCurrentX(x_liste_adh4 + décalage);

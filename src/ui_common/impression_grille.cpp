@@ -217,8 +217,7 @@ private:
             s_.setCurrentY(y_);
             if (g_.ColWidth(c) > largeur_colonne_cachée) {
                 if (tronquer_ && c != dernière)
-                    while (!texte.isEmpty() && s_.TextWidth(texte) > largeur(c) - s_.TextWidth(sonde))
-                        texte.chop(1);
+                    texte = raccourci(s_, texte, largeur(c) - s_.TextWidth(sonde));
                 hauteur = std::max(hauteur, imprime_paragraphe(s_, texte, x, y_, largeur(c)));
             }
         }

@@ -63,6 +63,13 @@ double imprime_paragraphe(surface_page& surface, const QString& texte, double x,
     return hauteur;
 }
 
+QString raccourci(const surface_page& surface, QString texte, double largeur)
+{
+    while (!texte.isEmpty() && surface.TextWidth(texte) > largeur)
+        texte.chop(1);
+    return texte;
+}
+
 double imprime_texte(surface_page& imprimante, const QString& texte, double x, double y, double largeur)
 {
     return imprime_paragraphe(imprimante, texte, x, y, largeur);

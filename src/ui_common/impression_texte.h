@@ -17,6 +17,10 @@
 // character, so that a width of zero or less still ends (one character a
 // line).
 double imprime_paragraphe(surface_page& imprimante, const QString& texte, double x, double y, double largeur);
+// texte shortened one character at a time from its end until its width in
+// the surface's current font is at most largeur; empty when nothing fits.
+QString raccourci(const surface_page& surface, QString texte, double largeur);
+
 // The same, under the name the labels use.
 double imprime_texte(surface_page& imprimante, const QString& texte, double x, double y, double largeur);
 // The same on the card model of the labels window.

@@ -62,6 +62,25 @@ TEST_F(pages_adhérents, sur_papier)
     EXPECT_TRUE(posé("  "));
     EXPECT_DOUBLE_EQ(posé(fixe("Chloé", 20))->x, 660 + 240 + 288);
     EXPECT_DOUBLE_EQ(posé(fixe("Dora", 20))->x, 540 + 360 + 288);
+
+    // The small booklet's telephone column stands closer than a long
+    // identifier is wide: the identifier is shortened, never drawn over it.
+    données.cat_format[1] = 1;
+    données.table_adhérents[9].identifiant = QStringLiteral("Marie-Françoise Goff");
+    x_liste_adh3 = 3000;
+    for (const bool droite : {false, true})
+        for (const bool sur_papier_ : {true, false}) {
+            dessine(4, droite, sur_papier_);
+            const double colonne = x_liste_adh3 + (droite ? W / 2 : 0);
+            bool vu = false;
+            for (const texte_posé& p : papier.textes(0))
+                if (p.texte.startsWith(QStringLiteral("Marie"))) {
+                    vu = true;
+                    papier.setPolice(p.police);
+                    EXPECT_LE(p.x + papier.TextWidth(p.texte), colonne) << droite << sur_papier_;
+                }
+            EXPECT_TRUE(vu);
+        }
 }
 
 TEST_F(pages_adhérents, aperçu_et_page_de_droite)
