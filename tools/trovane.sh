@@ -106,7 +106,7 @@ fuzz() {
 
 case "$action" in
     run)   exec "$build/trovane" ;;
-    test)  ( cd "$build" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure --parallel "$(nproc)" )
+    test)  ( cd "$build" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure --parallel "$(nproc)" --repeat until-pass:2 )
            fuzz 20 1 ;;
     bench) bench ;;
     fuzz)  shift; fuzz "$@" ;;
